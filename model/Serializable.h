@@ -14,6 +14,10 @@ public:
     // The name written into the archive's class tag; the registry creates objects by it.
     virtual std::string GetRuntimeClassName() const = 0;
     virtual void Serialize(CArchive& ar) = 0;
+
+protected:
+    // Lets value-like derived records default their own comparison.
+    bool operator==(const CSerializable&) const = default;
 };
 
 }  // namespace tavelo
