@@ -1,0 +1,102 @@
+#include "model/FileBytes.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include "model/FileError.h"
+#include "support/TempDir.h"
+
+namespace tavelo {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+std::size_t FilesIn(const std::filesystem::path& dir) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir),
+                                                  std::filesystem::directory_iterator()));
+}
+
+// Makes every write beyond a few bytes fail as on a full disk, for the scope's length.
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~CFileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int);
+};
+
+TEST(FileBytes, WrittenBytesReadBackAndReplaceTheEarlierFileWithoutLeftovers) {
+    test::CTempDir dir;
+    const auto file = dir / "p.ZORX";
+    WriteFileAtomically(file, Bytes{1, 2, 3});
+    WriteFileAtomically(file, Bytes{4, 5});
+    EXPECT_EQ(ReadFileBytes(file), (Bytes{4, 5}));
+    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+}
+
+TEST(FileBytes, AFullDiskKeepsTheEarlierFile) {
+    test::CTempDir dir;
+    const auto file = dir / "p.ZORX";
+    WriteFileAtomically(file, Bytes{9, 9});
+    {
+        CFileSizeLimit limit(16);
+        EXPECT_THROW(WriteFileAtomically(file, Bytes(4096, 0)), CFileError);
+    }
+    EXPECT_EQ(ReadFileBytes(file), (Bytes{9, 9}));
+    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+}
+
+TEST(FileBytes, AnUnwritableFolderKeepsTheEarlierFile) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    test::CTempDir dir;
+    const auto file = dir / "p.ZORX";
+    WriteFileAtomically(file, Bytes{7});
+    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_exec);
+    EXPECT_THROW(WriteFileAtomically(file, Bytes{8}), CFileError);
+    EXPECT_EQ(ReadFileBytes(file), (Bytes{7}));
+}
+
+TEST(FileBytes, ErrorsNameTheFileAndTheReason) {
+    test::CTempDir dir;
+    const auto notAFolder = dir / "plain";
+    WriteFileAtomically(notAFolder, Bytes{1});
+    try {
+        WriteFileAtomically(notAFolder / "p.ZORX", Bytes{1});
+        FAIL() << "no error";
+    } catch (const CFileError& error) {
+        EXPECT_NE(std::string(error.what()).find("plain/p.ZORX"), std::string::npos);
+        EXPECT_NE(std::string(error.what()).find("Not a directory"), std::string::npos);
+    }
+    try {
+        ReadFileBytes(dir / "missing.ZORX");
+        FAIL() << "no error";
+    } catch (const CFileError& error) {
+        EXPECT_NE(std::string(error.what()).find("missing.ZORX: No such file"),
+                  std::string::npos);
+    }
+}
+
+TEST(FileBytes, FilesAboveTheCapAreRefusedBeforeReading) {
+    test::CTempDir dir;
+    WriteFileAtomically(dir / "big", Bytes(100, 0));
+    EXPECT_THROW(ReadFileBytes(dir / "big", 99), CFileError);
+    EXPECT_EQ(ReadFileBytes(dir / "big", 100).size(), 100u);
+}
+
+}  // namespace
+}  // namespace tavelo
