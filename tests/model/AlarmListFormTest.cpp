@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+
+#include "SettingsTestPlc.h"
+#include "model/AlarmListForm.h"
+
+namespace tavelo {
+namespace {
+
+using Field = CAlarmListForm::Field;
+using Texts = std::vector<std::u16string>;
+
+// The alarm unit list of the test PLC reads W, M, X.
+constexpr int kWPosition = 0;
+constexpr int kMPosition = 1;
+constexpr int kXPosition = 2;
+
+class AlarmListFormTest : public ::testing::Test {
+  protected:
+    AlarmListFormTest() { m_state.m_currentPlc = test::MakeSettingsTestPlc(); }
+
+    CAlarmListForm& OpenForm() {
+        m_form.emplace(m_alarms, m_state);
+        m_form->Open();
+        return *m_form;
+    }
+
+    // Unit, address and bit, with the given texts.
+    CAlarmListForm& OpenAt(const std::u16string& unit, std::int32_t address, std::int32_t bit,
+                           Texts texts) {
+        m_alarms.m_strUnitName = unit;
+        m_alarms.m_nAddress = address;
+        m_alarms.m_nBit = bit;
+        m_alarms.m_texts = std::move(texts);
+        return OpenForm();
+    }
+
+    Texts Labels() const {
+        Texts labels;
+        for (const CAlarmListForm::CRow& row : m_form->GetRows()) labels.push_back(row.m_strLabel);
+        return labels;
+    }
+    Texts RowTexts() const {
+        Texts texts;
+        for (const CAlarmListForm::CRow& row : m_form->GetRows()) texts.push_back(row.m_strText);
+        return texts;
+    }
+
+    // Types text into a row as the user does: click, then the whole new text.
+    std::optional<std::u16string> Type(int row, std::u16string_view text) {
+        if (auto refusal = m_form->BeginEdit(row)) return refusal;
+        return m_form->TypeText(text);
+    }
+
+    CAppState m_state;
+    CAlarmList m_alarms;
+    std::optional<CAlarmListForm> m_form;
+};
+
+TEST(AlarmListCommand, PlcIndex13RefusesAlarms) {
+    CAppState state;
+    EXPECT_EQ(CAlarmListForm::CheckCommand(state), std::nullopt);
+    state.m_nPlcListIndex = 13;
+    EXPECT_EQ(CAlarmListForm::CheckCommand(state), u"该协议不支持报警！");
+}
+
+TEST_F(AlarmListFormTest, UnitListHoldsBitUnitsInReverseOrder) {
+    CAlarmListForm& form = OpenForm();
+    EXPECT_EQ(form.GetUnitList(), (Texts{u"W", u"M", u"X"}));
+    EXPECT_EQ(form.GetUnitSelection(), kWPosition);
+    EXPECT_EQ(m_alarms.m_strUnitName, u"W");
+    EXPECT_EQ(m_alarms.m_nUnitType, 9);
+    EXPECT_EQ(m_alarms.m_nAddressing, CRegUnitConfig::kByteAndBit);
+}
+
+TEST_F(AlarmListFormTest, StoredUnitIsSelectedByExactNameBeforeAPrefix) {
+    m_state.m_currentPlc.m_units.push_back(
+        test::MakeUnit(u"XA", CRegUnitConfig::kBit, 0, 0, 31, 12, 1));
+    m_alarms.m_strUnitName = u"X";
+    EXPECT_EQ(OpenForm().GetUnitSelection(), 3);
+    m_alarms.m_strUnitName = u"Q";
+    EXPECT_EQ(OpenForm().GetUnitSelection(), 0);
+}
+
+TEST_F(AlarmListFormTest, ByteAndBitLabelsCarryIntoTheNextAddressAfterBit7) {
+    OpenAt(u"M", 10, 6, {u"a", u"b", u"c", u""});
+    EXPECT_EQ(Labels(), (Texts{u"M10.6", u"M10.7", u"M11.0", u""}));
+    EXPECT_EQ(m_alarms.m_nLinearBit, 86);
+}
+
+TEST_F(AlarmListFormTest, SixteenBitAddressesCountBitsTo15) {
+    OpenAt(u"W", 10, 6, {u"a", u"b", u"c", u""});
+    EXPECT_EQ(Labels(), (Texts{u"W10.6", u"W10.7", u"W10.8", u""}));
+    EXPECT_EQ(m_alarms.m_nLinearBit, 166);
+}
+
+TEST_F(AlarmListFormTest, EmptyTextsTakeNoBit) {
+    OpenAt(u"X", 0, 4, {u"a", u"", u"b"});
+    EXPECT_EQ(Labels(), (Texts{u"X4", u"", u"X5"}));
+}
+
+TEST_F(AlarmListFormTest, OpeningAResetListAddsOneEmptyRow) {
+    m_alarms.Reset();
+    CAlarmListForm& form = OpenForm();
+    EXPECT_EQ(form.GetRows(), (std::vector<CAlarmListForm::CRow>{{}}));
+    EXPECT_EQ(m_alarms.m_texts, (Texts{u""}));
+}
+
+TEST_F(AlarmListFormTest, TypingIntoTheLastRowAddsAnEmptyRowAfterIt) {
+    OpenAt(u"M", 10, 6, {u""});
+    EXPECT_EQ(Type(0, u"Oil"), std::nullopt);
+    EXPECT_EQ(RowTexts(), (Texts{u"Oil", u""}));
+    EXPECT_EQ(Labels(), (Texts{u"M10.6", u""}));
+    m_form->TypeText(u"Oil low");
+    EXPECT_EQ(RowTexts(), (Texts{u"Oil low", u""}));
+}
+
+TEST_F(AlarmListFormTest, TextsAreCutAt24Columns) {
+    OpenAt(u"M", 0, 0, {u""});
+    const std::u16string full(24, u'x');
+    Type(0, full);
+    EXPECT_EQ(m_form->GetRows()[0].m_strText, full);
+    m_form->TypeText(full + u"y");
+    EXPECT_EQ(m_form->GetEditText(), full);
+    EXPECT_EQ(m_form->GetRows()[0].m_strText, full);
+
+    const std::u16string almost(23, u'x');
+    m_form->TypeText(almost + u"油");
+    EXPECT_EQ(m_form->GetRows()[0].m_strText, almost);
+    m_form->TypeText(almost.substr(1) + u"油");
+    EXPECT_EQ(m_form->GetRows()[0].m_strText, almost.substr(1) + u"油");
+}
+
+TEST_F(AlarmListFormTest, EmptyingAMiddleRowRemovesItAndRelabels) {
+    OpenAt(u"M", 10, 6, {u"a", u"b", u"c", u""});
+    Type(1, u"");
+    EXPECT_EQ(RowTexts(), (Texts{u"a", u"c", u""}));
+    EXPECT_EQ(Labels(), (Texts{u"M10.6", u"M10.7", u""}));
+}
+
+TEST_F(AlarmListFormTest, EmptyingTheLastFilledRowKeepsOneEmptyRow) {
+    OpenAt(u"M", 0, 0, {u"a", u"b"});
+    Type(1, u"");
+    EXPECT_EQ(RowTexts(), (Texts{u"a", u""}));
+}
+
+TEST_F(AlarmListFormTest, Row127IsBeyondTheList) {
+    OpenAt(u"M", 0, 0, Texts(127, u"t"));
+    EXPECT_EQ(m_form->BeginEdit(127), u"报警列表上限！");
+    EXPECT_FALSE(m_form->IsEditing());
+    EXPECT_EQ(m_form->BeginEdit(126), std::nullopt);
+    EXPECT_TRUE(m_form->IsEditing());
+}
+
+TEST_F(AlarmListFormTest, Row56IsBeyondTheListAtPlcIndex15) {
+    m_state.m_nPlcListIndex = 15;
+    OpenAt(u"M", 0, 0, Texts(56, u"t"));
+    EXPECT_EQ(m_form->BeginEdit(56), u"报警列表上限！");
+    EXPECT_EQ(m_form->BeginEdit(55), std::nullopt);
+}
+
+TEST_F(AlarmListFormTest, OnlyTheRowAfterTheLastCanBeAdded) {
+    OpenAt(u"M", 0, 0, {u"a"});
+    EXPECT_EQ(m_form->BeginEdit(3), std::nullopt);
+    EXPECT_FALSE(m_form->IsEditing());
+    m_form->BeginEdit(1);
+    m_form->TypeText(u"b");
+    EXPECT_EQ(RowTexts(), (Texts{u"a", u"b", u""}));
+}
+
+TEST_F(AlarmListFormTest, BitUnitRefusesTextsBeyondItsLastBit) {
+    OpenAt(u"X", 0, 62, {u"a", u""});
+    EXPECT_EQ(Type(1, u"b"), std::nullopt);
+    EXPECT_EQ(Type(2, u"c"), u"已经达到地址最大值");
+    EXPECT_FALSE(m_form->IsEditing());
+    EXPECT_EQ(RowTexts(), (Texts{u"a", u"b", u""}));
+}
+
+TEST_F(AlarmListFormTest, ZetuoStopsTheRowsAtTheUnitsLastBit) {
+    m_state.m_currentPlc.m_strName = u"泽拓";
+    OpenAt(u"X", 0, 62, {u"a", u"b", u"c", u"d"});
+    EXPECT_EQ(RowTexts(), (Texts{u"a", u"b", u""}));
+}
+
+TEST_F(AlarmListFormTest, S7200StopsTheRowsAtTheLastByte) {
+    m_state.m_currentPlc.m_strName = u"西门子S7-200";
+    OpenAt(u"M", 99, 6, {u"a", u"b", u"c"});
+    EXPECT_EQ(RowTexts(), (Texts{u"a", u"b", u""}));
+}
+
+TEST_F(AlarmListFormTest, YonghongShowsAtMost56Rows) {
+    m_state.m_currentPlc.m_strName = u"永宏(MU/MA)";
+    OpenAt(u"M", 0, 0, Texts(60, u"t"));
+    EXPECT_EQ(m_form->GetRows().size(), 56u);
+}
+
+TEST_F(AlarmListFormTest, AddressFieldServesByteAndBitUnitsOnly) {
+    CAlarmListForm& form = OpenAt(u"M", 3, 1, {u""});
+    EXPECT_TRUE(form.IsAddressEnabled());
+    EXPECT_EQ(form.GetSpinRange(Field::kAddress), (CSpinRange{0, 99}));
+    EXPECT_EQ(form.GetSpinRange(Field::kBit), (CSpinRange{0, 7}));
+    EXPECT_EQ(form.GetSpinRange(Field::kStation), (CSpinRange{0, 255}));
+    form.SelectUnit(kXPosition);
+    EXPECT_FALSE(form.IsAddressEnabled());
+    EXPECT_TRUE(form.IsBitEnabled());
+    form.SetFieldText(Field::kAddress, u"7");
+    EXPECT_EQ(form.GetFieldText(Field::kAddress), u"3");
+}
+
+TEST_F(AlarmListFormTest, FieldEditsRecomputeTheLinearBitWhenAllHoldValues) {
+    CAlarmListForm& form = OpenAt(u"M", 10, 6, {u"a", u""});
+    form.SetFieldText(Field::kAddress, u"");
+    form.SetFieldText(Field::kBit, u"2");
+    EXPECT_EQ(m_alarms.m_nLinearBit, 86);
+    form.SetFieldText(Field::kAddress, u"4");
+    EXPECT_EQ(m_alarms.m_nLinearBit, 34);
+    EXPECT_EQ(Labels(), (Texts{u"M4.2", u""}));
+    form.SelectUnit(kWPosition);
+    EXPECT_EQ(m_alarms.m_nLinearBit, 66);
+}
+
+TEST_F(AlarmListFormTest, OkStoresTheRowsAndClampsTheAddress) {
+    CAlarmListForm& form = OpenAt(u"M", 10, 6, {u"a", u""});
+    form.SelectUnit(kMPosition);
+    Type(1, u"b");
+    form.SetFieldText(Field::kStation, u"300");
+    form.SetFieldText(Field::kAddress, u"150");
+    form.SetFieldText(Field::kBit, u"9");
+    form.Ok();
+    EXPECT_EQ(m_alarms.m_texts, (Texts{u"a", u"b", u""}));
+    EXPECT_EQ(m_alarms.m_nStation, 255);
+    EXPECT_EQ(m_alarms.m_nAddress, 99);
+    EXPECT_EQ(m_alarms.m_nBit, 7);
+    EXPECT_EQ(m_alarms.m_nLinearBit, 99 * 8 + 7);
+    EXPECT_EQ(form.GetFieldText(Field::kAddress), u"99");
+}
+
+TEST_F(AlarmListFormTest, OkClampsTheStationTo247AtPlcIndex16) {
+    m_state.m_nPlcListIndex = 16;
+    CAlarmListForm& form = OpenAt(u"M", 0, 0, {u""});
+    form.SetFieldText(Field::kStation, u"250");
+    form.Ok();
+    EXPECT_EQ(m_alarms.m_nStation, 247);
+}
+
+TEST_F(AlarmListFormTest, CancelPutsBackTheListFromBeforeTheCommand) {
+    m_alarms.Reset();
+    const CAlarmList before = m_alarms;
+    CAlarmListForm& form = OpenForm();
+    Type(0, u"a");
+    form.SelectUnit(kXPosition);
+    form.SetFieldText(Field::kStation, u"4");
+    form.Cancel();
+    EXPECT_EQ(m_alarms, before);
+}
+
+TEST_F(AlarmListFormTest, PlcTypeWithoutBitUnitsKeepsTheStoredUnit) {
+    m_state.m_currentPlc.m_units = {test::MakeUnit(u"D", CRegUnitConfig::kByte, 0, 99, 0, 1, 2)};
+    m_alarms.m_strUnitName = u"M";
+    m_alarms.m_nUnitType = 8;
+    CAlarmListForm& form = OpenForm();
+    EXPECT_TRUE(form.GetUnitList().empty());
+    EXPECT_EQ(form.GetUnitSelection(), -1);
+    form.Ok();
+    EXPECT_EQ(m_alarms.m_strUnitName, u"M");
+    EXPECT_EQ(m_alarms.m_nUnitType, 8);
+}
+
+}  // namespace
+}  // namespace tavelo

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "model/AlarmList.h"
+#include "model/Archive.h"
+#include "model/ClassRegistry.h"
+#include "support/ByteHelpers.h"
+
+namespace tavelo {
+namespace {
+
+using test::B;
+using test::Bytes;
+using test::Concat;
+
+Bytes Store(CAlarmList alarms) {
+    CArchive ar("p.ZORX");
+    alarms.Serialize(ar);
+    return ar.GetBytes();
+}
+
+CAlarmList Load(const Bytes& bytes) {
+    CClassRegistry registry;
+    CArchive ar(bytes, "p.ZORX", registry);
+    CAlarmList alarms;
+    alarms.Serialize(ar);
+    EXPECT_TRUE(ar.IsAtEnd());
+    return alarms;
+}
+
+// Unit name, station 1, then addressing, address, bit, linear bit and unit type all 0.
+Bytes DefaultHead() {
+    return Concat({B({0xFF, 0xFE, 0xFF, 0x00}), B({1, 0, 0, 0}), Bytes(20, 0)});
+}
+
+TEST(AlarmListBlock, NewListStoresOneEmptyText) {
+    EXPECT_EQ(Store(CAlarmList()), Concat({DefaultHead(), B({1, 0, 0xFF, 0xFE, 0xFF, 0x00})}));
+}
+
+TEST(AlarmListBlock, AfterResetASaveStoresCountZero) {
+    CAlarmList alarms;
+    alarms.Reset();
+    EXPECT_TRUE(alarms.GetTexts().empty());
+    EXPECT_EQ(Store(alarms), Concat({DefaultHead(), B({0, 0})}));
+}
+
+TEST(AlarmListBlock, FilledListReadsBackEqual) {
+    CAlarmList alarms;
+    alarms.m_strUnitName = u"M";
+    alarms.m_nStation = 3;
+    alarms.m_nAddressing = 2;
+    alarms.m_nAddress = 10;
+    alarms.m_nBit = 6;
+    alarms.m_nLinearBit = 86;
+    alarms.m_nUnitType = 8;
+    alarms.m_texts = {u"油压过高", u"Door open", u""};
+    EXPECT_EQ(Load(Store(alarms)), alarms);
+}
+
+TEST(AlarmListBlock, TextCountBeyondTheBytesLeftIsRefused) {
+    Bytes bytes = Concat({DefaultHead(), B({0xFF, 0x7F})});
+    EXPECT_THROW(Load(bytes), CArchiveError);
+}
+
+TEST(AlarmListValues, ResetForgetsTheWholeFirstBit) {
+    CAlarmList alarms;
+    alarms.m_strUnitName = u"M";
+    alarms.m_nStation = 9;
+    alarms.m_nAddressing = 2;
+    alarms.m_nAddress = 10;
+    alarms.m_nBit = 6;
+    alarms.m_nLinearBit = 86;
+    alarms.m_nUnitType = 8;
+    alarms.Reset();
+    EXPECT_EQ(alarms.GetAddress().m_nStation, 1);
+    EXPECT_EQ(alarms.GetAddress().m_nLinearBit, 0);
+    EXPECT_EQ(alarms.GetAddress().m_nUnitType, 0);
+    EXPECT_EQ(alarms.m_nAddressing, 0);
+    EXPECT_TRUE(alarms.m_strUnitName.empty());
+}
+
+TEST(AlarmListValues, WideCharactersTakeTwoColumns) {
+    EXPECT_EQ(CAlarmList::GetTextColumns(u"ABC"), 3u);
+    EXPECT_EQ(CAlarmList::GetTextColumns(u"报警A"), 5u);
+    EXPECT_EQ(CAlarmList::GetTextColumns(u"\u00e9"), 2u);
+    EXPECT_EQ(CAlarmList::GetTextColumns(u"\U0001F600"), 2u);
+}
+
+TEST(AlarmListValues, RemovingTheLastCharacterKeepsSurrogatePairsWhole) {
+    EXPECT_EQ(CAlarmList::WithoutLastCharacter(u"ab"), u"a");
+    EXPECT_EQ(CAlarmList::WithoutLastCharacter(u"a\U0001F600"), u"a");
+    EXPECT_EQ(CAlarmList::WithoutLastCharacter(u""), u"");
+}
+
+}  // namespace
+}  // namespace tavelo

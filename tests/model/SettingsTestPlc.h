@@ -1,0 +1,45 @@
+#pragma once
+// A small PLC type for the settings and alarm list tests: word units for the control
+// registers, a bit unit and two byte-and-bit units of 8 and 16 bits per address.
+
+#include <cstdint>
+#include <string>
+
+#include "model/PLC.h"
+#include "model/RegUnitConfig.h"
+
+namespace tavelo::test {
+
+inline CRegUnitConfig MakeUnit(std::u16string name, std::int32_t addressing, std::int32_t byteLow,
+                               std::int32_t byteHigh, std::int32_t bitHigh, std::int32_t typeNo,
+                               std::int32_t unitBytes) {
+    CRegUnitConfig unit;
+    unit.m_strName = std::move(name);
+    unit.m_nMaxCount = 8;
+    unit.m_nAddressing = addressing;
+    unit.m_nByteLow = byteLow;
+    unit.m_nByteHigh = byteHigh;
+    unit.m_nBitHigh = bitHigh;
+    unit.m_nTypeNo = typeNo;
+    unit.m_nUnitBytes = unitBytes;
+    return unit;
+}
+
+// Unit order: D, DM, X, VW, M, W, C. The word units are listed in reverse: VW, DM, D; the alarm
+// units in reverse: W, M, X.
+inline CPLC MakeSettingsTestPlc(std::u16string name = u"TestPLC") {
+    CPLC plc;
+    plc.m_strName = std::move(name);
+    plc.m_units = {
+        MakeUnit(u"D", CRegUnitConfig::kByte, 0, 7999, 0, 1, 2),
+        MakeUnit(u"DM", CRegUnitConfig::kByte, 10, 9999, 0, 3, 2),
+        MakeUnit(u"X", CRegUnitConfig::kBit, 0, 0, 63, 7, 1),
+        MakeUnit(u"VW", CRegUnitConfig::kByte, 0, 1000, 0, 5, 2),
+        MakeUnit(u"M", CRegUnitConfig::kByteAndBit, 0, 99, 7, 8, 1),
+        MakeUnit(u"W", CRegUnitConfig::kByteAndBit, 0, 99, 15, 9, 2),
+        MakeUnit(u"C", CRegUnitConfig::kByte, 0, 255, 0, 11, 4),
+    };
+    return plc;
+}
+
+}  // namespace tavelo::test

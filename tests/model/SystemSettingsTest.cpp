@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "model/Archive.h"
+#include "model/ClassRegistry.h"
+#include "model/SystemSettings.h"
+#include "support/ByteHelpers.h"
+
+namespace tavelo {
+namespace {
+
+using test::B;
+using test::Bytes;
+using test::Concat;
+
+const Bytes kEmptyString = B({0xFF, 0xFE, 0xFF, 0x00});
+
+Bytes Store(CSystemSettings settings) {
+    CArchive ar("p.ZORX");
+    settings.Serialize(ar);
+    return ar.GetBytes();
+}
+
+CSystemSettings Load(const Bytes& bytes) {
+    CClassRegistry registry;
+    CArchive ar(bytes, "p.ZORX", registry);
+    CSystemSettings settings;
+    settings.Serialize(ar);
+    EXPECT_TRUE(ar.IsAtEnd());
+    return settings;
+}
+
+CSystemSettings Changed() {
+    CSystemSettings s;
+    s.m_nInitialScreen = 12;
+    s.m_strPassword = u"7351";
+    s.m_nStatusControl = 0x25;
+    s.m_nControlRegister = 100;
+    s.m_nSaverMinutes = 60;
+    s.m_nSaverAction = CSystemSettings::kSaverShowScreen;
+    s.m_nSaverScreen = 4;
+    s.m_nControlUnitType = 3;
+    s.m_nStation = 247;
+    s.m_strFunctionRegisters = {u"DM100", u"", u"DM101"};
+    s.m_bFunctions = {1, 0, 1};
+    s.m_nUnitPosition = 1;
+    return s;
+}
+
+TEST(SystemSettingsBlock, DefaultsGiveTheGoldenBytes) {
+    const Bytes expected = Concat({
+        B({1, 0, 0, 0}),                                         // initial screen
+        kEmptyString,                                            // password
+        B({0}),                                                  // status-control byte
+        B({0, 0, 0, 0}),                                         // control register
+        B({3}),                                                  // saver minutes
+        B({1, 0, 0, 0}),                                         // saver action: backlight off
+        B({1, 0, 0, 0}),                                         // saver screen
+        B({1}),                                                  // unit type number
+        B({1, 0, 0, 0}),                                         // station
+        kEmptyString, kEmptyString, kEmptyString, Bytes(16, 0),  // the four function flags
+        B({0, 0, 0, 0}),                                         // unit position
+    });
+    EXPECT_EQ(Store(CSystemSettings()), expected);
+}
+
+TEST(SystemSettingsBlock, ChangedSettingsReadBackEqual) {
+    const CSystemSettings original = Changed();
+    EXPECT_EQ(Load(Store(original)), original);
+}
+
+TEST(SystemSettingsBlock, TruncatedBlockIsAnErrorAtItsEnd) {
+    Bytes bytes = Store(Changed());
+    bytes.resize(bytes.size() - 2);
+    try {
+        Load(bytes);
+        FAIL() << "a truncated block was accepted";
+    } catch (const CArchiveError& error) {
+        EXPECT_EQ(error.GetOffset(), bytes.size() - 2);
+    }
+}
+
+TEST(SystemSettingsValues, ResetRestoresEveryDefault) {
+    CSystemSettings settings = Changed();
+    settings.Reset();
+    EXPECT_EQ(settings, CSystemSettings());
+}
+
+TEST(SystemSettingsValues, DownloadGettersGroupTheStoredValues) {
+    const CSystemSettings s = Changed();
+    EXPECT_EQ(s.GetStartup().m_nInitialScreen, 12);
+    EXPECT_EQ(s.GetStartup().m_strPassword, u"7351");
+    const CSystemSettings::CControl control = s.GetControl();
+    EXPECT_EQ(control.m_nUnitType, 3);
+    EXPECT_EQ(control.m_nStation, 247);
+    EXPECT_EQ(control.m_nStatusControl, 0x25);
+    EXPECT_EQ(control.m_nControlRegister, 100);
+    const CSystemSettings::CScreenSaver saver = s.GetScreenSaver();
+    EXPECT_EQ(saver.m_nMinutes, 60);
+    EXPECT_EQ(saver.m_nAction, CSystemSettings::kSaverShowScreen);
+    EXPECT_EQ(saver.m_nScreen, 4);
+}
+
+TEST(SystemSettingsValues, StatusByteCountsTheFunctionsThatAreOn) {
+    CSystemSettings s;
+    EXPECT_EQ(s.ComputeStatusControl(), 0x00);
+    s.m_bFunctions[CSystemSettings::kClock] = 1;
+    EXPECT_EQ(s.ComputeStatusControl(), 0x14);
+    s.m_bFunctions = {1, 1, 1};
+    s.m_bAnalog = 1;
+    EXPECT_EQ(s.ComputeStatusControl(), 0x4F);
+}
+
+}  // namespace
+}  // namespace tavelo
