@@ -1,0 +1,53 @@
+#pragma once
+// A screen element for tests: any class name, a rectangle hit test, a drawing that names its
+// rectangle (marking its size worked out), an optional copy, and a count of its destructions to
+// prove single ownership.
+
+#include <memory>
+#include <string>
+
+#include "model/GraphObj.h"
+
+namespace tavelo::test {
+
+class TestElement : public CGraphObj {
+  public:
+    TestElement(std::string className, const CRect& position, int* destroyed = nullptr,
+                bool copyable = true)
+        : CGraphObj(position),
+          m_strClassName(std::move(className)),
+          m_pDestroyed(destroyed),
+          m_bCopyable(copyable) {}
+    ~TestElement() override {
+        if (m_pDestroyed) ++*m_pDestroyed;
+    }
+
+    std::string GetClassName() const override { return m_strClassName; }
+    std::unique_ptr<CGraphObj> Clone() const override {
+        if (!m_bCopyable) return nullptr;
+        return std::unique_ptr<CGraphObj>(new TestElement(*this));
+    }
+    // Like every element, works out its size when drawn.
+    void Draw(const CElementView&, CDrawSurface& surface) override {
+        m_bSizeValid = true;
+        surface.DrawRectangle(m_rcPosition, std::nullopt, std::nullopt);
+    }
+    int HitPoint(const CElementView&, CPoint point) const override {
+        const CRect& rc = m_rcPosition;
+        return point.x >= rc.left && point.x < rc.right && point.y >= rc.top && point.y < rc.bottom;
+    }
+
+  private:
+    // Copies count their own destruction, not the original's.
+    TestElement(const TestElement& other)
+        : CGraphObj(other),
+          m_strClassName(other.m_strClassName),
+          m_pDestroyed(nullptr),
+          m_bCopyable(other.m_bCopyable) {}
+
+    std::string m_strClassName;
+    int* m_pDestroyed;
+    bool m_bCopyable;
+};
+
+}  // namespace tavelo::test
