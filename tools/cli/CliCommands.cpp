@@ -1,8 +1,10 @@
 #include "CliCommands.h"
 
-#include <functional>
-#include <map>
+#include <array>
 #include <ostream>
+#include <string_view>
+
+#include "PlcTypesCommand.h"
 
 namespace tavelo::cli {
 
@@ -13,7 +15,21 @@ constexpr const char* kUsage =
     "\n"
     "Tavelo configures ZOR operator panels. Commands:\n"
     "  --help, help       show this help\n"
-    "  --version          show the version\n";
+    "  --version          show the version\n"
+    "  plctypes [FILE] [--json]\n"
+    "                     list the PLC types of FILE (default: the delivered PlcTypes.DAT)\n";
+
+using CommandFunction = int (*)(const Arguments& args, std::ostream& out, std::ostream& err);
+
+struct CCommand {
+    std::string_view m_strName;
+    CommandFunction m_pRun;
+};
+
+// Each command receives the words after its name.
+constexpr std::array<CCommand, 1> kCommands = {{
+    {"plctypes", &RunPlcTypesCommand},
+}};
 
 }  // namespace
 
@@ -26,6 +42,9 @@ int RunCli(const Arguments& args, std::ostream& out, std::ostream& err) {
         out << "tavelo-cli " << TAVELO_VERSION << "\n";
         return 0;
     }
+    for (const CCommand& command : kCommands)
+        if (args[0] == command.m_strName)
+            return command.m_pRun(Arguments(args.begin() + 1, args.end()), out, err);
     err << "tavelo-cli: unknown command \"" << args[0] << "\"; see tavelo-cli --help\n";
     return 2;
 }

@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "model/FileBytes.h"
+#include "plc/PlcTypeFile.h"
+#include "support/CliRun.h"
+#include "support/TempDir.h"
+
+namespace tavelo {
+namespace {
+
+using test::CliRun;
+using test::RunCommand;
+
+CRegUnitConfig Unit(std::u16string name, std::int32_t count, std::int32_t addressing,
+                    std::int32_t byteHigh, std::int32_t bitHigh, std::int32_t typeNo,
+                    std::int32_t bytes) {
+    CRegUnitConfig unit;
+    unit.m_strName = std::move(name);
+    unit.m_nMaxCount = count;
+    unit.m_nAddressing = addressing;
+    unit.m_nByteHigh = byteHigh;
+    unit.m_nBitHigh = bitHigh;
+    unit.m_nTypeNo = typeNo;
+    unit.m_nUnitBytes = bytes;
+    return unit;
+}
+
+// Two types: one with a CJK unit name and a name with a trailing blank, one without units
+// and with serial values outside the known tables.
+std::vector<CPLC> SampleTypes() {
+    CPLC omron;
+    omron.m_strName = u"欧姆龙";
+    omron.m_bUseStation = 1;
+    omron.m_nStationMax = 31;
+    omron.m_serial = CSerialComParam(0, 3, 0, 1, 2);
+    omron.m_units = {Unit(u"DM", 2, 0, 6655, 15, 1, 2), Unit(u"IR ", 1, 2, 243, 15, 2, 2),
+                     Unit(u"数据", 1, 1, 0, 511, 3, 1)};
+    CPLC odd;
+    odd.m_strName = u"Odd \"one\"";
+    odd.m_bAdvanced = 1;
+    odd.m_serial = CSerialComParam(1, 9, 1, 0, 7);
+    return {omron, odd};
+}
+
+class PlcTypesCommand : public testing::Test {
+protected:
+    void SetUp() override { WriteFileAtomically(m_file, CPlcTypeFile::Write(SampleTypes())); }
+
+    test::CTempDir m_dir;
+    const std::filesystem::path m_file = m_dir / "PlcTypes.DAT";
+};
+
+TEST_F(PlcTypesCommand, ListsTypesWithUnitsAlignedByDisplayWidth) {
+    const CliRun run = RunCommand({"plctypes", m_file.string()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "");
+    const std::string expected =
+        m_file.string() +
+        ": 2 PLC types\n"
+        "\n"
+        "[0] 欧姆龙\n"
+        "    station number: used, range 0..31 (as stored); advanced functions: no\n"
+        "    serial defaults: COM1, 9600, 7 data bits, 2 stop bits, even\n"
+        "    unit    max count  addressing  byte low  byte high  bit low  bit high  type  bytes\n"
+        "    \"DM\"            2  byte               0       6655        0        15     1      2\n"
+        "    \"IR \"           1  byte+bit           0        243        0        15     2      2\n"
+        "    \"数据\"          1  bit                0          0        0       511     3      1\n"
+        "\n"
+        "[1] Odd \"one\"\n"
+        "    station number: not used, range 0..0 (as stored); advanced functions: yes\n"
+        "    serial defaults: COM2, baud index 9 (unknown), 8 data bits, 1 stop bit, parity 7 "
+        "(unknown)\n"
+        "    no address units\n";
+    EXPECT_EQ(run.out, expected);
+}
+
+TEST_F(PlcTypesCommand, JsonCarriesEveryFieldWithStableKeys) {
+    const CliRun run = RunCommand({"plctypes", "--json", m_file.string()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "");
+    const std::string unit =
+        "        {\n"
+        "          \"name\": \"IR \",\n"
+        "          \"maxCount\": 1,\n"
+        "          \"addressingKind\": 2,\n"
+        "          \"addressing\": \"byte+bit\",\n"
+        "          \"byteLow\": 0,\n"
+        "          \"byteHigh\": 243,\n"
+        "          \"bitLow\": 0,\n"
+        "          \"bitHigh\": 15,\n"
+        "          \"typeNo\": 2,\n"
+        "          \"unitBytes\": 2\n"
+        "        },\n";
+    EXPECT_NE(run.out.find(unit), std::string::npos) << run.out;
+    const std::string oddType =
+        "    {\n"
+        "      \"index\": 1,\n"
+        "      \"name\": \"Odd \\\"one\\\"\",\n"
+        "      \"useStation\": false,\n"
+        "      \"advanced\": true,\n"
+        "      \"stationMin\": 0,\n"
+        "      \"stationMax\": 0,\n"
+        "      \"serial\": {\n"
+        "        \"portIndex\": 1,\n"
+        "        \"port\": \"COM2\",\n"
+        "        \"baudIndex\": 9,\n"
+        "        \"baud\": null,\n"
+        "        \"dataBitsIndex\": 1,\n"
+        "        \"dataBits\": 8,\n"
+        "        \"stopBitsIndex\": 0,\n"
+        "        \"stopBits\": 1,\n"
+        "        \"parityIndex\": 7,\n"
+        "        \"parity\": null\n"
+        "      },\n"
+        "      \"units\": []\n"
+        "    }\n"
+        "  ]\n"
+        "}\n";
+    ASSERT_GE(run.out.size(), oddType.size());
+    EXPECT_EQ(run.out.substr(run.out.size() - oddType.size()), oddType);
+    EXPECT_EQ(run.out.rfind("{\n  \"file\": \"", 0), 0u);
+    EXPECT_NE(run.out.find("\"name\": \"欧姆龙\""), std::string::npos);
+}
+
+TEST_F(PlcTypesCommand, MissingFileFailsNamingTheFile) {
+    const std::string missing = (m_dir / "absent.DAT").string();
+    const CliRun run = RunCommand({"plctypes", missing});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("cannot open " + missing), std::string::npos) << run.err;
+}
+
+TEST_F(PlcTypesCommand, DamagedFileFailsWithTheProblemAndItsOffset) {
+    std::vector<std::uint8_t> bytes = ReadFileBytes(m_file);
+    bytes.resize(bytes.size() - 3);
+    const std::filesystem::path damaged = m_dir / "damaged.DAT";
+    WriteFileAtomically(damaged, bytes);
+    const CliRun text = RunCommand({"plctypes", damaged.string()});
+    const CliRun json = RunCommand({"plctypes", damaged.string(), "--json"});
+    for (const CliRun& run : {text, json}) {
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("damaged PLC type file " + damaged.string()), std::string::npos)
+            << run.err;
+        EXPECT_NE(run.err.find("at byte offset"), std::string::npos) << run.err;
+    }
+}
+
+TEST_F(PlcTypesCommand, WrongArgumentsAreRefused) {
+    EXPECT_EQ(RunCommand({"plctypes", "--yaml"}).exitCode, 2);
+    const CliRun twoFiles = RunCommand({"plctypes", m_file.string(), m_file.string()});
+    EXPECT_EQ(twoFiles.exitCode, 2);
+    EXPECT_NE(twoFiles.err.find("only one FILE"), std::string::npos);
+}
+
+TEST(PlcTypesCommandDefault, ListsTheDeliveredFileBesideTheProgram) {
+    const CliRun run = RunCommand({"plctypes"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("[16] Modbus(RTU)\n"), std::string::npos);
+    EXPECT_NE(run.out.find("    \"PV \""), std::string::npos);
+}
+
+TEST(CliHelp, MentionsThePlcTypesCommand) {
+    EXPECT_NE(RunCommand({"--help"}).out.find("plctypes [FILE] [--json]"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tavelo
