@@ -281,6 +281,12 @@ std::string CArchive::ClassOfTag(std::uint32_t classNumber, std::size_t tagOffse
 }
 
 std::unique_ptr<CSerializable> CArchive::ReadObject() {
+    std::unique_ptr<CSerializable> object = CreateFromTag();
+    if (object) object->Serialize(*this);
+    return object;
+}
+
+std::unique_ptr<CSerializable> CArchive::CreateFromTag() {
     const std::size_t tagOffset = GetOffset();
     std::uint16_t tag = 0;
     U16(tag);
@@ -315,7 +321,6 @@ std::unique_ptr<CSerializable> CArchive::ReadObject() {
     m_isObjectIndex.resize(m_nNextIndex + 1, false);
     m_isObjectIndex[m_nNextIndex] = true;
     ++m_nNextIndex;
-    object->Serialize(*this);
     return object;
 }
 

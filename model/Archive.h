@@ -87,6 +87,9 @@ private:
     void WriteClassTag(const std::string& className);
     std::string ReadNewClassName(std::size_t tagOffset);
     std::string ClassOfTag(std::uint32_t classNumber, std::size_t tagOffset) const;
+    // Reads a tag and makes the empty object it announces (null for the null tag), numbered
+    // but with its body not yet read.
+    std::unique_ptr<CSerializable> CreateFromTag();
 
     bool m_bStoring;
     std::string m_strFileName;
@@ -106,15 +109,19 @@ private:
 template <class T>
 std::unique_ptr<T> CArchive::ReadObjectOf(const char* expected) {
     const std::size_t tagOffset = GetOffset();
-    std::unique_ptr<CSerializable> object = ReadObject();
+    std::unique_ptr<CSerializable> object = CreateFromTag();
     if (!object) FailAt(std::string("missing object where ") + expected + " was expected", tagOffset);
+    // Checked before the body is read, so a hostile file cannot nest objects where their
+    // classes never nest.
     T* typed = dynamic_cast<T*>(object.get());
     if (!typed)
         FailAt("object of class " + object->GetRuntimeClassName() + " where " + expected +
                    " was expected",
                tagOffset);
     object.release();
-    return std::unique_ptr<T>(typed);
+    std::unique_ptr<T> result(typed);
+    result->Serialize(*this);
+    return result;
 }
 
 template <class List>

@@ -15,7 +15,6 @@ public:
     virtual std::string GetRuntimeClassName() const = 0;
     virtual void Serialize(CArchive& ar) = 0;
 
-protected:
     // Lets value-like derived records default their own comparison.
     bool operator==(const CSerializable&) const = default;
 };
