@@ -23,8 +23,7 @@ void CPLC::Serialize(CArchive& ar) {
         m_units.clear();
         const std::uint32_t count = ar.ReadListCount(kSmallestStoredUnit);
         m_units.reserve(count);
-        for (std::uint32_t i = 0; i < count; ++i)
-            m_units.push_back(ReadUnit(ar));
+        for (std::uint32_t i = 0; i < count; ++i) m_units.push_back(ReadUnit(ar));
     }
     m_serial.Serialize(ar);
 }

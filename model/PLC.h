@@ -1,6 +1,7 @@
 #pragma once
 // A PLC type: its name, address units, station-number rules and usual serial settings.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,6 +16,9 @@ class CPLC : public CSerializable {
 public:
     static constexpr const char* kClassName = "CPLC";
     static constexpr const char16_t* kModbusRtuName = u"Modbus(RTU)";
+    // Smallest tagged record: a tag, an empty 8-bit name, four int32, an empty unit count and
+    // the five int32 of the serial defaults. Readers size their list checks by it.
+    static constexpr std::size_t kSmallestStoredSize = 2 + 1 + 4 * 4 + 2 + 5 * 4;
 
     std::string GetRuntimeClassName() const override { return kClassName; }
     // Name, the two flags, the station range, the units as an object list, then the serial

@@ -13,10 +13,6 @@ namespace tavelo {
 
 namespace {
 
-// Smallest stored type: a tag, an empty 8-bit name, four int32, an empty unit count and the
-// five int32 of the serial defaults.
-constexpr std::size_t kSmallestStoredType = 2 + 1 + 4 * 4 + 2 + 5 * 4;
-
 // What the reading of one file shares with the type records it makes.
 struct CReadContext {
     std::span<const std::uint8_t> m_bytes;
@@ -57,7 +53,7 @@ private:
 };
 
 std::vector<CPLC> ReadTypeList(CArchive& ar, CReadContext& context) {
-    const std::uint32_t count = ar.ReadListCount(kSmallestStoredType);
+    const std::uint32_t count = ar.ReadListCount(CPLC::kSmallestStoredSize);
     std::vector<CPLC> types;
     types.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -82,9 +78,8 @@ std::vector<CPLC> CPlcTypeFile::Parse(std::span<const std::uint8_t> bytes,
     CReadContext context{bytes};
     CClassRegistry registry;
     RegisterModelClasses(registry);
-    registry.Register(CPLC::kClassName, [&context] {
-        return std::make_unique<CTypeRecordReader>(context);
-    });
+    registry.Register(CPLC::kClassName,
+                      [&context] { return std::make_unique<CTypeRecordReader>(context); });
     CArchive ar(bytes, name, registry);
     try {
         return ReadTypeList(ar, context);

@@ -13,7 +13,8 @@ namespace tavelo {
 
 class CPlcTypeFile {
 public:
-    // Reads PlcTypes.DAT; throws CFileError (cannot open/read) or CArchiveError (damaged, with offset).
+    // Reads PlcTypes.DAT; throws CFileError (cannot open/read) or CArchiveError (damaged, with
+    // offset).
     static std::vector<CPLC> Load(const std::filesystem::path& file);
     // Parses the bytes of a PLC type file; name is used in messages. Throws CArchiveError.
     static std::vector<CPLC> Parse(std::span<const std::uint8_t> bytes, const std::string& name);

@@ -16,7 +16,9 @@ inline Bytes B(std::initializer_list<int> values) {
     return out;
 }
 
-inline Bytes Ascii(const std::string& text) { return Bytes(text.begin(), text.end()); }
+inline Bytes Ascii(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
 
 inline Bytes Concat(std::initializer_list<Bytes> parts) {
     Bytes out;

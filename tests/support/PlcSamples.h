@@ -1,0 +1,38 @@
+#pragma once
+// PLC types and address units for tests of the PLC records, the PLC type file and the forms.
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/PLC.h"
+#include "model/RegUnitConfig.h"
+
+namespace tavelo::test {
+
+inline CRegUnitConfig MakeUnit(std::u16string name, std::int32_t addressing, std::int32_t typeNo,
+                               std::int32_t bitHigh = 15) {
+    CRegUnitConfig unit;
+    unit.m_strName = std::move(name);
+    unit.m_nMaxCount = 8;
+    unit.m_nAddressing = addressing;
+    unit.m_nByteLow = 0;
+    unit.m_nByteHigh = 9999;
+    unit.m_nBitLow = 0;
+    unit.m_nBitHigh = bitHigh;
+    unit.m_nTypeNo = typeNo;
+    unit.m_nUnitBytes = 2;
+    return unit;
+}
+
+inline CPLC MakePlc(std::u16string name, std::vector<CRegUnitConfig> units = {},
+                    CSerialComParam serial = {}) {
+    CPLC plc;
+    plc.SetName(std::move(name));
+    plc.SetUnits(units);
+    plc.SetSerial(serial);
+    return plc;
+}
+
+}  // namespace tavelo::test
