@@ -194,6 +194,9 @@ void CTaveloDoc::Swap(CTaveloDoc& other) {
     m_classNames.swap(other.m_classNames);
     m_kindLists.swap(other.m_kindLists);
     m_readElements.swap(other.m_readElements);
+    std::swap(m_alarms, other.m_alarms);
+    std::swap(m_systemSettings, other.m_systemSettings);
+    std::swap(m_link, other.m_link);
     std::swap(m_bModified, other.m_bModified);
     AdoptAll();
     other.AdoptAll();

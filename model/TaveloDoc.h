@@ -10,10 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "AlarmList.h"
 #include "ElementKind.h"
 #include "Geometry.h"
 #include "GraphObj.h"
+#include "LinkSettings.h"
 #include "Screen.h"
+#include "SystemSettings.h"
 
 namespace tavelo {
 
@@ -97,6 +100,14 @@ class CTaveloDoc {
     // replace the open project only when the read succeeded.
     void Swap(CTaveloDoc& other);
 
+    // The settings objects the project embeds; their dialogs edit them in place.
+    CAlarmList& GetAlarms() { return m_alarms; }
+    const CAlarmList& GetAlarms() const { return m_alarms; }
+    CSystemSettings& GetSystemSettings() { return m_systemSettings; }
+    const CSystemSettings& GetSystemSettings() const { return m_systemSettings; }
+    CLinkSettings& GetLink() { return m_link; }
+    const CLinkSettings& GetLink() const { return m_link; }
+
     bool IsModified() const { return m_bModified; }
     void SetModified(bool modified = true) { m_bModified = modified; }
 
@@ -118,6 +129,9 @@ class CTaveloDoc {
     std::array<KindList, kElementKindCount> m_kindLists;
     // Read elements not yet in the element list.
     ElementList m_readElements;
+    CAlarmList m_alarms;
+    CSystemSettings m_systemSettings;
+    CLinkSettings m_link;
     bool m_bModified = false;
     std::function<void()> m_viewUpdater;
 };
