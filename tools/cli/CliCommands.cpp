@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "PlcTypesCommand.h"
+#include "ProjectCommands.h"
 
 namespace tavelo::cli {
 
@@ -17,7 +18,14 @@ constexpr const char* kUsage =
     "  --help, help       show this help\n"
     "  --version          show the version\n"
     "  plctypes [FILE] [--json]\n"
-    "                     list the PLC types of FILE (default: the delivered PlcTypes.DAT)\n";
+    "                     list the PLC types of FILE (default: the delivered PlcTypes.DAT)\n"
+    "  new FILE [--model ZORA|ZORB] [--plc INDEX] [--force]\n"
+    "                     make a new project as New does and save it (.ZORX when FILE has\n"
+    "                     no extension); --plc picks the PLC type at INDEX\n"
+    "  info FILE          summarise a project: model, PLC type, link, screens, settings, alarms\n"
+    "  dump FILE          print every stored field of a project as JSON\n"
+    "  convert IN OUT     read IN and save it as OUT; OUT's extension decides the layout\n"
+    "                     (.ZORX stores station numbers, any other name does not)\n";
 
 using CommandFunction = int (*)(const Arguments& args, std::ostream& out, std::ostream& err);
 
@@ -27,8 +35,12 @@ struct CCommand {
 };
 
 // Each command receives the words after its name.
-constexpr std::array<CCommand, 1> kCommands = {{
+constexpr std::array<CCommand, 5> kCommands = {{
     {"plctypes", &RunPlcTypesCommand},
+    {"new", &RunNewCommand},
+    {"info", &RunInfoCommand},
+    {"dump", &RunDumpCommand},
+    {"convert", &RunConvertCommand},
 }};
 
 }  // namespace

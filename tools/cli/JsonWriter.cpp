@@ -157,4 +157,19 @@ void CJsonWriter::WriteQuoted(std::u16string_view text) {
     m_out << '"';
 }
 
+void IntMember(CJsonWriter& json, std::string_view key, std::int64_t value) {
+    json.Key(key);
+    json.Int(value);
+}
+
+void TextMember(CJsonWriter& json, std::string_view key, std::u16string_view value) {
+    json.Key(key);
+    json.String(value);
+}
+
+void BoolMember(CJsonWriter& json, std::string_view key, bool value) {
+    json.Key(key);
+    json.Bool(value);
+}
+
 }  // namespace tavelo::cli

@@ -4,7 +4,10 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace tavelo::cli {
@@ -49,5 +52,22 @@ private:
     bool m_bKeyPending = false;
     bool m_bDone = false;
 };
+
+// Members of the object being written: the key, then its value.
+void IntMember(CJsonWriter& json, std::string_view key, std::int64_t value);
+void TextMember(CJsonWriter& json, std::string_view key, std::u16string_view value);
+void BoolMember(CJsonWriter& json, std::string_view key, bool value);
+
+// The decoded value, or null for a stored index outside its table.
+template <class T>
+void DecodedMember(CJsonWriter& json, std::string_view key, std::optional<T> value) {
+    json.Key(key);
+    if (!value)
+        json.Null();
+    else if constexpr (std::is_arithmetic_v<T>)
+        json.Int(*value);
+    else
+        json.String(std::string_view(*value));
+}
 
 }  // namespace tavelo::cli

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "model/FileBytes.h"
+#include "support/CliRun.h"
+#include "support/TempDir.h"
+
+namespace tavelo {
+namespace {
+
+using test::RunCommand;
+
+class ProjectCommandsTest : public ::testing::Test {
+protected:
+    std::string PathOf(const std::string& name) const { return (m_dir / name).string(); }
+    test::CTempDir m_dir;
+};
+
+TEST_F(ProjectCommandsTest, NewMakesTheProjectNewMakesAndInfoDescribesIt) {
+    const auto made = RunCommand({"new", PathOf("demo"), "--plc", "16", "--model", "ZORB"});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_NE(made.out.find("demo.ZORX: new ZORB project for PLC type 16 Modbus(RTU)"),
+              std::string::npos);
+
+    const auto info = RunCommand({"info", PathOf("demo.ZORX")});
+    ASSERT_EQ(info.exitCode, 0) << info.err;
+    for (const char* expected :
+         {"Panel model: ZORB (model index 1)", "PLC type: \"Modbus(RTU)\" at list index 16",
+          "panel to PLC 19200 baud, 8 data bits, 1 stop bit, even parity", "Screens: 1",
+          "\"画面 1\"", "initial screen 1", "Alarms: 0 texts"})
+        EXPECT_NE(info.out.find(expected), std::string::npos) << expected << "\n" << info.out;
+}
+
+TEST_F(ProjectCommandsTest, NewWithoutChoicesConfirmsTheDialogAsItOpens) {
+    ASSERT_EQ(RunCommand({"new", PathOf("a.ZORX")}).exitCode, 0);
+    const auto dump = RunCommand({"dump", PathOf("a.ZORX")});
+    EXPECT_NE(dump.out.find("\"plcListIndex\": 0"), std::string::npos);
+    EXPECT_NE(dump.out.find("\"name\": \"西门子S7-200\""), std::string::npos);
+    EXPECT_NE(dump.out.find("\"modelIndex\": 0"), std::string::npos);
+}
+
+TEST_F(ProjectCommandsTest, NewRefusesWhatTheDialogRefusesAndWritesNothing) {
+    const auto refused = RunCommand({"new", PathOf("ab.ZORX"), "--plc", "10"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("不支持该协议! (AB(SLC500))"), std::string::npos) << refused.err;
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "ab.ZORX"));
+
+    const auto beyond = RunCommand({"new", PathOf("x.ZORX"), "--plc", "999"});
+    EXPECT_EQ(beyond.exitCode, 1);
+    EXPECT_NE(beyond.err.find("no PLC type at position 999"), std::string::npos);
+
+    EXPECT_EQ(RunCommand({"new", PathOf("x.ZORX"), "--model", "ZORC"}).exitCode, 2);
+    EXPECT_EQ(RunCommand({"new"}).exitCode, 2);
+}
+
+TEST_F(ProjectCommandsTest, NewKeepsAnExistingFileUnlessForced) {
+    ASSERT_EQ(RunCommand({"new", PathOf("p.ZORX"), "--plc", "3"}).exitCode, 0);
+    const auto before = ReadFileBytes(m_dir / "p.ZORX");
+    const auto again = RunCommand({"new", PathOf("p.ZORX"), "--plc", "16"});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_NE(again.err.find("add --force"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(m_dir / "p.ZORX"), before);
+    EXPECT_EQ(RunCommand({"new", PathOf("p.ZORX"), "--plc", "16", "--force"}).exitCode, 0);
+    EXPECT_NE(ReadFileBytes(m_dir / "p.ZORX"), before);
+}
+
+TEST_F(ProjectCommandsTest, NewNeedsTheInstalledPlcTypeFile) {
+    test::CTempDir empty;
+    setenv("TAVELO_DATA_DIR", empty.Path().c_str(), 1);
+    const auto run = RunCommand({"new", PathOf("p.ZORX")});
+    unsetenv("TAVELO_DATA_DIR");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("请安装后再运行"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "p.ZORX"));
+}
+
+TEST_F(ProjectCommandsTest, ConvertSwitchesLayoutsAndBackToTheSameBytes) {
+    ASSERT_EQ(RunCommand({"new", PathOf("p.ZORX"), "--plc", "16"}).exitCode, 0);
+    ASSERT_EQ(RunCommand({"convert", PathOf("p.ZORX"), PathOf("p.ZOR")}).exitCode, 0);
+    ASSERT_EQ(RunCommand({"convert", PathOf("p.ZOR"), PathOf("q.ZORX")}).exitCode, 0);
+    ASSERT_EQ(RunCommand({"convert", PathOf("q.ZORX"), PathOf("r.ZORX")}).exitCode, 0);
+    EXPECT_EQ(ReadFileBytes(m_dir / "q.ZORX"), ReadFileBytes(m_dir / "p.ZORX"));
+    EXPECT_EQ(ReadFileBytes(m_dir / "r.ZORX"), ReadFileBytes(m_dir / "p.ZORX"));
+}
+
+TEST_F(ProjectCommandsTest, DamagedAndMissingFilesAreReportedWithTheirNames) {
+    WriteFileAtomically(m_dir / "bad.ZORX", std::vector<std::uint8_t>{1, 0, 0xFF, 0xFF});
+    for (const char* command : {"info", "dump"}) {
+        const auto run = RunCommand({command, PathOf("bad.ZORX")});
+        EXPECT_EQ(run.exitCode, 1) << command;
+        EXPECT_TRUE(run.out.empty()) << command;
+        EXPECT_NE(run.err.find("bad.ZORX: "), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("byte offset"), std::string::npos) << run.err;
+    }
+    const auto missing = RunCommand({"convert", PathOf("none.ZORX"), PathOf("out.ZORX")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("none.ZORX: No such file"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "out.ZORX"));
+    EXPECT_EQ(RunCommand({"convert", PathOf("none.ZORX")}).exitCode, 2);
+    EXPECT_EQ(RunCommand({"info", "--verbose", PathOf("none.ZORX")}).exitCode, 2);
+}
+
+}  // namespace
+}  // namespace tavelo
