@@ -10,7 +10,7 @@
 namespace tavelo {
 
 class CRectObj : public CGraphObj {
-  public:
+public:
     static constexpr const char* kClassName = "CRectObj";
     // A line runs from the top-left to the bottom-right corner; any other shape is a rectangle.
     static constexpr std::int32_t kLine = 0;
@@ -49,12 +49,12 @@ class CRectObj : public CGraphObj {
     bool IsLine() const { return m_nShape == kLine; }
     std::int32_t GetShape() const { return m_nShape; }
 
-  protected:
+protected:
     CRectObj(const CRectObj& other) = default;
 
     std::int32_t m_nShape = kLine;
 
-  private:
+private:
     bool HitsLine(const CRect& line, CPoint point, std::int32_t tolerance) const;
 };
 

@@ -13,7 +13,7 @@ namespace tavelo {
 class CArchive;
 
 class CAlarmList {
-  public:
+public:
     // A text is at most this many columns wide; a character above code 127 takes two.
     static constexpr std::size_t kMaxTextColumns = 24;
     static constexpr std::size_t kMaxTexts = 127;

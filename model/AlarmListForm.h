@@ -20,7 +20,7 @@
 namespace tavelo {
 
 class CAlarmListForm {
-  public:
+public:
     enum class Field { kStation, kAddress, kBit };
     static constexpr std::size_t kFieldCount = 3;
 
@@ -69,7 +69,7 @@ class CAlarmListForm {
     // Rows at or beyond this position cannot be edited.
     std::size_t GetRowLimit() const;
 
-  private:
+private:
     static std::size_t Index(Field field) { return static_cast<std::size_t>(field); }
 
     void FillUnitList();

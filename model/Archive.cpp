@@ -25,17 +25,16 @@ CArchive::CArchive(std::string fileName) : m_bStoring(true), m_strFileName(std::
 
 CArchive::CArchive(std::span<const std::uint8_t> data, std::string fileName,
                    const CClassRegistry& registry)
-    : m_bStoring(false),
-      m_strFileName(std::move(fileName)),
-      m_data(data),
-      m_pRegistry(&registry) {}
+    : m_bStoring(false), m_strFileName(std::move(fileName)), m_data(data), m_pRegistry(&registry) {}
 
 std::string CArchive::GetFileExtension() const {
     const std::size_t dot = m_strFileName.rfind('.');
     return dot == std::string::npos ? std::string() : m_strFileName.substr(dot);
 }
 
-void CArchive::Fail(const std::string& problem) const { FailAt(problem, GetOffset()); }
+void CArchive::Fail(const std::string& problem) const {
+    FailAt(problem, GetOffset());
+}
 
 void CArchive::FailAt(const std::string& problem, std::size_t offset) const {
     throw CArchiveError(problem, offset);
@@ -122,8 +121,8 @@ void CArchive::WriteLength(std::uint32_t length) {
         return;
     }
     U8(shortLength);
-    std::uint16_t mediumLength = length < 0xFFFE ? static_cast<std::uint16_t>(length)
-                                                 : kMediumLengthEscape;
+    std::uint16_t mediumLength =
+        length < 0xFFFE ? static_cast<std::uint16_t>(length) : kMediumLengthEscape;
     U16(mediumLength);
     if (mediumLength == kMediumLengthEscape) U32(length);
 }
@@ -275,8 +274,7 @@ std::string CArchive::ReadNewClassName(std::size_t tagOffset) {
 std::string CArchive::ClassOfTag(std::uint32_t classNumber, std::size_t tagOffset) const {
     auto known = m_readClasses.find(classNumber);
     if (known == m_readClasses.end())
-        FailAt("class number " + std::to_string(classNumber) + " has not been assigned",
-               tagOffset);
+        FailAt("class number " + std::to_string(classNumber) + " has not been assigned", tagOffset);
     return known->second;
 }
 
@@ -301,8 +299,8 @@ std::unique_ptr<CSerializable> CArchive::CreateFromTag() {
     } else {
         std::uint32_t bigTag = tag;
         if (tag == kBigObjectTag) U32(bigTag);
-        const bool isClassTag = tag == kBigObjectTag ? (bigTag & kBigClassTag) != 0
-                                                     : (tag & kClassTag) != 0;
+        const bool isClassTag =
+            tag == kBigObjectTag ? (bigTag & kBigClassTag) != 0 : (tag & kClassTag) != 0;
         const std::uint32_t number =
             tag == kBigObjectTag ? (bigTag & ~kBigClassTag) : (tag & ~kClassTag);
         if (isClassTag) {

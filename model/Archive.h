@@ -103,14 +103,15 @@ private:
     std::map<std::string, std::uint32_t> m_writtenClasses;
     std::map<const CSerializable*, std::uint32_t> m_writtenObjects;
     std::map<std::uint32_t, std::string> m_readClasses;  // class number -> name
-    std::vector<bool> m_isObjectIndex;                    // by index: assigned to an object
+    std::vector<bool> m_isObjectIndex;                   // by index: assigned to an object
 };
 
 template <class T>
 std::unique_ptr<T> CArchive::ReadObjectOf(const char* expected) {
     const std::size_t tagOffset = GetOffset();
     std::unique_ptr<CSerializable> object = CreateFromTag();
-    if (!object) FailAt(std::string("missing object where ") + expected + " was expected", tagOffset);
+    if (!object)
+        FailAt(std::string("missing object where ") + expected + " was expected", tagOffset);
     // Checked before the body is read, so a hostile file cannot nest objects where their
     // classes never nest.
     T* typed = dynamic_cast<T*>(object.get());

@@ -38,7 +38,7 @@ struct CBrushDesc {
 };
 
 class CDrawSurface {
-  public:
+public:
     virtual ~CDrawSurface() = default;
 
     // A dotted rectangle drawn by inverting what lies under it.

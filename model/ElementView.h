@@ -11,7 +11,7 @@ namespace tavelo {
 class CGraphObj;
 
 class CElementView {
-  public:
+public:
     // Size in pixels of the selection marks.
     static constexpr std::int32_t kDefaultMarkSize = 6;
 

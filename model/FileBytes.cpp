@@ -1,12 +1,12 @@
 #include "FileBytes.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "FileError.h"
 
@@ -15,8 +15,7 @@ namespace tavelo {
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file,
                                         std::uintmax_t maxBytes) {
     std::ifstream in(file, std::ios::binary);
-    if (!in)
-        throw CFileError("cannot open " + file.string() + ": " + std::strerror(errno));
+    if (!in) throw CFileError("cannot open " + file.string() + ": " + std::strerror(errno));
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     if (size < 0) throw CFileError("cannot read " + file.string() + ": not a regular file");

@@ -17,7 +17,7 @@ class CElementView;
 class CTaveloDoc;
 
 class CGraphObj : public CSerializable {
-  public:
+public:
     static constexpr const char* kClassName = "CGraphObj";
     // The canvas stands for the 192 x 64 dot display at 2.25 units per dot.
     static constexpr std::int32_t kCanvasWidth = 432;
@@ -82,7 +82,7 @@ class CGraphObj : public CSerializable {
     // The document and the editor read and set it directly.
     std::int32_t m_nScreenNo = kNoScreen;
 
-  protected:
+protected:
     // Copies everything but the screen number and the document; the size is worked out anew.
     CGraphObj(const CGraphObj& other);
 

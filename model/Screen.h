@@ -15,7 +15,7 @@ inline constexpr std::int32_t kMinScreenNumber = 1;
 inline constexpr std::int32_t kMaxScreenNumber = 32767;
 
 class CScreen : public CGraphObj {
-  public:
+public:
     static constexpr const char* kClassName = "CScreen";
 
     // The class name stays the base's, so a screen never lands in a per-kind element list.
@@ -33,7 +33,7 @@ class CScreen : public CGraphObj {
     void SetDescription(std::u16string text) { m_strDescription = std::move(text); }
     const std::u16string& GetDescription() const { return m_strDescription; }
 
-  private:
+private:
     std::int32_t m_nNumber = 0;
     std::int32_t m_nUpScreen = 0;
     std::int32_t m_nDownScreen = 0;

@@ -13,7 +13,7 @@ namespace tavelo {
 class CArchive;
 
 class CSystemSettings {
-  public:
+public:
     // The three functions that use control registers, in register order.
     enum Function : std::size_t { kAutoChange = 0, kReportScreen = 1, kClock = 2 };
     static constexpr std::size_t kFunctionCount = 3;

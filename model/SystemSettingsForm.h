@@ -21,7 +21,7 @@
 namespace tavelo {
 
 class CSystemSettingsForm {
-  public:
+public:
     using Function = CSystemSettings::Function;
 
     enum class Field { kInitialScreen, kPassword, kControlRegister, kSaverScreen, kStation };
@@ -83,7 +83,7 @@ class CSystemSettingsForm {
     bool IsStationEnabled() const { return IsAnyFunctionChecked(); }
     bool IsFieldEditable(Field field) const;
 
-  private:
+private:
     static std::size_t Index(Field field) { return static_cast<std::size_t>(field); }
     bool IsAnyFunctionChecked() const;
     std::u16string& Text(Field field) { return m_fieldTexts[Index(field)]; }

@@ -24,7 +24,7 @@ class CDrawSurface;
 class CElementView;
 
 class CTaveloDoc {
-  public:
+public:
     using ElementList = std::vector<std::unique_ptr<CGraphObj>>;
     using KindList = std::vector<CGraphObj*>;
     using ScreenList = std::vector<std::unique_ptr<CScreen>>;
@@ -115,7 +115,7 @@ class CTaveloDoc {
     void SetViewUpdater(std::function<void()> updater) { m_viewUpdater = std::move(updater); }
     void UpdateAllViews() const;
 
-  private:
+private:
     KindList& KindListOf(EElementKind kind) { return m_kindLists[static_cast<std::size_t>(kind)]; }
     // Points every element back to this document, after the elements changed hands.
     void AdoptAll();

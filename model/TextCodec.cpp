@@ -51,9 +51,9 @@ std::u16string DecodeCodePage936(std::span<const std::uint8_t> bytes) {
         bool ok = conv.Convert(in, inLeft, out, outLeft);
         const std::size_t produced = (buffer.size() - outLeft) / 2;
         for (std::size_t i = 0; i < produced; ++i)
-            result.push_back(static_cast<char16_t>(
-                static_cast<std::uint8_t>(buffer[2 * i]) |
-                (static_cast<std::uint8_t>(buffer[2 * i + 1]) << 8)));
+            result.push_back(
+                static_cast<char16_t>(static_cast<std::uint8_t>(buffer[2 * i]) |
+                                      (static_cast<std::uint8_t>(buffer[2 * i + 1]) << 8)));
         if (!ok) {
             result.push_back(kReplacement);
             ++in;
@@ -118,15 +118,22 @@ std::u16string FromUtf8(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<std::uint8_t>(text[i]);
-        int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2
-                                    : (lead >> 3) == 0x1E ? 3 : -1;
-        char32_t c = extra == 0 ? lead : extra == 1 ? (lead & 0x1F) : extra == 2 ? (lead & 0x0F)
-                                                                                   : (lead & 0x07);
+        int extra = lead < 0x80           ? 0
+                    : (lead >> 5) == 0x6  ? 1
+                    : (lead >> 4) == 0xE  ? 2
+                    : (lead >> 3) == 0x1E ? 3
+                                          : -1;
+        char32_t c = extra == 0   ? lead
+                     : extra == 1 ? (lead & 0x1F)
+                     : extra == 2 ? (lead & 0x0F)
+                                  : (lead & 0x07);
         bool valid = extra >= 0 && i + static_cast<std::size_t>(extra) < text.size();
         for (int k = 1; valid && k <= extra; ++k) {
             const auto next = static_cast<std::uint8_t>(text[i + k]);
-            if ((next & 0xC0) != 0x80) valid = false;
-            else c = (c << 6) | (next & 0x3F);
+            if ((next & 0xC0) != 0x80)
+                valid = false;
+            else
+                c = (c << 6) | (next & 0x3F);
         }
         if (!valid) {
             out.push_back(kReplacement);

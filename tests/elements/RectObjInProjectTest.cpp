@@ -29,7 +29,8 @@ TEST(RectObjInProject, LinesAndRectanglesAreNotSavedButAreReadFromAList) {
     // A rectangle object placed into the register list by hand is accepted there.
     std::vector<std::uint8_t> file = empty;
     const std::size_t registersCount = 39 + 2 + 2 * 4;
-    const std::uint8_t rectangle[] = {0xFF, 0xFF, 0, 0, 8, 0, 'C', 'R', 'e', 'c', 't', 'O', 'b', 'j', 1};
+    const std::uint8_t rectangle[] = {0xFF, 0xFF, 0,   0,   8,   0,   'C', 'R',
+                                      'e',  'c',  't', 'O', 'b', 'j', 1};
     file[registersCount] = 1;
     file.insert(file.begin() + registersCount + 2, std::begin(rectangle), std::end(rectangle));
     CProjectFile::Read(file, "p.ZORX", registry, doc, state);

@@ -15,7 +15,7 @@ constexpr int kMPosition = 1;
 constexpr int kXPosition = 2;
 
 class AlarmListFormTest : public ::testing::Test {
-  protected:
+protected:
     AlarmListFormTest() { m_state.m_currentPlc = test::MakeSettingsTestPlc(); }
 
     CAlarmListForm& OpenForm() {

@@ -1,7 +1,6 @@
-#include "model/Archive.h"
-
 #include <gtest/gtest.h>
 
+#include "model/Archive.h"
 #include "model/ClassRegistry.h"
 #include "support/ByteHelpers.h"
 
@@ -190,8 +189,12 @@ TEST_F(ArchiveTest, ClassesAndObjectsShareOneCounterInByteOrder) {
     out.WriteObject(&box);    // back reference to object 2
     out.WriteObject(nullptr);
     const Bytes expected = Concat({
-        B({0xFF, 0xFF, 0, 0, 4, 0}), Ascii("CBox"), B({2, 0}),
-        B({0xFF, 0xFF, 0, 0, 5, 0}), Ascii("CItem"), B({1, 0, 0, 0}),
+        B({0xFF, 0xFF, 0, 0, 4, 0}),
+        Ascii("CBox"),
+        B({2, 0}),
+        B({0xFF, 0xFF, 0, 0, 5, 0}),
+        Ascii("CItem"),
+        B({1, 0, 0, 0}),
         B({0x03, 0x80, 2, 0, 0, 0}),
         B({0x03, 0x80, 3, 0, 0, 0}),
         B({0x02, 0x00}),
@@ -292,8 +295,7 @@ TEST_F(HostileArchiveTest, SchemaOtherThanZeroIsRefused) {
 TEST_F(HostileArchiveTest, UnassignedClassAndObjectNumbersAreRefused) {
     EXPECT_NE(ReadErrorOf(B({0x05, 0x80})).GetProblem().find("class number 5"), std::string::npos);
     EXPECT_NE(ReadErrorOf(B({0x00, 0x80})).GetProblem().find("class number 0"), std::string::npos);
-    EXPECT_NE(ReadErrorOf(B({0x03, 0x00})).GetProblem().find("object number 3"),
-              std::string::npos);
+    EXPECT_NE(ReadErrorOf(B({0x03, 0x00})).GetProblem().find("object number 3"), std::string::npos);
     EXPECT_NE(ReadErrorOf(B({0xFF, 0x7F, 9, 0, 0, 0x80})).GetProblem().find("class number 9"),
               std::string::npos);
 }

@@ -1,11 +1,10 @@
-#include "model/FileBytes.h"
-
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <csignal>
 
+#include "model/FileBytes.h"
 #include "model/FileError.h"
 #include "support/TempDir.h"
 
@@ -65,8 +64,8 @@ TEST(FileBytes, AnUnwritableFolderKeepsTheEarlierFile) {
     test::CTempDir dir;
     const auto file = dir / "p.ZORX";
     WriteFileAtomically(file, Bytes{7});
-    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read |
-                                                 std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     EXPECT_THROW(WriteFileAtomically(file, Bytes{8}), CFileError);
     EXPECT_EQ(ReadFileBytes(file), (Bytes{7}));
 }
@@ -86,8 +85,7 @@ TEST(FileBytes, ErrorsNameTheFileAndTheReason) {
         ReadFileBytes(dir / "missing.ZORX");
         FAIL() << "no error";
     } catch (const CFileError& error) {
-        EXPECT_NE(std::string(error.what()).find("missing.ZORX: No such file"),
-                  std::string::npos);
+        EXPECT_NE(std::string(error.what()).find("missing.ZORX: No such file"), std::string::npos);
     }
 }
 

@@ -1,5 +1,3 @@
-#include "model/ProjectFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -11,6 +9,7 @@
 #include "model/FileError.h"
 #include "model/ModelClasses.h"
 #include "model/NewProject.h"
+#include "model/ProjectFile.h"
 #include "model/TaveloDoc.h"
 #include "support/ByteHelpers.h"
 #include "support/StoredTestElement.h"
@@ -83,8 +82,8 @@ TEST_F(ProjectFileTest, ANewProjectSavedAtOnceHasTheseBytes) {
     MakeNewProject(m_doc);
     const Bytes expected = Concat({
         // Screens: screen 1, up 1, down 2, "画面 1".
-        B({0x01, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x07, 0x00}), Ascii("CScreen"), kInt1,
-        kInt1, B({2, 0, 0, 0}),
+        B({0x01, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x07, 0x00}), Ascii("CScreen"), kInt1, kInt1,
+        B({2, 0, 0, 0}),
         B({0xFF, 0xFE, 0xFF, 0x04, 0x3B, 0x75, 0x62, 0x97, 0x20, 0x00, 0x31, 0x00}),
         B({0, 0}),     // no class names
         Bytes(16, 0),  // eight empty element lists
@@ -95,9 +94,8 @@ TEST_F(ProjectFileTest, ANewProjectSavedAtOnceHasTheseBytes) {
         kEmptyString, kEmptyString, kInt0, kInt0, kInt0, kInt0, kInt0,
         // PLC and link: station 0, COM1, 9600, even, 7 bits, 1 stop bit, index 0, empty type.
         kInt0, B({1, 5, 2, 1, 1}), kInt0, kEmptyString, kInt0, kInt0, kInt0, kInt0, B({0, 0}),
-        kInt0, B({3, 0, 0, 0}), kInt1, kInt0, kInt0,
-        B({0, 0}),  // no PLC type list
-        kInt0, kInt0, kInt0, kInt0, kInt0, kInt0,  // ZORA and five reserved values
+        kInt0, B({3, 0, 0, 0}), kInt1, kInt0, kInt0, B({0, 0}),  // no PLC type list
+        kInt0, kInt0, kInt0, kInt0, kInt0, kInt0,                // ZORA and five reserved values
     });
     EXPECT_EQ(WriteAs("new.ZORX"), expected);
 }
@@ -111,7 +109,8 @@ TEST_F(ProjectFileTest, ScreensAndElementsShareTheTagNumbering) {
     m_doc.AddElement(std::move(text));
     const Bytes bytes = WriteAs("p.ZORX");
     // The second screen carries the known-class tag and its empty description.
-    const Bytes second = Concat({B({0x01, 0x80, 2, 0, 0, 0, 1, 0, 0, 0, 3, 0, 0, 0}), kEmptyString});
+    const Bytes second =
+        Concat({B({0x01, 0x80, 2, 0, 0, 0, 1, 0, 0, 0, 3, 0, 0, 0}), kEmptyString});
     EXPECT_NE(std::search(bytes.begin(), bytes.end(), second.begin(), second.end()), bytes.end());
     // Class 1 and objects 2 to 4 are the screens, so the dynamic text's class is number 5 and
     // a second one would carry 0x8005.
@@ -161,12 +160,12 @@ TEST_F(ProjectFileTest, ReadingRebuildsTheElementListInDrawingOrder) {
     CProjectFile::Read(bytes, "p.ZORX", m_registry, doc, state);
     std::vector<std::string> order;
     for (const auto& element : doc.GetElements()) order.push_back(element->GetClassName());
-    EXPECT_EQ(order, (std::vector<std::string>{"CStaticText", "CStaticText", "CRegister",
-                                               "CRegister"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"CStaticText", "CStaticText", "CRegister", "CRegister"}));
     EXPECT_EQ(doc.GetElements()[0]->GetOwnerDoc(), &doc);
     // The class names are kept as the file had them.
     EXPECT_EQ(doc.GetClassNames(), (std::vector<std::u16string>{u"CStaticText", u"CRegister",
-                                                                 u"CRegister", u"CStaticText"}));
+                                                                u"CRegister", u"CStaticText"}));
 }
 
 TEST_F(ProjectFileTest, OnlyTheExactExtensionZorxStoresStationNumbers) {
@@ -180,18 +179,18 @@ TEST_F(ProjectFileTest, OnlyTheExactExtensionZorxStoresStationNumbers) {
     CTaveloDoc doc;
     CAppState state;
     CProjectFile::Read(older, "p.ZOR", m_registry, doc, state);
-    const auto& reg = dynamic_cast<const StoredTestElement&>(
-        *doc.GetKindList(EElementKind::Registers).front());
+    const auto& reg =
+        dynamic_cast<const StoredTestElement&>(*doc.GetKindList(EElementKind::Registers).front());
     EXPECT_EQ(reg.m_address.m_nStation, 1);
     EXPECT_EQ(reg.m_address.m_nAddress, 100);
     // Converting back to ".ZORX" writes the older file's station 1 into the newer layout.
     CTaveloDoc again;
     CProjectFile::Read(CProjectFile::Write(doc, state, "q.ZORX"), "q.ZORX", m_registry, again,
                        state);
-    EXPECT_EQ(dynamic_cast<const StoredTestElement&>(
-                  *again.GetKindList(EElementKind::Registers).front())
-                  .m_address.m_nStation,
-              1);
+    EXPECT_EQ(
+        dynamic_cast<const StoredTestElement&>(*again.GetKindList(EElementKind::Registers).front())
+            .m_address.m_nStation,
+        1);
     // The same bytes under the other kind of name no longer fit.
     EXPECT_THROW(ReadAs(older, "p.ZORX"), CArchiveError);
     EXPECT_THROW(ReadAs(withStations, "p.zorx"), CArchiveError);
@@ -200,7 +199,8 @@ TEST_F(ProjectFileTest, OnlyTheExactExtensionZorxStoresStationNumbers) {
 TEST_F(ProjectFileTest, EightBitDescriptionsAreReadAsCodePage936) {
     MakeNewProject(m_doc);
     Bytes bytes = WriteAs("p.ZORX");
-    const Bytes marked = B({0xFF, 0xFE, 0xFF, 0x04, 0x3B, 0x75, 0x62, 0x97, 0x20, 0x00, 0x31, 0x00});
+    const Bytes marked =
+        B({0xFF, 0xFE, 0xFF, 0x04, 0x3B, 0x75, 0x62, 0x97, 0x20, 0x00, 0x31, 0x00});
     const auto at = std::search(bytes.begin(), bytes.end(), marked.begin(), marked.end());
     ASSERT_NE(at, bytes.end());
     const Bytes narrow = B({0x04, 0xD6, 0xD0, 0xCE, 0xC4});  // "中文"

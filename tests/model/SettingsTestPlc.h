@@ -7,23 +7,9 @@
 
 #include "model/PLC.h"
 #include "model/RegUnitConfig.h"
+#include "support/PlcSamples.h"
 
 namespace tavelo::test {
-
-inline CRegUnitConfig MakeUnit(std::u16string name, std::int32_t addressing, std::int32_t byteLow,
-                               std::int32_t byteHigh, std::int32_t bitHigh, std::int32_t typeNo,
-                               std::int32_t unitBytes) {
-    CRegUnitConfig unit;
-    unit.m_strName = std::move(name);
-    unit.m_nMaxCount = 8;
-    unit.m_nAddressing = addressing;
-    unit.m_nByteLow = byteLow;
-    unit.m_nByteHigh = byteHigh;
-    unit.m_nBitHigh = bitHigh;
-    unit.m_nTypeNo = typeNo;
-    unit.m_nUnitBytes = unitBytes;
-    return unit;
-}
 
 // Unit order: D, DM, X, VW, M, W, C. The word units are listed in reverse: VW, DM, D; the alarm
 // units in reverse: W, M, X.

@@ -16,7 +16,7 @@ constexpr int kVwPosition = 0;
 constexpr int kDmPosition = 1;
 
 class SystemSettingsFormTest : public ::testing::Test {
-  protected:
+protected:
     SystemSettingsFormTest() { m_state.m_currentPlc = test::MakeSettingsTestPlc(); }
 
     CSystemSettingsForm& OpenForm() {

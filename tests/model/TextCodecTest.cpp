@@ -1,6 +1,6 @@
-#include "model/TextCodec.h"
-
 #include <gtest/gtest.h>
+
+#include "model/TextCodec.h"
 
 namespace tavelo {
 namespace {

@@ -9,7 +9,7 @@
 namespace tavelo::test {
 
 class FakeElementView : public CElementView {
-  public:
+public:
     std::int32_t GetCurrentScreenNo() const override { return currentScreen; }
     bool IsSelected(const CGraphObj& element) const override {
         return std::find(selection.begin(), selection.end(), &element) != selection.end();

@@ -26,6 +26,18 @@ inline CRegUnitConfig MakeUnit(std::u16string name, std::int32_t addressing, std
     return unit;
 }
 
+// A unit with every limit given.
+inline CRegUnitConfig MakeUnit(std::u16string name, std::int32_t addressing, std::int32_t byteLow,
+                               std::int32_t byteHigh, std::int32_t bitHigh, std::int32_t typeNo,
+                               std::int32_t unitBytes, std::int32_t maxCount = 8) {
+    CRegUnitConfig unit = MakeUnit(std::move(name), addressing, typeNo, bitHigh);
+    unit.m_nMaxCount = maxCount;
+    unit.m_nByteLow = byteLow;
+    unit.m_nByteHigh = byteHigh;
+    unit.m_nUnitBytes = unitBytes;
+    return unit;
+}
+
 inline CPLC MakePlc(std::u16string name, std::vector<CRegUnitConfig> units = {},
                     CSerialComParam serial = {}) {
     CPLC plc;

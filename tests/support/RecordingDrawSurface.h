@@ -9,7 +9,7 @@
 namespace tavelo::test {
 
 class RecordingDrawSurface : public CDrawSurface {
-  public:
+public:
     enum class Kind { FocusRect, Line, Rectangle };
 
     struct Call {

@@ -8,7 +8,7 @@
 namespace tavelo::test {
 
 class CTempDir {
-  public:
+public:
     CTempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "tavelo-XXXXXX").string();
         m_path = mkdtemp(pattern.data());
@@ -25,7 +25,7 @@ class CTempDir {
     const std::filesystem::path& Path() const { return m_path; }
     std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
 
-  private:
+private:
     std::filesystem::path m_path;
 };
 

@@ -11,7 +11,7 @@
 namespace tavelo::test {
 
 class TestElement : public CGraphObj {
-  public:
+public:
     TestElement(std::string className, const CRect& position, int* destroyed = nullptr,
                 bool copyable = true)
         : CGraphObj(position),
@@ -37,7 +37,7 @@ class TestElement : public CGraphObj {
         return point.x >= rc.left && point.x < rc.right && point.y >= rc.top && point.y < rc.bottom;
     }
 
-  private:
+private:
     // Copies count their own destruction, not the original's.
     TestElement(const TestElement& other)
         : CGraphObj(other),

@@ -6,27 +6,15 @@
 #include "model/FileBytes.h"
 #include "plc/PlcTypeFile.h"
 #include "support/CliRun.h"
+#include "support/PlcSamples.h"
 #include "support/TempDir.h"
 
 namespace tavelo {
 namespace {
 
 using test::CliRun;
+using test::MakeUnit;
 using test::RunCommand;
-
-CRegUnitConfig Unit(std::u16string name, std::int32_t count, std::int32_t addressing,
-                    std::int32_t byteHigh, std::int32_t bitHigh, std::int32_t typeNo,
-                    std::int32_t bytes) {
-    CRegUnitConfig unit;
-    unit.m_strName = std::move(name);
-    unit.m_nMaxCount = count;
-    unit.m_nAddressing = addressing;
-    unit.m_nByteHigh = byteHigh;
-    unit.m_nBitHigh = bitHigh;
-    unit.m_nTypeNo = typeNo;
-    unit.m_nUnitBytes = bytes;
-    return unit;
-}
 
 // Two types: one with a CJK unit name and a name with a trailing blank, one without units
 // and with serial values outside the known tables.
@@ -36,8 +24,9 @@ std::vector<CPLC> SampleTypes() {
     omron.m_bUseStation = 1;
     omron.m_nStationMax = 31;
     omron.m_serial = CSerialComParam(0, 3, 0, 1, 2);
-    omron.m_units = {Unit(u"DM", 2, 0, 6655, 15, 1, 2), Unit(u"IR ", 1, 2, 243, 15, 2, 2),
-                     Unit(u"数据", 1, 1, 0, 511, 3, 1)};
+    omron.m_units = {MakeUnit(u"DM", 0, 0, 6655, 15, 1, 2, 2),
+                     MakeUnit(u"IR ", 2, 0, 243, 15, 2, 2, 1),
+                     MakeUnit(u"数据", 1, 0, 0, 511, 3, 1, 1)};
     CPLC odd;
     odd.m_strName = u"Odd \"one\"";
     odd.m_bAdvanced = 1;
