@@ -10,9 +10,7 @@ using Field = CAlarmListForm::Field;
 using Texts = std::vector<std::u16string>;
 
 // The alarm unit list of the test PLC reads W, M, X.
-constexpr int kWPosition = 0;
-constexpr int kMPosition = 1;
-constexpr int kXPosition = 2;
+constexpr int kW = 0, kM = 1, kX = 2;
 
 class AlarmListFormTest : public ::testing::Test {
 protected:
@@ -27,6 +25,7 @@ protected:
     // Unit, address and bit, with the given texts.
     CAlarmListForm& OpenAt(const std::u16string& unit, std::int32_t address, std::int32_t bit,
                            Texts texts) {
+        m_alarms = CAlarmList();
         m_alarms.m_strUnitName = unit;
         m_alarms.m_nAddress = address;
         m_alarms.m_nBit = bit;
@@ -34,16 +33,14 @@ protected:
         return OpenForm();
     }
 
-    Texts Labels() const {
-        Texts labels;
-        for (const CAlarmListForm::CRow& row : m_form->GetRows()) labels.push_back(row.m_strLabel);
-        return labels;
+    // One column of the rows: the labels or the texts.
+    Texts Column(std::u16string CAlarmListForm::CRow::*column) const {
+        Texts out;
+        for (const CAlarmListForm::CRow& row : m_form->GetRows()) out.push_back(row.*column);
+        return out;
     }
-    Texts RowTexts() const {
-        Texts texts;
-        for (const CAlarmListForm::CRow& row : m_form->GetRows()) texts.push_back(row.m_strText);
-        return texts;
-    }
+    Texts Labels() const { return Column(&CAlarmListForm::CRow::m_strLabel); }
+    Texts RowTexts() const { return Column(&CAlarmListForm::CRow::m_strText); }
 
     // Types text into a row as the user does: click, then the whole new text.
     std::optional<std::u16string> Type(int row, std::u16string_view text) {
@@ -63,58 +60,62 @@ TEST(AlarmListCommand, PlcIndex13RefusesAlarms) {
     EXPECT_EQ(CAlarmListForm::CheckCommand(state), u"该协议不支持报警！");
 }
 
-TEST_F(AlarmListFormTest, UnitListHoldsBitUnitsInReverseOrder) {
-    CAlarmListForm& form = OpenForm();
-    EXPECT_EQ(form.GetUnitList(), (Texts{u"W", u"M", u"X"}));
-    EXPECT_EQ(form.GetUnitSelection(), kWPosition);
+TEST_F(AlarmListFormTest, UnitListHoldsBitUnitsInReverseOrderAndTheStoredOneIsChosen) {
+    EXPECT_EQ(OpenForm().GetUnitList(), (Texts{u"W", u"M", u"X"}));
+    EXPECT_EQ(m_form->GetUnitSelection(), kW);  // nothing stored: the first
     EXPECT_EQ(m_alarms.m_strUnitName, u"W");
     EXPECT_EQ(m_alarms.m_nUnitType, 9);
     EXPECT_EQ(m_alarms.m_nAddressing, CRegUnitConfig::kByteAndBit);
-}
-
-TEST_F(AlarmListFormTest, StoredUnitIsSelectedByExactNameBeforeAPrefix) {
     m_state.m_currentPlc.m_units.push_back(
         test::MakeUnit(u"XA", CRegUnitConfig::kBit, 0, 0, 31, 12, 1));
-    m_alarms.m_strUnitName = u"X";
+    m_alarms.m_strUnitName = u"X";  // the exact name before a prefix
     EXPECT_EQ(OpenForm().GetUnitSelection(), 3);
     m_alarms.m_strUnitName = u"Q";
     EXPECT_EQ(OpenForm().GetUnitSelection(), 0);
 }
 
-TEST_F(AlarmListFormTest, ByteAndBitLabelsCarryIntoTheNextAddressAfterBit7) {
-    OpenAt(u"M", 10, 6, {u"a", u"b", u"c", u""});
-    EXPECT_EQ(Labels(), (Texts{u"M10.6", u"M10.7", u"M11.0", u""}));
-    EXPECT_EQ(m_alarms.m_nLinearBit, 86);
-}
-
-TEST_F(AlarmListFormTest, SixteenBitAddressesCountBitsTo15) {
-    OpenAt(u"W", 10, 6, {u"a", u"b", u"c", u""});
-    EXPECT_EQ(Labels(), (Texts{u"W10.6", u"W10.7", u"W10.8", u""}));
-    EXPECT_EQ(m_alarms.m_nLinearBit, 166);
-}
-
-TEST_F(AlarmListFormTest, EmptyTextsTakeNoBit) {
-    OpenAt(u"X", 0, 4, {u"a", u"", u"b"});
-    EXPECT_EQ(Labels(), (Texts{u"X4", u"", u"X5"}));
-}
-
-TEST_F(AlarmListFormTest, OpeningAResetListAddsOneEmptyRow) {
-    m_alarms.Reset();
+TEST_F(AlarmListFormTest, PlcTypeWithoutBitUnitsKeepsTheStoredUnit) {
+    m_state.m_currentPlc.m_units = {test::MakeUnit(u"D", CRegUnitConfig::kByte, 0, 99, 0, 1, 2)};
+    m_alarms.m_strUnitName = u"M";
+    m_alarms.m_nUnitType = 8;
     CAlarmListForm& form = OpenForm();
-    EXPECT_EQ(form.GetRows(), (std::vector<CAlarmListForm::CRow>{{}}));
-    EXPECT_EQ(m_alarms.m_texts, (Texts{u""}));
+    EXPECT_TRUE(form.GetUnitList().empty());
+    EXPECT_EQ(form.GetUnitSelection(), -1);
+    form.Ok();
+    EXPECT_EQ(m_alarms.m_strUnitName, u"M");
+    EXPECT_EQ(m_alarms.m_nUnitType, 8);
 }
 
-TEST_F(AlarmListFormTest, TypingIntoTheLastRowAddsAnEmptyRowAfterIt) {
-    OpenAt(u"M", 10, 6, {u""});
+TEST_F(AlarmListFormTest, LabelsCountBitsUpToTheUnitsHighBitAndSkipEmptyTexts) {
+    const struct {
+        const char16_t* unit;
+        std::int32_t address, bit;
+        Texts texts, labels;
+        std::int32_t linearBit;
+    } cases[] = {
+        {u"M", 10, 6, {u"a", u"b", u"c", u""}, {u"M10.6", u"M10.7", u"M11.0", u""}, 86},
+        {u"W", 10, 6, {u"a", u"b", u"c", u""}, {u"W10.6", u"W10.7", u"W10.8", u""}, 166},
+        {u"X", 0, 4, {u"a", u"", u"b"}, {u"X4", u"", u"X5"}, 4},
+    };
+    for (const auto& c : cases) {
+        OpenAt(c.unit, c.address, c.bit, c.texts);
+        EXPECT_EQ(Labels(), c.labels);
+        EXPECT_EQ(m_alarms.m_nLinearBit, c.linearBit);
+    }
+}
+
+TEST_F(AlarmListFormTest, AResetListOpensWithOneEmptyRowAndTypingThereAddsAnother) {
+    m_alarms.Reset();
+    EXPECT_EQ(OpenForm().GetRows(), (std::vector<CAlarmListForm::CRow>{{}}));
+    EXPECT_EQ(m_alarms.m_texts, (Texts{u""}));
     EXPECT_EQ(Type(0, u"Oil"), std::nullopt);
     EXPECT_EQ(RowTexts(), (Texts{u"Oil", u""}));
-    EXPECT_EQ(Labels(), (Texts{u"M10.6", u""}));
+    EXPECT_EQ(Labels(), (Texts{u"W0.0", u""}));
     m_form->TypeText(u"Oil low");
     EXPECT_EQ(RowTexts(), (Texts{u"Oil low", u""}));
 }
 
-TEST_F(AlarmListFormTest, TextsAreCutAt24Columns) {
+TEST_F(AlarmListFormTest, TextsAreCutAt24ColumnsWithFullWidthCountingTwo) {
     OpenAt(u"M", 0, 0, {u""});
     const std::u16string full(24, u'x');
     Type(0, full);
@@ -130,32 +131,24 @@ TEST_F(AlarmListFormTest, TextsAreCutAt24Columns) {
     EXPECT_EQ(m_form->GetRows()[0].m_strText, almost.substr(1) + u"油");
 }
 
-TEST_F(AlarmListFormTest, EmptyingAMiddleRowRemovesItAndRelabels) {
+TEST_F(AlarmListFormTest, EmptyingARowRemovesItAndRelabelsKeepingOneEmptyRow) {
     OpenAt(u"M", 10, 6, {u"a", u"b", u"c", u""});
     Type(1, u"");
     EXPECT_EQ(RowTexts(), (Texts{u"a", u"c", u""}));
     EXPECT_EQ(Labels(), (Texts{u"M10.6", u"M10.7", u""}));
-}
-
-TEST_F(AlarmListFormTest, EmptyingTheLastFilledRowKeepsOneEmptyRow) {
-    OpenAt(u"M", 0, 0, {u"a", u"b"});
     Type(1, u"");
     EXPECT_EQ(RowTexts(), (Texts{u"a", u""}));
 }
 
-TEST_F(AlarmListFormTest, Row127IsBeyondTheList) {
-    OpenAt(u"M", 0, 0, Texts(127, u"t"));
-    EXPECT_EQ(m_form->BeginEdit(127), u"报警列表上限！");
-    EXPECT_FALSE(m_form->IsEditing());
-    EXPECT_EQ(m_form->BeginEdit(126), std::nullopt);
-    EXPECT_TRUE(m_form->IsEditing());
-}
-
-TEST_F(AlarmListFormTest, Row56IsBeyondTheListAtPlcIndex15) {
-    m_state.m_nPlcListIndex = 15;
-    OpenAt(u"M", 0, 0, Texts(56, u"t"));
-    EXPECT_EQ(m_form->BeginEdit(56), u"报警列表上限！");
-    EXPECT_EQ(m_form->BeginEdit(55), std::nullopt);
+TEST_F(AlarmListFormTest, RowsBeyondTheListLimitAreRefused) {
+    for (const auto& [plcIndex, limit] : {std::pair{0, 127}, std::pair{15, 56}}) {
+        m_state.m_nPlcListIndex = plcIndex;
+        OpenAt(u"M", 0, 0, Texts(limit, u"t"));
+        EXPECT_EQ(m_form->BeginEdit(limit), u"报警列表上限！") << limit;
+        EXPECT_FALSE(m_form->IsEditing()) << limit;
+        EXPECT_EQ(m_form->BeginEdit(limit - 1), std::nullopt) << limit;
+        EXPECT_TRUE(m_form->IsEditing()) << limit;
+    }
 }
 
 TEST_F(AlarmListFormTest, OnlyTheRowAfterTheLastCanBeAdded) {
@@ -175,22 +168,21 @@ TEST_F(AlarmListFormTest, BitUnitRefusesTextsBeyondItsLastBit) {
     EXPECT_EQ(RowTexts(), (Texts{u"a", u"b", u""}));
 }
 
-TEST_F(AlarmListFormTest, ZetuoStopsTheRowsAtTheUnitsLastBit) {
-    m_state.m_currentPlc.m_strName = u"泽拓";
-    OpenAt(u"X", 0, 62, {u"a", u"b", u"c", u"d"});
-    EXPECT_EQ(RowTexts(), (Texts{u"a", u"b", u""}));
-}
-
-TEST_F(AlarmListFormTest, S7200StopsTheRowsAtTheLastByte) {
-    m_state.m_currentPlc.m_strName = u"西门子S7-200";
-    OpenAt(u"M", 99, 6, {u"a", u"b", u"c"});
-    EXPECT_EQ(RowTexts(), (Texts{u"a", u"b", u""}));
-}
-
-TEST_F(AlarmListFormTest, YonghongShowsAtMost56Rows) {
-    m_state.m_currentPlc.m_strName = u"永宏(MU/MA)";
-    OpenAt(u"M", 0, 0, Texts(60, u"t"));
-    EXPECT_EQ(m_form->GetRows().size(), 56u);
+TEST_F(AlarmListFormTest, SomePlcTypesStopTheRowsEarly) {
+    const struct {
+        const char16_t *plc, *unit;
+        std::int32_t address, bit;
+        Texts texts, rows;
+    } cases[] = {
+        {u"泽拓", u"X", 0, 62, {u"a", u"b", u"c", u"d"}, {u"a", u"b", u""}},    // at the last bit
+        {u"西门子S7-200", u"M", 99, 6, {u"a", u"b", u"c"}, {u"a", u"b", u""}},  // last byte
+        {u"永宏(MU/MA)", u"M", 0, 0, Texts(60, u"t"), Texts(56, u"t")},         // at most 56 rows
+    };
+    for (const auto& c : cases) {
+        m_state.m_currentPlc.m_strName = c.plc;
+        OpenAt(c.unit, c.address, c.bit, c.texts);
+        EXPECT_EQ(RowTexts(), c.rows);
+    }
 }
 
 TEST_F(AlarmListFormTest, AddressFieldServesByteAndBitUnitsOnly) {
@@ -199,9 +191,8 @@ TEST_F(AlarmListFormTest, AddressFieldServesByteAndBitUnitsOnly) {
     EXPECT_EQ(form.GetSpinRange(Field::kAddress), (CSpinRange{0, 99}));
     EXPECT_EQ(form.GetSpinRange(Field::kBit), (CSpinRange{0, 7}));
     EXPECT_EQ(form.GetSpinRange(Field::kStation), (CSpinRange{0, 255}));
-    form.SelectUnit(kXPosition);
+    form.SelectUnit(kX);
     EXPECT_FALSE(form.IsAddressEnabled());
-    EXPECT_TRUE(form.IsBitEnabled());
     form.SetFieldText(Field::kAddress, u"7");
     EXPECT_EQ(form.GetFieldText(Field::kAddress), u"3");
 }
@@ -214,32 +205,27 @@ TEST_F(AlarmListFormTest, FieldEditsRecomputeTheLinearBitWhenAllHoldValues) {
     form.SetFieldText(Field::kAddress, u"4");
     EXPECT_EQ(m_alarms.m_nLinearBit, 34);
     EXPECT_EQ(Labels(), (Texts{u"M4.2", u""}));
-    form.SelectUnit(kWPosition);
+    form.SelectUnit(kW);
     EXPECT_EQ(m_alarms.m_nLinearBit, 66);
 }
 
-TEST_F(AlarmListFormTest, OkStoresTheRowsAndClampsTheAddress) {
-    CAlarmListForm& form = OpenAt(u"M", 10, 6, {u"a", u""});
-    form.SelectUnit(kMPosition);
-    Type(1, u"b");
-    form.SetFieldText(Field::kStation, u"300");
-    form.SetFieldText(Field::kAddress, u"150");
-    form.SetFieldText(Field::kBit, u"9");
-    form.Ok();
-    EXPECT_EQ(m_alarms.m_texts, (Texts{u"a", u"b", u""}));
-    EXPECT_EQ(m_alarms.m_nStation, 255);
-    EXPECT_EQ(m_alarms.m_nAddress, 99);
-    EXPECT_EQ(m_alarms.m_nBit, 7);
-    EXPECT_EQ(m_alarms.m_nLinearBit, 99 * 8 + 7);
-    EXPECT_EQ(form.GetFieldText(Field::kAddress), u"99");
-}
-
-TEST_F(AlarmListFormTest, OkClampsTheStationTo247AtPlcIndex16) {
-    m_state.m_nPlcListIndex = 16;
-    CAlarmListForm& form = OpenAt(u"M", 0, 0, {u""});
-    form.SetFieldText(Field::kStation, u"250");
-    form.Ok();
-    EXPECT_EQ(m_alarms.m_nStation, 247);
+TEST_F(AlarmListFormTest, OkStoresTheRowsAndClampsTheAddressAndStation) {
+    for (const auto& [plcIndex, stationMax] : {std::pair{0, 255}, std::pair{16, 247}}) {
+        m_state.m_nPlcListIndex = plcIndex;
+        CAlarmListForm& form = OpenAt(u"M", 10, 6, {u"a", u""});
+        form.SelectUnit(kM);
+        Type(1, u"b");
+        form.SetFieldText(Field::kStation, u"300");
+        form.SetFieldText(Field::kAddress, u"150");
+        form.SetFieldText(Field::kBit, u"9");
+        form.Ok();
+        EXPECT_EQ(m_alarms.m_texts, (Texts{u"a", u"b", u""}));
+        EXPECT_EQ(m_alarms.m_nStation, stationMax);
+        EXPECT_EQ(m_alarms.m_nAddress, 99);
+        EXPECT_EQ(m_alarms.m_nBit, 7);
+        EXPECT_EQ(m_alarms.m_nLinearBit, 99 * 8 + 7);
+        EXPECT_EQ(form.GetFieldText(Field::kAddress), u"99");
+    }
 }
 
 TEST_F(AlarmListFormTest, CancelPutsBackTheListFromBeforeTheCommand) {
@@ -247,22 +233,10 @@ TEST_F(AlarmListFormTest, CancelPutsBackTheListFromBeforeTheCommand) {
     const CAlarmList before = m_alarms;
     CAlarmListForm& form = OpenForm();
     Type(0, u"a");
-    form.SelectUnit(kXPosition);
+    form.SelectUnit(kX);
     form.SetFieldText(Field::kStation, u"4");
     form.Cancel();
     EXPECT_EQ(m_alarms, before);
-}
-
-TEST_F(AlarmListFormTest, PlcTypeWithoutBitUnitsKeepsTheStoredUnit) {
-    m_state.m_currentPlc.m_units = {test::MakeUnit(u"D", CRegUnitConfig::kByte, 0, 99, 0, 1, 2)};
-    m_alarms.m_strUnitName = u"M";
-    m_alarms.m_nUnitType = 8;
-    CAlarmListForm& form = OpenForm();
-    EXPECT_TRUE(form.GetUnitList().empty());
-    EXPECT_EQ(form.GetUnitSelection(), -1);
-    form.Ok();
-    EXPECT_EQ(m_alarms.m_strUnitName, u"M");
-    EXPECT_EQ(m_alarms.m_nUnitType, 8);
 }
 
 }  // namespace

@@ -27,23 +27,7 @@ CAlarmList Load(const Bytes& bytes) {
     return alarms;
 }
 
-// Unit name, station 1, then addressing, address, bit, linear bit and unit type all 0.
-Bytes DefaultHead() {
-    return Concat({B({0xFF, 0xFE, 0xFF, 0x00}), B({1, 0, 0, 0}), Bytes(20, 0)});
-}
-
-TEST(AlarmListBlock, NewListStoresOneEmptyText) {
-    EXPECT_EQ(Store(CAlarmList()), Concat({DefaultHead(), B({1, 0, 0xFF, 0xFE, 0xFF, 0x00})}));
-}
-
-TEST(AlarmListBlock, AfterResetASaveStoresCountZero) {
-    CAlarmList alarms;
-    alarms.Reset();
-    EXPECT_TRUE(alarms.GetTexts().empty());
-    EXPECT_EQ(Store(alarms), Concat({DefaultHead(), B({0, 0})}));
-}
-
-TEST(AlarmListBlock, FilledListReadsBackEqual) {
+CAlarmList Filled() {
     CAlarmList alarms;
     alarms.m_strUnitName = u"M";
     alarms.m_nStation = 3;
@@ -53,39 +37,36 @@ TEST(AlarmListBlock, FilledListReadsBackEqual) {
     alarms.m_nLinearBit = 86;
     alarms.m_nUnitType = 8;
     alarms.m_texts = {u"油压过高", u"Door open", u""};
-    EXPECT_EQ(Load(Store(alarms)), alarms);
+    return alarms;
+}
+
+// Unit name, station 1, then addressing, address, bit, linear bit and unit type all 0.
+const Bytes kDefaultHead = Concat({B({0xFF, 0xFE, 0xFF, 0x00}), B({1, 0, 0, 0}), Bytes(20, 0)});
+
+TEST(AlarmListBlock, NewListStoresOneEmptyText) {
+    EXPECT_EQ(Store(CAlarmList()), Concat({kDefaultHead, B({1, 0, 0xFF, 0xFE, 0xFF, 0x00})}));
+}
+
+TEST(AlarmListBlock, ResetForgetsTheWholeFirstBitAndASaveStoresCountZero) {
+    CAlarmList alarms = Filled();
+    alarms.Reset();
+    EXPECT_TRUE(alarms.GetTexts().empty());
+    EXPECT_EQ(Store(alarms), Concat({kDefaultHead, B({0, 0})}));
+}
+
+TEST(AlarmListBlock, FilledListReadsBackEqual) {
+    EXPECT_EQ(Load(Store(Filled())), Filled());
 }
 
 TEST(AlarmListBlock, TextCountBeyondTheBytesLeftIsRefused) {
-    Bytes bytes = Concat({DefaultHead(), B({0xFF, 0x7F})});
-    EXPECT_THROW(Load(bytes), CArchiveError);
+    EXPECT_THROW(Load(Concat({kDefaultHead, B({0xFF, 0x7F})})), CArchiveError);
 }
 
-TEST(AlarmListValues, ResetForgetsTheWholeFirstBit) {
-    CAlarmList alarms;
-    alarms.m_strUnitName = u"M";
-    alarms.m_nStation = 9;
-    alarms.m_nAddressing = 2;
-    alarms.m_nAddress = 10;
-    alarms.m_nBit = 6;
-    alarms.m_nLinearBit = 86;
-    alarms.m_nUnitType = 8;
-    alarms.Reset();
-    EXPECT_EQ(alarms.GetAddress().m_nStation, 1);
-    EXPECT_EQ(alarms.GetAddress().m_nLinearBit, 0);
-    EXPECT_EQ(alarms.GetAddress().m_nUnitType, 0);
-    EXPECT_EQ(alarms.m_nAddressing, 0);
-    EXPECT_TRUE(alarms.m_strUnitName.empty());
-}
-
-TEST(AlarmListValues, WideCharactersTakeTwoColumns) {
+TEST(AlarmListValues, WideCharactersTakeTwoColumnsAndSurrogatePairsStayWhole) {
     EXPECT_EQ(CAlarmList::GetTextColumns(u"ABC"), 3u);
     EXPECT_EQ(CAlarmList::GetTextColumns(u"报警A"), 5u);
     EXPECT_EQ(CAlarmList::GetTextColumns(u"\u00e9"), 2u);
     EXPECT_EQ(CAlarmList::GetTextColumns(u"\U0001F600"), 2u);
-}
-
-TEST(AlarmListValues, RemovingTheLastCharacterKeepsSurrogatePairsWhole) {
     EXPECT_EQ(CAlarmList::WithoutLastCharacter(u"ab"), u"a");
     EXPECT_EQ(CAlarmList::WithoutLastCharacter(u"a\U0001F600"), u"a");
     EXPECT_EQ(CAlarmList::WithoutLastCharacter(u""), u"");

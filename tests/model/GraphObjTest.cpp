@@ -13,84 +13,56 @@
 namespace tavelo {
 namespace {
 
-using test::B;
 using test::FakeElementView;
 using test::RecordingDrawSurface;
 using test::TestElement;
 
-CRect Clamped(CRect rect) {
-    CGraphObj element(rect);
-    element.ClampToCanvas();
-    return element.GetPosition();
+TEST(CanvasRule, ElementsSnapToTheEdgesAndFitTheCanvas) {
+    const struct {
+        CRect in, out;
+    } cases[] = {
+        {{2, 10, 100, 20}, {0, 10, 98, 20}},       // near the left edge: snaps, keeps the width
+        {{3, 10, 440, 20}, {3, 10, 440, 20}},      // at the threshold: stays, even past the right
+        {{-10, 10, 500, 20}, {0, 10, 432, 20}},    // wider than the canvas: cut to it
+        {{400, 10, 450, 20}, {382, 10, 432, 20}},  // past the right edge: back inside
+        {{10, 1, 20, 50}, {10, 0, 20, 49}},        // the same rules vertically
+        {{10, 130, 20, 150}, {10, 124, 20, 144}},
+        {{10, -5, 20, 200}, {10, 0, 20, 144}},
+        {{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, {0, 0, 432, 144}},  // no overflow
+    };
+    for (const auto& c : cases) {
+        CGraphObj element(c.in);
+        element.ClampToCanvas();
+        EXPECT_EQ(element.GetPosition(), c.out) << c.in.left << "," << c.in.top;
+    }
 }
 
-TEST(CanvasRule, NearLeftEdgeSnapsToItKeepingWidth) {
-    EXPECT_EQ(Clamped({2, 10, 100, 20}), (CRect{0, 10, 98, 20}));
-}
-
-TEST(CanvasRule, LeftEdgeExactlyAtThresholdStaysEvenPastRightEdge) {
-    EXPECT_EQ(Clamped({3, 10, 440, 20}), (CRect{3, 10, 440, 20}));
-}
-
-TEST(CanvasRule, WiderThanCanvasIsCutToIt) {
-    EXPECT_EQ(Clamped({-10, 10, 500, 20}), (CRect{0, 10, 432, 20}));
-}
-
-TEST(CanvasRule, PastRightEdgeMovesBackInsideKeepingWidth) {
-    EXPECT_EQ(Clamped({400, 10, 450, 20}), (CRect{382, 10, 432, 20}));
-}
-
-TEST(CanvasRule, VerticalRuleUsesCanvasHeight) {
-    EXPECT_EQ(Clamped({10, 1, 20, 50}), (CRect{10, 0, 20, 49}));
-    EXPECT_EQ(Clamped({10, 130, 20, 150}), (CRect{10, 124, 20, 144}));
-    EXPECT_EQ(Clamped({10, -5, 20, 200}), (CRect{10, 0, 20, 144}));
-}
-
-TEST(CanvasRule, ExtremeCoordinatesFromAFileDoNotOverflow) {
-    const CRect rect = Clamped({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
-    EXPECT_EQ(rect, (CRect{0, 0, 432, 144}));
-}
-
-TEST(BandTest, BandJustOutsideWithinHalfMarkSizeHits) {
+TEST(BandTest, BandsHitWithinHalfAMarkOutsideAndNeverWhenEmpty) {
     FakeElementView view;  // mark size 6: margin 3
-    CGraphObj element(CRect{100, 50, 120, 70});
-    EXPECT_TRUE(element.HitBand(view, {122, 60, 123, 61}));
-    EXPECT_FALSE(element.HitBand(view, {123, 60, 124, 61}));
-    EXPECT_TRUE(element.HitBand(view, {60, 47, 200, 48}));
-    EXPECT_FALSE(element.HitBand(view, {60, 46, 200, 47}));
-}
-
-TEST(BandTest, BandOfZeroWidthOrHeightNeverHits) {
-    FakeElementView view;
-    CGraphObj element(CRect{100, 50, 120, 70});
-    EXPECT_FALSE(element.HitBand(view, {110, 40, 110, 80}));
-    EXPECT_FALSE(element.HitBand(view, {90, 60, 130, 60}));
-}
-
-TEST(BandTest, ReversedElementAndBandAreNormalised) {
-    FakeElementView view;
-    CGraphObj element(CRect{120, 70, 100, 50});
-    EXPECT_TRUE(element.HitBand(view, {130, 65, 110, 55}));
+    const struct {
+        CRect element, band;
+        bool hit;
+    } cases[] = {
+        {{100, 50, 120, 70}, {122, 60, 123, 61}, true},  // 1x1 band just outside, within m
+        {{100, 50, 120, 70}, {123, 60, 124, 61}, false},
+        {{100, 50, 120, 70}, {60, 47, 200, 48}, true},
+        {{100, 50, 120, 70}, {60, 46, 200, 47}, false},
+        {{100, 50, 120, 70}, {110, 40, 110, 80}, false},  // zero width
+        {{100, 50, 120, 70}, {90, 60, 130, 60}, false},   // zero height
+        {{120, 70, 100, 50}, {130, 65, 110, 55}, true},   // both reversed
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CGraphObj(c.element).HitBand(view, c.band), c.hit) << c.band.left;
 }
 
 TEST(Marks, NinePointsAroundTheStoredRectangle) {
     CGraphObj element(CRect{10, 20, 31, 41});
-    EXPECT_EQ(element.GetMarkCount(), 9);
-    EXPECT_EQ(element.GetMarkPoint(1), (CPoint{10, 20}));
-    EXPECT_EQ(element.GetMarkPoint(2), (CPoint{20, 20}));
-    EXPECT_EQ(element.GetMarkPoint(3), (CPoint{31, 20}));
-    EXPECT_EQ(element.GetMarkPoint(4), (CPoint{31, 30}));
-    EXPECT_EQ(element.GetMarkPoint(5), (CPoint{31, 41}));
-    EXPECT_EQ(element.GetMarkPoint(6), (CPoint{20, 41}));
-    EXPECT_EQ(element.GetMarkPoint(7), (CPoint{10, 41}));
-    EXPECT_EQ(element.GetMarkPoint(8), (CPoint{10, 30}));
-    EXPECT_EQ(element.GetMarkPoint(9), (CPoint{20, 30}));
-}
-
-TEST(Marks, MarkRectIsSquareOfHalfMarkSizePlusOne) {
-    FakeElementView view;
-    CGraphObj element(CRect{10, 20, 30, 40});
-    EXPECT_EQ(element.GetMarkRect(5, view), (CRect{26, 36, 34, 44}));
+    const CPoint expected[] = {{10, 20}, {20, 20}, {31, 20}, {31, 30}, {31, 41},
+                               {20, 41}, {10, 41}, {10, 30}, {20, 30}};
+    ASSERT_EQ(element.GetMarkCount(), 9);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(element.GetMarkPoint(i + 1), expected[i]) << i + 1;
+    EXPECT_EQ(CGraphObj(CRect{10, 20, 30, 40}).GetMarkRect(5, FakeElementView()),
+              (CRect{26, 36, 34, 44}));
 }
 
 TEST(Marks, SelectedMarksFrameWhereElementWasThenSnapIt) {
@@ -103,8 +75,10 @@ TEST(Marks, SelectedMarksFrameWhereElementWasThenSnapIt) {
     EXPECT_EQ(element.GetPosition(), (CRect{40, 0, 10, 28}));
 }
 
-TEST(ElementBase, MoveMarksDocumentModifiedOnlyWhenItMoves) {
+TEST(ElementBase, MovingAndRecolouringTellTheDocumentOnlyWhenSomethingChanges) {
     CTaveloDoc doc;
+    int redraws = 0;
+    doc.SetViewUpdater([&redraws] { ++redraws; });
     CGraphObj& element = doc.AddElement(std::make_unique<CGraphObj>(CRect{0, 0, 10, 10}));
     doc.SetModified(false);
     element.MoveBy(0, 0);
@@ -112,18 +86,9 @@ TEST(ElementBase, MoveMarksDocumentModifiedOnlyWhenItMoves) {
     element.MoveBy(0, -1);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(element.GetPosition(), (CRect{0, 0, 10, 10}));  // the base does not offset
-}
-
-TEST(ElementBase, ColourChangesAskTheDocumentToRedrawItsViews) {
-    CTaveloDoc doc;
-    int redraws = 0;
-    doc.SetViewUpdater([&redraws] { ++redraws; });
-    CGraphObj& element = doc.AddElement(std::make_unique<CGraphObj>());
     element.SetOutlineColour(0x0000FF);
     element.SetFillColour(0x00FF00);
     EXPECT_EQ(redraws, 2);
-    EXPECT_EQ(element.GetOutlinePen().m_nColour, 0x0000FFu);
-    EXPECT_EQ(element.GetFillBrush().m_nColour, 0x00FF00u);
 }
 
 TEST(ElementBase, DoubleSizeAndInverseMakeTheSizeBeWorkedOutAgain) {
@@ -147,8 +112,7 @@ TEST(ElementBase, CopyKeepsEverythingButScreenAndDocument) {
     original->SetInverse(1);
     original->SetFillColour(0x123456);
     original->m_nScreenNo = 4;
-    CGraphObj& added = doc.AddElement(std::move(original));
-    const std::unique_ptr<CGraphObj> copy = added.Clone();
+    const std::unique_ptr<CGraphObj> copy = doc.AddElement(std::move(original)).Clone();
     EXPECT_EQ(copy->GetPosition(), (CRect{5, 6, 7, 8}));
     EXPECT_EQ(copy->GetDoubleSize(), 1);
     EXPECT_EQ(copy->GetInverse(), 1);
@@ -163,8 +127,8 @@ TEST(ElementBase, BaseFieldsAreStoredAsSevenInt32AndReadBack) {
     element.SetDoubleSize(1);
     CArchive out("p.ZORX");
     element.SerializeBase(out);
-    const test::Bytes expected = B({1, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0x2C, 1, 0, 0, 4, 0,
-                                    0, 0, 7, 0, 0,    0,    1,    0,    0,    0, 0, 0, 0, 0});
+    const test::Bytes expected = test::B({1, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0x2C, 1, 0, 0, 4, 0,
+                                          0, 0, 7, 0, 0,    0,    1,    0,    0,    0, 0, 0, 0, 0});
     EXPECT_EQ(out.GetBytes(), expected);
 
     CClassRegistry registry;

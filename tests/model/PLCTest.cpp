@@ -24,48 +24,28 @@ CPLC SampleType() {
     return plc;
 }
 
-TEST(PlcDefaults, NewRecordIsEmptyWithNineSixHundredEightNoneOne) {
-    const CPLC plc;
-    EXPECT_TRUE(plc.GetName().empty());
-    EXPECT_TRUE(plc.GetUnits().empty());
-    EXPECT_EQ(plc.GetSerial(), CSerialComParam(0, 3, 1, 0, 0));
-    EXPECT_EQ(plc.m_bUseStation, 0);
-    EXPECT_EQ(plc.m_bAdvanced, 0);
-    EXPECT_EQ(plc.m_nStationMin, 0);
-    EXPECT_EQ(plc.m_nStationMax, 0);
-}
-
-TEST(PlcStationRange, ExactModbusRtuNameGivesZeroTo247AndOverwritesFileLimits) {
-    CPLC plc = MakePlc(u"Modbus(RTU)");
-    plc.m_nStationMin = 5;
-    plc.m_nStationMax = 9;
-    std::int32_t min = -1;
-    std::int32_t max = -1;
-    plc.QueryStationRange(min, max);
-    EXPECT_EQ(min, 0);
-    EXPECT_EQ(max, 247);
-    EXPECT_EQ(plc.m_nStationMin, 0);
-    EXPECT_EQ(plc.m_nStationMax, 247);
-}
-
-TEST(PlcStationRange, AnyOtherSpellingGivesZeroTo255) {
-    for (const char16_t* name : {u"modbus(rtu)", u"Modbus(RTU) ", u"FX2N", u""}) {
-        CPLC plc = MakePlc(name);
+TEST(PlcStationRange, OnlyTheExactModbusRtuNameGives247AndTheFileLimitsAreOverwritten) {
+    const struct {
+        const char16_t* name;
+        std::int32_t max;
+    } cases[] = {{u"Modbus(RTU)", 247},
+                 {u"modbus(rtu)", 255},
+                 {u"Modbus(RTU) ", 255},
+                 {u"FX2N", 255},
+                 {u"", 255}};
+    for (const auto& c : cases) {
+        CPLC plc = MakePlc(c.name);
+        plc.m_nStationMin = 5;
+        plc.m_nStationMax = 9;
         std::int32_t min = -1;
         std::int32_t max = -1;
         plc.QueryStationRange(min, max);
-        EXPECT_EQ(min, 0);
-        EXPECT_EQ(max, 255);
+        EXPECT_EQ(std::pair(min, max), std::pair(0, c.max));
+        EXPECT_EQ(std::pair(plc.m_nStationMin, plc.m_nStationMax), std::pair(0, c.max));
     }
 }
 
-TEST(PlcUnits, SetUnitsWithItsOwnListChangesNothing) {
-    CPLC plc = SampleType();
-    plc.SetUnits(plc.GetUnits());
-    EXPECT_EQ(plc, SampleType());
-}
-
-TEST(PlcCopy, CopyHoldsEqualUnitsThatOutliveTheSource) {
+TEST(PlcUnits, UnitsSurviveFreeingTheCopySourceAndSettingTheirOwnList) {
     CPLC copy;
     {
         auto source = std::make_unique<CPLC>(SampleType());
@@ -73,15 +53,11 @@ TEST(PlcCopy, CopyHoldsEqualUnitsThatOutliveTheSource) {
         source->FreeUnits();
     }
     EXPECT_EQ(copy, SampleType());
-    ASSERT_EQ(copy.GetUnits().size(), 2u);
-    EXPECT_EQ(copy.GetUnits()[1].m_strName, u"M");
-}
-
-TEST(PlcCopy, FindUnitLooksUpByName) {
-    const CPLC plc = SampleType();
-    ASSERT_NE(plc.FindUnit(u"M"), nullptr);
-    EXPECT_EQ(plc.FindUnit(u"M")->m_nTypeNo, 2);
-    EXPECT_EQ(plc.FindUnit(u"X"), nullptr);
+    copy.SetUnits(copy.GetUnits());
+    EXPECT_EQ(copy, SampleType());
+    ASSERT_NE(copy.FindUnit(u"M"), nullptr);
+    EXPECT_EQ(copy.FindUnit(u"M")->m_nTypeNo, 2);
+    EXPECT_EQ(copy.FindUnit(u"X"), nullptr);
 }
 
 TEST(PlcBody, ReadingReplacesTheUnitsAlreadyHeld) {

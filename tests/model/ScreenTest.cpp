@@ -9,43 +9,30 @@
 namespace tavelo {
 namespace {
 
-using test::Ascii;
 using test::B;
-using test::Concat;
 
-TEST(ScreenRecord, SetNumberPointsTargetsAtTheNeighbours) {
-    CScreen screen;
-    screen.SetNumber(1);
-    EXPECT_EQ(screen.GetUpScreen(), 0);
-    EXPECT_EQ(screen.GetDownScreen(), 2);
-    screen.SetNumber(32767);
-    EXPECT_EQ(screen.GetUpScreen(), 32766);
-    EXPECT_EQ(screen.GetDownScreen(), 32768);
+TEST(ScreenRecord, TargetsPointAtTheNeighboursAndANewScreensStayInRange) {
+    const struct {
+        std::int32_t number, up, down, newUp, newDown;
+    } cases[] = {{1, 0, 2, 1, 2}, {32767, 32766, 32768, 32766, 32767}};
+    for (const auto& c : cases) {
+        CScreen screen;
+        screen.SetNumber(c.number);
+        EXPECT_EQ(screen.GetUpScreen(), c.up) << c.number;
+        EXPECT_EQ(screen.GetDownScreen(), c.down) << c.number;
+        const auto made = MakeNewScreen(c.number, u"x");
+        EXPECT_EQ(made->GetUpScreen(), c.newUp) << c.number;
+        EXPECT_EQ(made->GetDownScreen(), c.newDown) << c.number;
+    }
 }
 
-TEST(ScreenRecord, NewScreenTargetsStayInsideTheNumberRange) {
-    const auto first = MakeNewScreen(1, u"x");
-    EXPECT_EQ(first->GetUpScreen(), 1);
-    EXPECT_EQ(first->GetDownScreen(), 2);
-    const auto last = MakeNewScreen(32767, u"x");
-    EXPECT_EQ(last->GetUpScreen(), 32766);
-    EXPECT_EQ(last->GetDownScreen(), 32767);
-}
-
-TEST(ScreenRecord, KeepsTheBaseClassNameSoNoKindListTakesIt) {
-    const CScreen screen;
-    EXPECT_EQ(screen.GetClassName(), "CGraphObj");
-    EXPECT_EQ(screen.GetRuntimeClassName(), "CScreen");
-    EXPECT_EQ(screen.GetDescription(), u"画面");
-}
-
-TEST(ScreenRecord, FirstScreenOfANewProjectIsStoredAsTheKnownBytes) {
-    const auto screen = MakeNewScreen(1, NumberedScreenDescription(1));
+TEST(ScreenRecord, FirstScreenIsStoredAsTheKnownBytes) {
+    EXPECT_EQ(CScreen().GetClassName(), "CGraphObj");  // so that no kind list takes a screen
     CArchive out("p.ZORX");
-    out.WriteObject(screen.get());
-    const test::Bytes expected =
-        Concat({B({0xFF, 0xFF, 0, 0, 7, 0}), Ascii("CScreen"), B({1, 0, 0, 0, 1, 0, 0, 0}),
-                B({2, 0, 0, 0, 0xFF, 0xFE, 0xFF, 4, 0x3B, 0x75, 0x62, 0x97, 0x20, 0, 0x31, 0})});
+    out.WriteObject(MakeNewScreen(1, NumberedScreenDescription(1)).get());
+    const test::Bytes expected = test::Concat(
+        {B({0xFF, 0xFF, 0, 0, 7, 0}), test::Ascii("CScreen"), B({1, 0, 0, 0, 1, 0, 0, 0}),
+         B({2, 0, 0, 0, 0xFF, 0xFE, 0xFF, 4, 0x3B, 0x75, 0x62, 0x97, 0x20, 0, 0x31, 0})});
     EXPECT_EQ(out.GetBytes(), expected);
 
     CClassRegistry registry;

@@ -7,13 +7,13 @@ namespace tavelo {
 namespace {
 
 using Field = CSystemSettingsForm::Field;
+using Registers = std::array<std::u16string, 3>;
 constexpr auto kAuto = CSystemSettings::kAutoChange;
 constexpr auto kReport = CSystemSettings::kReportScreen;
 constexpr auto kClock = CSystemSettings::kClock;
 
 // The unit list of the test PLC reads VW, DM, D.
-constexpr int kVwPosition = 0;
-constexpr int kDmPosition = 1;
+constexpr int kVw = 0, kDm = 1;
 
 class SystemSettingsFormTest : public ::testing::Test {
 protected:
@@ -24,95 +24,72 @@ protected:
         EXPECT_EQ(m_form->Open(), std::nullopt);
         return *m_form;
     }
+    Registers RegisterTexts() const {
+        return {m_form->GetRegisterText(kAuto), m_form->GetRegisterText(kReport),
+                m_form->GetRegisterText(kClock)};
+    }
 
     CAppState m_state;
     CSystemSettings m_settings;
     std::optional<CSystemSettingsForm> m_form;
 };
 
-TEST_F(SystemSettingsFormTest, OpeningListsTwoByteWordUnitsInReverseOrder) {
-    CSystemSettingsForm& form = OpenForm();
-    EXPECT_EQ(form.GetUnitList(), (std::vector<std::u16string>{u"VW", u"DM", u"D"}));
-    EXPECT_EQ(form.GetUnitSelection(), 0);
-    EXPECT_EQ(form.GetSaverList().front(), u"从不");
-    EXPECT_EQ(form.GetSaverList().back(), u"一小时");
-    EXPECT_EQ(form.GetSaverSelection(), 3);
-}
-
-TEST_F(SystemSettingsFormTest, OpeningShowsTheStoredValues) {
+TEST_F(SystemSettingsFormTest, OpeningListsWordUnitsInReverseOrderAndShowsTheStoredValues) {
     m_settings.m_nInitialScreen = 5;
     m_settings.m_strPassword = u"12";
     m_settings.m_nStation = 7;
     CSystemSettingsForm& form = OpenForm();
+    EXPECT_EQ(form.GetUnitList(), (std::vector<std::u16string>{u"VW", u"DM", u"D"}));
+    EXPECT_EQ(form.GetUnitSelection(), 0);
+    EXPECT_EQ(form.GetSaverSelection(), 3);
     EXPECT_EQ(form.GetFieldText(Field::kInitialScreen), u"5");
     EXPECT_EQ(form.GetFieldText(Field::kPassword), u"12");
     EXPECT_EQ(form.GetFieldText(Field::kStation), u"7");
     EXPECT_EQ(form.GetSaverAction(), CSystemSettings::kSaverBacklightOff);
 }
 
-TEST_F(SystemSettingsFormTest, AutoChangeAndClockUseTheRegisterAndTheNextOne) {
+TEST_F(SystemSettingsFormTest, AutoChangeAndClockUseTheRegisterAndTheNextOneWithinTheUnit) {
     CSystemSettingsForm& form = OpenForm();
     form.ClickFunction(kAuto);
-    form.SelectUnit(kDmPosition);
+    form.SelectUnit(kDm);
     form.SetFieldText(Field::kControlRegister, u"100");
     form.ClickFunction(kClock);
-    EXPECT_EQ(form.GetRegisterText(kAuto), u"DM100");
-    EXPECT_EQ(form.GetRegisterText(kReport), u"");
-    EXPECT_EQ(form.GetRegisterText(kClock), u"DM101");
+    EXPECT_EQ(RegisterTexts(), (Registers{u"DM100", u"", u"DM101"}));
     EXPECT_EQ(m_settings.m_nStatusControl, 0x25);
     EXPECT_EQ(m_settings.m_nControlUnitType, 3);
-    EXPECT_EQ(m_settings.m_nUnitPosition, kDmPosition);
-}
-
-TEST_F(SystemSettingsFormTest, VwRegistersAreTwoApart) {
-    CSystemSettingsForm& form = OpenForm();
-    form.ClickFunction(kAuto);
-    form.ClickFunction(kReport);
-    form.ClickFunction(kClock);
-    form.SelectUnit(kVwPosition);
-    form.SetFieldText(Field::kControlRegister, u"10");
-    EXPECT_EQ(m_settings.m_strFunctionRegisters,
-              (std::array<std::u16string, 3>{u"VW10", u"VW12", u"VW14"}));
-    EXPECT_EQ(m_settings.m_nStatusControl, 0x37);
-}
-
-TEST_F(SystemSettingsFormTest, ClearedFieldsShowTheirDefaultAtOnce) {
-    m_settings.m_nInitialScreen = 9;
-    CSystemSettingsForm& form = OpenForm();
-    form.SetFieldText(Field::kInitialScreen, u"");
-    EXPECT_EQ(form.GetFieldText(Field::kInitialScreen), u"1");
-    EXPECT_EQ(m_settings.m_nInitialScreen, 1);
-    form.ClickFunction(kClock);
-    form.SetFieldText(Field::kStation, u"");
-    EXPECT_EQ(form.GetFieldText(Field::kStation), u"0");
-}
-
-TEST_F(SystemSettingsFormTest, StationIsClampedTo255) {
-    CSystemSettingsForm& form = OpenForm();
-    form.ClickFunction(kClock);
-    form.SetFieldText(Field::kStation, u"300");
-    EXPECT_EQ(form.GetFieldText(Field::kStation), u"255");
-    form.SetFieldText(Field::kStation, u"-4");
-    EXPECT_EQ(m_settings.m_nStation, 0);
-}
-
-TEST_F(SystemSettingsFormTest, StationIsClampedTo247AtPlcIndex16) {
-    m_state.m_nPlcListIndex = 16;
-    CSystemSettingsForm& form = OpenForm();
-    form.ClickFunction(kClock);
-    form.SetFieldText(Field::kStation, u"300");
-    EXPECT_EQ(m_settings.m_nStation, 247);
-}
-
-TEST_F(SystemSettingsFormTest, ControlRegisterIsClampedIntoTheUnitsLimits) {
-    CSystemSettingsForm& form = OpenForm();
-    form.ClickFunction(kAuto);
-    form.SelectUnit(kDmPosition);
+    EXPECT_EQ(m_settings.m_nUnitPosition, kDm);
     EXPECT_EQ(form.GetSpinRange(Field::kControlRegister), (CSpinRange{10, 9999}));
     form.SetFieldText(Field::kControlRegister, u"20000");
     EXPECT_EQ(form.GetFieldText(Field::kControlRegister), u"9999");
     form.SetFieldText(Field::kControlRegister, u"3");
     EXPECT_EQ(m_settings.m_nControlRegister, 10);
+}
+
+TEST_F(SystemSettingsFormTest, VwRegistersAreTwoApart) {
+    CSystemSettingsForm& form = OpenForm();
+    for (auto function : {kAuto, kReport, kClock}) form.ClickFunction(function);
+    form.SelectUnit(kVw);
+    form.SetFieldText(Field::kControlRegister, u"10");
+    EXPECT_EQ(m_settings.m_strFunctionRegisters, (Registers{u"VW10", u"VW12", u"VW14"}));
+    EXPECT_EQ(m_settings.m_nStatusControl, 0x37);
+}
+
+TEST_F(SystemSettingsFormTest, StationIsClampedTo255Or247AtPlcIndex16) {
+    const struct {
+        std::int32_t plcIndex, max;
+        const char16_t* text;
+    } cases[] = {{0, 255, u"255"}, {16, 247, u"247"}};
+    for (const auto& c : cases) {
+        m_state.m_nPlcListIndex = c.plcIndex;
+        m_settings = CSystemSettings();
+        CSystemSettingsForm& form = OpenForm();
+        form.ClickFunction(kClock);
+        form.SetFieldText(Field::kStation, u"300");
+        EXPECT_EQ(form.GetFieldText(Field::kStation), c.text);
+        EXPECT_EQ(m_settings.m_nStation, c.max);
+        form.SetFieldText(Field::kStation, u"-4");
+        EXPECT_EQ(m_settings.m_nStation, 0);
+    }
 }
 
 TEST_F(SystemSettingsFormTest, UnknownSaverTimeShowsThreeMinutesFromOpening) {
@@ -124,70 +101,56 @@ TEST_F(SystemSettingsFormTest, UnknownSaverTimeShowsThreeMinutesFromOpening) {
     EXPECT_EQ(m_settings.m_nSaverMinutes, 60);
 }
 
-TEST_F(SystemSettingsFormTest, SaverScreenAndPassword7351ShowTheNotice) {
-    CSystemSettingsForm& form = OpenForm();
-    form.ClickSaverAction(CSystemSettings::kSaverShowScreen);
-    EXPECT_EQ(form.SetFieldText(Field::kSaverScreen, u"7351"), std::nullopt);
-    EXPECT_EQ(form.SetFieldText(Field::kPassword, u"7351"), u"2008-08-29修改,升级下载时序问题");
-    EXPECT_EQ(form.SetFieldText(Field::kSaverScreen, u"7350"), std::nullopt);
-}
-
-TEST_F(SystemSettingsFormTest, PasswordTakesAtMostFourDigits) {
+TEST_F(SystemSettingsFormTest, TypedTextIsFilteredAndAClearedFieldShowsItsDefaultAtOnce) {
+    m_settings.m_nInitialScreen = 8;
     CSystemSettingsForm& form = OpenForm();
     form.SetFieldText(Field::kPassword, u"1a2b345");
     EXPECT_EQ(m_settings.m_strPassword, u"1234");
-}
-
-TEST_F(SystemSettingsFormTest, TextThatIsNoNumberKeepsTheValue) {
-    m_settings.m_nInitialScreen = 8;
-    CSystemSettingsForm& form = OpenForm();
     form.SetFieldText(Field::kInitialScreen, u"-");
     EXPECT_EQ(m_settings.m_nInitialScreen, 8);
     EXPECT_EQ(form.GetFieldText(Field::kInitialScreen), u"8");
     form.SetFieldText(Field::kInitialScreen, u"99999999999");
     EXPECT_EQ(m_settings.m_nInitialScreen, 2147483647);
+    form.SetFieldText(Field::kInitialScreen, u"");
+    EXPECT_EQ(form.GetFieldText(Field::kInitialScreen), u"1");
+    EXPECT_EQ(m_settings.m_nInitialScreen, 1);
+    form.ClickFunction(kClock);
+    form.SetFieldText(Field::kStation, u"");
+    EXPECT_EQ(form.GetFieldText(Field::kStation), u"0");
 }
 
-TEST_F(SystemSettingsFormTest, SaverScreenIsShownOnlyWhileShowingAScreen) {
+TEST_F(SystemSettingsFormTest, SaverScreenCountsOnlyWhileShowingAScreenAnd7351OnlyAsPassword) {
     CSystemSettingsForm& form = OpenForm();
     EXPECT_FALSE(form.IsSaverScreenVisible());
     EXPECT_EQ(form.SetFieldText(Field::kSaverScreen, u"9"), std::nullopt);
     EXPECT_EQ(m_settings.m_nSaverScreen, 1);
     form.ClickSaverAction(CSystemSettings::kSaverShowScreen);
     EXPECT_TRUE(form.IsSaverScreenVisible());
+    EXPECT_EQ(m_settings.m_nSaverAction, CSystemSettings::kSaverShowScreen);
     form.SetFieldText(Field::kSaverScreen, u"9");
     EXPECT_EQ(m_settings.m_nSaverScreen, 9);
-    EXPECT_EQ(m_settings.m_nSaverAction, CSystemSettings::kSaverShowScreen);
+    EXPECT_EQ(form.SetFieldText(Field::kSaverScreen, u"7351"), std::nullopt);
+    EXPECT_EQ(form.SetFieldText(Field::kPassword, u"7351"), u"2008-08-29修改,升级下载时序问题");
+    EXPECT_EQ(form.SetFieldText(Field::kSaverScreen, u"7350"), std::nullopt);
 }
 
-TEST_F(SystemSettingsFormTest, RegisterControlsFollowTheFunctionChecks) {
+TEST_F(SystemSettingsFormTest, RegisterControlsServeOnlyCheckedFunctions) {
     CSystemSettingsForm& form = OpenForm();
-    EXPECT_FALSE(form.IsUnitListEnabled());
     EXPECT_FALSE(form.IsStationEnabled());
-    EXPECT_FALSE(form.IsRegisterTextVisible(kReport));
     form.SetFieldText(Field::kStation, u"9");
     EXPECT_EQ(m_settings.m_nStation, 1);
-
     form.ClickFunction(kReport);
     EXPECT_TRUE(form.IsUnitListEnabled());
-    EXPECT_TRUE(form.IsControlRegisterEnabled());
     EXPECT_TRUE(form.IsRegisterTextVisible(kReport));
-    EXPECT_TRUE(form.IsRegisterLabelVisible(kReport));
-    EXPECT_TRUE(form.IsDirectionLabelEnabled(kReport));
     EXPECT_FALSE(form.IsRegisterTextEnabled(kClock));
-    EXPECT_FALSE(form.IsAnalogEnabled());
 }
-
-TEST_F(SystemSettingsFormTest, DirectionLabelsNameTheModel) {
+TEST_F(SystemSettingsFormTest, DirectionLabelAndStationRangeFollowModelAndPlcType) {
     EXPECT_EQ(std::u16string(OpenForm().GetDirectionLabel()), u"(ZORA<-PLC)");
+    EXPECT_EQ(m_form->GetSpinRange(Field::kStation), (CSpinRange{0, 255}));
     m_state.m_nModelIndex = CAppState::kModelZorB;
-    EXPECT_EQ(std::u16string(OpenForm().GetDirectionLabel()), u"(ZORB<-PLC)");
-}
-
-TEST_F(SystemSettingsFormTest, StationRangeComesFromThePlcType) {
-    EXPECT_EQ(OpenForm().GetSpinRange(Field::kStation), (CSpinRange{0, 255}));
     m_state.m_currentPlc.m_strName = u"Modbus(RTU)";
-    EXPECT_EQ(OpenForm().GetSpinRange(Field::kStation), (CSpinRange{0, 247}));
+    EXPECT_EQ(std::u16string(OpenForm().GetDirectionLabel()), u"(ZORB<-PLC)");
+    EXPECT_EQ(m_form->GetSpinRange(Field::kStation), (CSpinRange{0, 247}));
     EXPECT_EQ(m_state.m_currentPlc.m_nStationMax, 0);
 }
 
@@ -213,8 +176,7 @@ TEST_F(SystemSettingsFormTest, WithoutWordUnitsTheLastUnitIsUsed) {
     form.SetFieldText(Field::kControlRegister, u"100");
     EXPECT_EQ(m_settings.m_nControlUnitType, 11);
     EXPECT_EQ(m_settings.m_nUnitPosition, -1);
-    EXPECT_EQ(form.GetRegisterText(kAuto), u"C100");
-    EXPECT_EQ(form.GetRegisterText(kReport), u"C104");
+    EXPECT_EQ(RegisterTexts(), (Registers{u"C100", u"C104", u""}));
 }
 
 TEST_F(SystemSettingsFormTest, PlcTypeWithoutUnitsLeavesOnlyRegisterZero) {

@@ -10,9 +10,6 @@ namespace {
 
 using test::B;
 using test::Bytes;
-using test::Concat;
-
-const Bytes kEmptyString = B({0xFF, 0xFE, 0xFF, 0x00});
 
 Bytes Store(CSystemSettings settings) {
     CArchive ar("p.ZORX");
@@ -47,25 +44,28 @@ CSystemSettings Changed() {
 }
 
 TEST(SystemSettingsBlock, DefaultsGiveTheGoldenBytes) {
-    const Bytes expected = Concat({
-        B({1, 0, 0, 0}),                                         // initial screen
-        kEmptyString,                                            // password
-        B({0}),                                                  // status-control byte
-        B({0, 0, 0, 0}),                                         // control register
-        B({3}),                                                  // saver minutes
-        B({1, 0, 0, 0}),                                         // saver action: backlight off
-        B({1, 0, 0, 0}),                                         // saver screen
-        B({1}),                                                  // unit type number
-        B({1, 0, 0, 0}),                                         // station
-        kEmptyString, kEmptyString, kEmptyString, Bytes(16, 0),  // the four function flags
-        B({0, 0, 0, 0}),                                         // unit position
+    const Bytes empty = B({0xFF, 0xFE, 0xFF, 0x00});
+    const Bytes expected = test::Concat({
+        B({1, 0, 0, 0}),                    // initial screen
+        empty,                              // password
+        B({0}),                             // status-control byte
+        B({0, 0, 0, 0}),                    // control register
+        B({3}),                             // saver minutes
+        B({1, 0, 0, 0}),                    // saver action: backlight off
+        B({1, 0, 0, 0}),                    // saver screen
+        B({1}),                             // unit type number
+        B({1, 0, 0, 0}),                    // station
+        empty, empty, empty, Bytes(16, 0),  // the three registers and four function flags
+        B({0, 0, 0, 0}),                    // unit position
     });
     EXPECT_EQ(Store(CSystemSettings()), expected);
 }
 
-TEST(SystemSettingsBlock, ChangedSettingsReadBackEqual) {
-    const CSystemSettings original = Changed();
-    EXPECT_EQ(Load(Store(original)), original);
+TEST(SystemSettingsBlock, ChangedSettingsReadBackEqualAndResetRestoresTheDefaults) {
+    CSystemSettings settings = Load(Store(Changed()));
+    EXPECT_EQ(settings, Changed());
+    settings.Reset();
+    EXPECT_EQ(settings, CSystemSettings());
 }
 
 TEST(SystemSettingsBlock, TruncatedBlockIsAnErrorAtItsEnd) {
@@ -77,27 +77,6 @@ TEST(SystemSettingsBlock, TruncatedBlockIsAnErrorAtItsEnd) {
     } catch (const CArchiveError& error) {
         EXPECT_EQ(error.GetOffset(), bytes.size() - 2);
     }
-}
-
-TEST(SystemSettingsValues, ResetRestoresEveryDefault) {
-    CSystemSettings settings = Changed();
-    settings.Reset();
-    EXPECT_EQ(settings, CSystemSettings());
-}
-
-TEST(SystemSettingsValues, DownloadGettersGroupTheStoredValues) {
-    const CSystemSettings s = Changed();
-    EXPECT_EQ(s.GetStartup().m_nInitialScreen, 12);
-    EXPECT_EQ(s.GetStartup().m_strPassword, u"7351");
-    const CSystemSettings::CControl control = s.GetControl();
-    EXPECT_EQ(control.m_nUnitType, 3);
-    EXPECT_EQ(control.m_nStation, 247);
-    EXPECT_EQ(control.m_nStatusControl, 0x25);
-    EXPECT_EQ(control.m_nControlRegister, 100);
-    const CSystemSettings::CScreenSaver saver = s.GetScreenSaver();
-    EXPECT_EQ(saver.m_nMinutes, 60);
-    EXPECT_EQ(saver.m_nAction, CSystemSettings::kSaverShowScreen);
-    EXPECT_EQ(saver.m_nScreen, 4);
 }
 
 TEST(SystemSettingsValues, StatusByteCountsTheFunctionsThatAreOn) {

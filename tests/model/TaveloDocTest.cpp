@@ -10,11 +10,10 @@ namespace {
 
 using test::FakeElementView;
 using test::RecordingDrawSurface;
-using test::TestElement;
 
-std::unique_ptr<TestElement> Make(const std::string& className, std::int32_t screen,
-                                  CRect rect = {0, 0, 10, 10}, int* destroyed = nullptr) {
-    auto element = std::make_unique<TestElement>(className, rect, destroyed);
+std::unique_ptr<test::TestElement> Make(const std::string& className, std::int32_t screen,
+                                        CRect rect = {0, 0, 10, 10}, int* destroyed = nullptr) {
+    auto element = std::make_unique<test::TestElement>(className, rect, destroyed);
     element->m_nScreenNo = screen;
     return element;
 }
@@ -24,7 +23,8 @@ CScreen& AddScreen(CTaveloDoc& doc, std::int32_t number) {
 }
 
 // What a project reader leaves: elements in their kind lists, then the rebuilt element list.
-CGraphObj* AdoptRead(CTaveloDoc& doc, EElementKind kind, std::int32_t screen, int* destroyed) {
+CGraphObj* AdoptRead(CTaveloDoc& doc, EElementKind kind, std::int32_t screen,
+                     int* destroyed = nullptr) {
     auto element = Make(KindClassName(kind), screen, {0, 0, 10, 10}, destroyed);
     CGraphObj* pointer = element.get();
     doc.AdoptReadElement(kind, std::move(element));
@@ -47,6 +47,10 @@ TEST(DocumentOwnership, DeletingAScreenFreesReadAndNewElementsOnceAndSparesOther
     doc.RebuildElementList();
     doc.AddElement(Make("CIndicator", 2, {}, &destroyed));
     doc.SetModified(false);
+    CTaveloDoc other;
+    EXPECT_FALSE(doc.DeleteScreen(&AddScreen(other, 2)));  // another document's screen
+    EXPECT_EQ(doc.GetScreens().size(), 1u);
+    EXPECT_FALSE(doc.IsModified());
 
     EXPECT_TRUE(doc.DeleteScreen(&screen));
     EXPECT_EQ(destroyed, 2);
@@ -56,15 +60,6 @@ TEST(DocumentOwnership, DeletingAScreenFreesReadAndNewElementsOnceAndSparesOther
     EXPECT_EQ(doc.GetElements().size(), 1u);
     EXPECT_TRUE(doc.GetScreens().empty());
     EXPECT_TRUE(doc.IsModified());
-}
-
-TEST(DocumentOwnership, DeletingAScreenOfAnotherDocumentChangesNothing) {
-    CTaveloDoc doc;
-    CTaveloDoc other;
-    AddScreen(doc, 1);
-    const CScreen& foreign = AddScreen(other, 1);
-    EXPECT_FALSE(doc.DeleteScreen(&foreign));
-    EXPECT_EQ(doc.GetScreens().size(), 1u);
 }
 
 TEST(DocumentOwnership, OpenAddCloseFreesEveryElementOnce) {
@@ -81,12 +76,16 @@ TEST(DocumentOwnership, OpenAddCloseFreesEveryElementOnce) {
     EXPECT_TRUE(doc.IsModified());
 }
 
-TEST(DocumentOwnership, ElementsOfAnUnfinishedReadAreFreedToo) {
+TEST(DocumentOwnership, ElementsOfAnUnfinishedReadAreFreedByDeleteElementAndDeleteAll) {
     int destroyed = 0;
     CTaveloDoc doc;
+    CGraphObj* pending = AdoptRead(doc, EElementKind::Registers, 1, &destroyed);
     AdoptRead(doc, EElementKind::Indicators, 1, &destroyed);
-    doc.DeleteAll();
+    doc.DeleteElement(pending);
     EXPECT_EQ(destroyed, 1);
+    EXPECT_FALSE(doc.IsInKindList(pending));
+    doc.DeleteAll();
+    EXPECT_EQ(destroyed, 2);
     EXPECT_TRUE(doc.GetKindList(EElementKind::Indicators).empty());
 }
 
@@ -109,22 +108,13 @@ TEST(DocumentOwnership, RemovedElementGoesToTheCaller) {
     EXPECT_EQ(destroyed, 1);
 }
 
-TEST(DocumentOwnership, DeleteElementFreesItWhereverTheDocumentHoldsIt) {
-    int destroyed = 0;
-    CTaveloDoc doc;
-    CGraphObj* pending = AdoptRead(doc, EElementKind::Registers, 1, &destroyed);
-    doc.DeleteElement(pending);
-    EXPECT_EQ(destroyed, 1);
-    EXPECT_FALSE(doc.IsInKindList(pending));
-}
-
 TEST(DocumentOwnership, SwapHandsOverTheProjectAndItsOwnership) {
     CTaveloDoc open;
     AddScreen(open, 1);
     open.AddElement(Make("CStaticText", 1));
     CTaveloDoc read;
     AddScreen(read, 4);
-    CGraphObj* element = AdoptRead(read, EElementKind::Registers, 4, nullptr);
+    CGraphObj* element = AdoptRead(read, EElementKind::Registers, 4);
     read.RebuildElementList();
 
     open.Swap(read);
@@ -147,7 +137,7 @@ TEST(DocumentElements, ElementAtReturnsTheLaterOfTwoOverlapping) {
     EXPECT_EQ(doc.ElementAt({35, 35}, view), nullptr);
 }
 
-TEST(DocumentElements, DrawScreenDrawsUnselectedFirstThenSelectedWithMarks) {
+TEST(DocumentElements, DrawScreenDrawsUnselectedFirstThenSelectedWithMarksUnlessPreviewing) {
     CTaveloDoc doc;
     FakeElementView view;
     CGraphObj& selected = doc.AddElement(Make("CStaticText", 1, {10, 10, 20, 20}));
@@ -163,18 +153,12 @@ TEST(DocumentElements, DrawScreenDrawsUnselectedFirstThenSelectedWithMarks) {
     EXPECT_EQ(surface.calls[1].rect, (CRect{10, 10, 20, 20}));
     EXPECT_EQ(surface.calls[2].kind, Kind::FocusRect);
     EXPECT_EQ(doc.GetElements().back().get(), &selected);
-}
 
-TEST(DocumentElements, DrawScreenOmitsMarksWhilePlacementPreviewIsOn) {
-    CTaveloDoc doc;
-    FakeElementView view;
     view.placementPreview = true;
-    CGraphObj& selected = doc.AddElement(Make("CStaticText", 1));
-    view.selection = {&selected};
-    RecordingDrawSurface surface;
+    surface.calls.clear();
     doc.DrawScreen(surface, view);
-    ASSERT_EQ(surface.calls.size(), 1u);
-    EXPECT_EQ(surface.calls[0].kind, RecordingDrawSurface::Kind::Rectangle);
+    ASSERT_EQ(surface.calls.size(), 2u);
+    for (const auto& call : surface.calls) EXPECT_EQ(call.kind, Kind::Rectangle);
 }
 
 TEST(DocumentElements, RepeatedRedrawsAlternateTwoSelectedElements) {
@@ -203,7 +187,7 @@ TEST(DocumentLists, BuildKindListsSortsByClassNameAndSkipsOthers) {
 
 TEST(DocumentLists, RebuildElementListUsesTheDrawingOrderOfKinds) {
     CTaveloDoc doc;
-    for (EElementKind kind : kFileKindOrder) AdoptRead(doc, kind, 1, nullptr);
+    for (EElementKind kind : kFileKindOrder) AdoptRead(doc, kind, 1);
     EXPECT_TRUE(doc.GetElements().empty());
     doc.RebuildElementList();
     const std::vector<std::string> expected = {"CStaticText",  "CDynamicBitmap", "CDynamicText",
@@ -218,17 +202,14 @@ TEST(DocumentLists, RebuildElementListUsesTheDrawingOrderOfKinds) {
 
 TEST(DocumentLists, ARectangleReadIntoAKindListIsKept) {
     CTaveloDoc doc;
-    auto rect = Make("CRectObj", 1);
-    doc.AdoptReadElement(EElementKind::Registers, std::move(rect));
+    doc.AdoptReadElement(EElementKind::Registers, Make("CRectObj", 1));
     doc.RebuildElementList();
     EXPECT_EQ(ClassNamesOf(doc.GetElements()), std::vector<std::string>{"CRectObj"});
 }
 
 TEST(DocumentScreens, AddScreenKeepsAscendingNumbers) {
     CTaveloDoc doc;
-    AddScreen(doc, 5);
-    AddScreen(doc, 1);
-    AddScreen(doc, 9);
+    for (std::int32_t number : {5, 1, 9}) AddScreen(doc, number);
     doc.AdoptReadScreen(MakeNewScreen(3, u""));
     std::vector<std::int32_t> numbers;
     for (const auto& screen : doc.GetScreens()) numbers.push_back(screen->GetNumber());

@@ -32,9 +32,8 @@ public:
         m_bSizeValid = true;
         surface.DrawRectangle(m_rcPosition, std::nullopt, std::nullopt);
     }
-    int HitPoint(const CElementView&, CPoint point) const override {
-        const CRect& rc = m_rcPosition;
-        return point.x >= rc.left && point.x < rc.right && point.y >= rc.top && point.y < rc.bottom;
+    int HitPoint(const CElementView&, CPoint p) const override {
+        return m_rcPosition.Intersects({p.x, p.y, p.x + 1, p.y + 1});
     }
 
 private:
