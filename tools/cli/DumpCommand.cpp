@@ -156,14 +156,11 @@ void WriteProject(CJsonWriter& json, const CProjectContext& project, const std::
 }  // namespace
 
 int RunDumpCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
-    constexpr const char* kCommand = "tavelo-cli dump";
-    const auto files = FileArguments(args, 1, kCommand, err);
-    if (!files) return 2;
-    CProjectContext project(kCommand);
-    if (!project.Open(files->front(), err)) return 1;
-    CJsonWriter json(out);
-    WriteProject(json, project, files->front().string());
-    return 0;
+    return ShowProject(args, "tavelo-cli dump", err,
+                       [&out](const CProjectContext& project, const std::filesystem::path& file) {
+                           CJsonWriter json(out);
+                           WriteProject(json, project, file.string());
+                       });
 }
 
 }  // namespace tavelo::cli

@@ -102,17 +102,11 @@ void WriteAlarms(const CAlarmList& alarms, std::ostream& out) {
             out << "  " << i << ": " << Quoted(alarms.m_texts[i]) << "\n";
 }
 
-}  // namespace
-
-int RunInfoCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
-    constexpr const char* kCommand = "tavelo-cli info";
-    const auto files = FileArguments(args, 1, kCommand, err);
-    if (!files) return 2;
-    CProjectContext project(kCommand);
-    if (!project.Open(files->front(), err)) return 1;
+void WriteInfo(const CProjectContext& project, const std::filesystem::path& file,
+               std::ostream& out) {
     const CTaveloDoc& doc = project.m_doc;
     const CPLC& plc = project.m_state.m_currentPlc;
-    out << "File: " << files->front().string() << "\n";
+    out << "File: " << file.string() << "\n";
     out << "Panel model: " << ToUtf8(project.m_state.GetModelName()) << " (model index "
         << project.m_state.m_nModelIndex << ")\n";
     out << "PLC type: " << Quoted(plc.GetName()) << " at list index "
@@ -122,7 +116,15 @@ int RunInfoCommand(const Arguments& args, std::ostream& out, std::ostream& err) 
     WriteScreens(doc, out);
     WriteSystemSettings(doc.GetSystemSettings(), out);
     WriteAlarms(doc.GetAlarms(), out);
-    return 0;
+}
+
+}  // namespace
+
+int RunInfoCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
+    return ShowProject(args, "tavelo-cli info", err,
+                       [&out](const CProjectContext& project, const std::filesystem::path& file) {
+                           WriteInfo(project, file, out);
+                       });
 }
 
 }  // namespace tavelo::cli

@@ -56,4 +56,15 @@ std::optional<std::vector<std::filesystem::path>> FileArguments(const Arguments&
     return std::vector<std::filesystem::path>(args.begin(), args.end());
 }
 
+int ShowProject(const Arguments& args, const std::string& command, std::ostream& err,
+                const std::function<void(const CProjectContext& project,
+                                         const std::filesystem::path& file)>& show) {
+    const auto files = FileArguments(args, 1, command, err);
+    if (!files) return 2;
+    CProjectContext project(command);
+    if (!project.Open(files->front(), err)) return 1;
+    show(project, files->front());
+    return 0;
+}
+
 }  // namespace tavelo::cli

@@ -3,6 +3,7 @@
 // the process-wide state, and opening and saving with the errors reported on the way.
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -40,5 +41,11 @@ std::optional<std::vector<std::filesystem::path>> FileArguments(const Arguments&
                                                                 std::size_t count,
                                                                 const std::string& command,
                                                                 std::ostream& err);
+
+// Opens the project named by the one FILE argument and hands it to `show`; returns the
+// command's exit code (2 for wrong arguments, 1 when the file cannot be read).
+int ShowProject(const Arguments& args, const std::string& command, std::ostream& err,
+                const std::function<void(const CProjectContext& project,
+                                         const std::filesystem::path& file)>& show);
 
 }  // namespace tavelo::cli
