@@ -13,87 +13,72 @@ namespace tavelo {
 namespace {
 
 using test::B;
-using test::FakeElementView;
 using test::RecordingDrawSurface;
 
-TEST(LineHitTest, ZeroLengthLineIsNeverHit) {
-    FakeElementView view;
-    const CRectObj line(CRect{10, 10, 10, 10}, CRectObj::kLine);
-    EXPECT_EQ(line.HitPoint(view, {10, 10}), 0);
-    EXPECT_EQ(line.DistanceToLine(10, 10, 10, 10, 10, 10), 65);
+TEST(ShapeHitTest, LinesHitNearTheSegmentAndRectanglesWithinHalfTheMarkSize) {
+    struct Case {
+        CRect position;
+        std::int32_t shape;
+        CPoint point;
+        bool hit;
+    };
+    const CRect flat{0, 0, 100, 0}, slanted{10, 10, 50, 50}, box{10, 10, 20, 20};
+    const Case cases[] = {
+        {{10, 10, 10, 10}, CRectObj::kLine, {10, 10}, false},  // zero length
+        {flat, CRectObj::kLine, {50, 2}, true},                // tolerance 3
+        {flat, CRectObj::kLine, {50, 3}, false},
+        {slanted, CRectObj::kLine, {30, 30}, true},
+        {slanted, CRectObj::kLine, {60, 60}, false},  // on the extension beyond either end
+        {slanted, CRectObj::kLine, {5, 5}, false},
+        {box, CRectObj::kRectangle, {22, 15}, true},
+        {box, CRectObj::kRectangle, {23, 15}, false},
+        {box, CRectObj::kRectangle, {7, 7}, true},
+        {box, CRectObj::kRectangle, {6, 7}, false},
+    };
+    test::FakeElementView view;
+    for (const Case& c : cases) {
+        const bool hit = CRectObj(c.position, c.shape).HitPoint(view, c.point) != 0;
+        EXPECT_EQ(hit, c.hit) << c.point.x << "," << c.point.y;
+    }
 }
 
-TEST(LineHitTest, PointNearTheMiddleHitsAndFartherAwayMisses) {
-    FakeElementView view;  // tolerance 3
-    const CRectObj line(CRect{0, 0, 100, 0}, CRectObj::kLine);
-    EXPECT_NE(line.HitPoint(view, {50, 2}), 0);
-    EXPECT_EQ(line.HitPoint(view, {50, 3}), 0);
-}
-
-TEST(LineHitTest, PointBeyondEitherEndOnTheExtensionMisses) {
-    FakeElementView view;
-    const CRectObj line(CRect{10, 10, 50, 50}, CRectObj::kLine);
-    EXPECT_EQ(line.HitPoint(view, {60, 60}), 0);
-    EXPECT_EQ(line.HitPoint(view, {5, 5}), 0);
-    EXPECT_NE(line.HitPoint(view, {30, 30}), 0);
-}
-
-TEST(LineHitTest, DistancesAreTruncated) {
+TEST(ShapeHitTest, DistancesAreTruncatedAndAZeroLengthLineIsFarAway) {
     const CRectObj line;
     // 3.2 and 2.4 from the line through (0, 0) and (3, 4).
     EXPECT_EQ(line.DistanceToLine(0, 0, 3, 4, 4, 0), 3);
     EXPECT_EQ(line.DistanceToLine(0, 0, 3, 4, 3, 0), 2);
+    EXPECT_EQ(line.DistanceToLine(10, 10, 10, 10, 10, 10), 65);
 }
 
-TEST(RectangleHitTest, HitsInsideTheRectangleWidenedByHalfTheMarkSize) {
-    FakeElementView view;
-    const CRectObj rect(CRect{10, 10, 20, 20}, CRectObj::kRectangle);
-    EXPECT_NE(rect.HitPoint(view, {22, 15}), 0);
-    EXPECT_EQ(rect.HitPoint(view, {23, 15}), 0);
-    EXPECT_NE(rect.HitPoint(view, {7, 7}), 0);
-    EXPECT_EQ(rect.HitPoint(view, {6, 7}), 0);
-}
-
-TEST(ShapeMarks, LineHasStartEndAndMiddle) {
+TEST(ShapeMarks, LineHasStartEndAndMiddleAndEveryOtherShapeIsARectangle) {
     const CRectObj line(CRect{10, 20, 50, 60}, CRectObj::kLine);
     EXPECT_EQ(line.GetMarkCount(), 3);
     EXPECT_EQ(line.GetMarkPoint(1), (CPoint{10, 20}));
     EXPECT_EQ(line.GetMarkPoint(2), (CPoint{50, 60}));
     EXPECT_EQ(line.GetMarkPoint(3), (CPoint{30, 40}));
-}
-
-TEST(ShapeMarks, EveryNonZeroShapeIsARectangle) {
     const CRectObj graph(CRect{10, 20, 50, 60}, 3);
     EXPECT_EQ(graph.GetMarkCount(), 9);
     EXPECT_EQ(graph.GetMarkPoint(2), (CPoint{30, 20}));
 }
 
-TEST(ShapeDrawing, RectangleHasGreyFillAndBlackOneUnitFrame) {
-    FakeElementView view;
-    CRectObj rect(CRect{1, 2, 3, 4}, CRectObj::kRectangle);
+TEST(ShapeDrawing, RectangleHasGreyFillAndBlackFrameAndLineRunsCornerToCorner) {
+    test::FakeElementView view;
     RecordingDrawSurface surface;
-    rect.Draw(view, surface);
-    ASSERT_EQ(surface.calls.size(), 1u);
-    const auto& call = surface.calls[0];
-    EXPECT_EQ(call.kind, RecordingDrawSurface::Kind::Rectangle);
-    EXPECT_EQ(call.rect, (CRect{1, 2, 3, 4}));
-    ASSERT_TRUE(call.pen && call.brush);
-    EXPECT_EQ(call.pen->m_nColour, 0x000000u);
-    EXPECT_EQ(call.pen->m_nWidthX, 1);
-    EXPECT_EQ(call.brush->m_nColour, 0xC0C0C0u);
+    CRectObj(CRect{1, 2, 3, 4}, CRectObj::kRectangle).Draw(view, surface);
+    CRectObj(CRect{40, 30, 10, 5}, CRectObj::kLine).Draw(view, surface);
+    ASSERT_EQ(surface.calls.size(), 2u);
+    const auto& rect = surface.calls[0];
+    EXPECT_EQ(rect.kind, RecordingDrawSurface::Kind::Rectangle);
+    EXPECT_EQ(rect.rect, (CRect{1, 2, 3, 4}));
+    ASSERT_TRUE(rect.pen && rect.brush);
+    EXPECT_EQ(rect.pen->m_nColour, 0x000000u);
+    EXPECT_EQ(rect.pen->m_nWidthX, 1);
+    EXPECT_EQ(rect.brush->m_nColour, 0xC0C0C0u);
+    EXPECT_EQ(surface.calls[1].kind, RecordingDrawSurface::Kind::Line);
+    EXPECT_EQ(surface.calls[1].rect, (CRect{40, 30, 10, 5}));
 }
 
-TEST(ShapeDrawing, LineRunsFromTopLeftToBottomRight) {
-    FakeElementView view;
-    CRectObj line(CRect{40, 30, 10, 5}, CRectObj::kLine);
-    RecordingDrawSurface surface;
-    line.Draw(view, surface);
-    ASSERT_EQ(surface.calls.size(), 1u);
-    EXPECT_EQ(surface.calls[0].kind, RecordingDrawSurface::Kind::Line);
-    EXPECT_EQ(surface.calls[0].rect, (CRect{40, 30, 10, 5}));
-}
-
-TEST(ShapeMoves, MoveByOffsetsAndMarksTheDocument) {
+TEST(ShapeMoves, MoveByOffsetsAndMarksTheDocumentOnlyWhenItMoves) {
     CTaveloDoc doc;
     CGraphObj& rect = doc.AddElement(std::make_unique<CRectObj>(CRect{1, 2, 3, 4}));
     doc.SetModified(false);
@@ -104,14 +89,10 @@ TEST(ShapeMoves, MoveByOffsetsAndMarksTheDocument) {
     EXPECT_EQ(rect.GetPosition(), (CRect{6, 1, 8, 3}));
 }
 
-TEST(ShapeMoves, SetTopLeftKeepsBottomRightAndRefusesNegativeLeft) {
+TEST(ShapeMoves, CornersAreSetAloneAndTopLeftNeverGoesNegative) {
     CRectObj rect(CRect{10, 10, 50, 50});
     rect.SetTopLeft(-4, -3);
     EXPECT_EQ(rect.GetPosition(), (CRect{0, -3, 50, 50}));
-}
-
-TEST(ShapeMoves, CornersAreSetAloneAndTopLeftIsReportedNonNegative) {
-    CRectObj rect(CRect{10, 10, 50, 50});
     rect.SetPoint(CRectObj::ECorner::TopLeft, -5, 7);
     rect.SetPoint(CRectObj::ECorner::BottomRight, 60, -2);
     EXPECT_EQ(rect.GetPosition(), (CRect{-5, 7, 60, -2}));

@@ -1,10 +1,12 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <cstdint>
 #include <string>
 
 #include "model/Archive.h"
 #include "model/ArchiveError.h"
+#include "model/FileBytes.h"
 #include "model/FileError.h"
 #include "plc/PlcTypeFile.h"
 #include "support/ByteHelpers.h"
@@ -20,6 +22,8 @@ using test::Bytes;
 using test::Concat;
 using test::MakePlc;
 using test::MakeUnit;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 const Bytes kNewPlcClass = Concat({B({0xFF, 0xFF, 0, 0, 4, 0}), Ascii("CPLC")});
 const Bytes kNewUnitClass = Concat({B({0xFF, 0xFF, 0, 0, 14, 0}), Ascii("CRegUnitConfig")});
@@ -49,8 +53,10 @@ Bytes PlainHead(const std::u16string& name) {
 
 const Bytes kDefaultSerial = Concat({Int32(0), Int32(3), Int32(1), Int32(0), Int32(0)});
 
+constexpr const char* kPath = "/opt/tavelo/PlcTypes.DAT";
+
 std::vector<CPLC> Parse(const Bytes& bytes) {
-    return CPlcTypeFile::Parse(bytes, "PlcTypes.DAT");
+    return CPlcTypeFile::Parse(bytes, kPath);
 }
 
 // The archive error of parsing these bytes; fails the test when parsing succeeds.
@@ -64,19 +70,15 @@ CArchiveError ParseError(const Bytes& bytes) {
     return CArchiveError("", 0);
 }
 
-// True when parsing succeeds or fails with an archive error, false on any other failure.
-bool ReadsOrRefuses(const Bytes& bytes) {
-    try {
-        Parse(bytes);
-    } catch (const CArchiveError&) {
-    } catch (...) {
-        return false;
-    }
-    return true;
-}
-
-bool Mentions(const CArchiveError& error, const std::string& text) {
-    return error.GetProblem().find(text) != std::string::npos;
+// A list of one object that is not a PLC type, padded so that the list count is plausible.
+Bytes AtTopLevel(const CSerializable& object) {
+    CArchive archive(kPath);
+    std::uint32_t count = 1;
+    archive.Count(count);
+    archive.WriteObject(&object);
+    Bytes bytes = archive.GetBytes();
+    bytes.resize(bytes.size() + 40, 0);
+    return bytes;
 }
 
 std::vector<CPLC> SampleTypes() {
@@ -172,28 +174,20 @@ TEST(PlcTypeFileLayout, NamesOf255CharactersAndMoreUseTheLongLengthForms) {
     EXPECT_EQ(Parse(written), types);
 }
 
-TEST(PlcTypeFileReading, AcceptsTheLongCountForm) {
+TEST(PlcTypeFileReading, AcceptsTheLongCountFormAndEightBitNamesFromCodePage936) {
     const Bytes single = CPlcTypeFile::Write({MakePlc(u"A")});
-    const Bytes longCount =
-        Concat({B({0xFF, 0xFF, 1, 0, 0, 0}), Bytes(single.begin() + 2, single.end())});
-    ASSERT_EQ(Parse(longCount).size(), 1u);
-    EXPECT_EQ(Parse(longCount)[0].GetName(), u"A");
-}
-
-TEST(PlcTypeFileReading, ConvertsEightBitNamesFromCodePage936) {
-    // "东芝" in GB2312, stored without the UTF-16 mark.
-    const Bytes bytes = Concat({B({1, 0}), kNewPlcClass, B({4, 0xB6, 0xAB, 0xD6, 0xA5}),
-                                Bytes(16, 0), B({0, 0}), kDefaultSerial});
-    ASSERT_EQ(Parse(bytes).size(), 1u);
-    EXPECT_EQ(Parse(bytes)[0].GetName(), u"东芝");
-}
-
-TEST(PlcTypeFileReading, KeepsTheStationLimitsOfTheFile) {
-    const std::vector<CPLC> types = Parse(CPlcTypeFile::Write(SampleTypes()));
-    ASSERT_EQ(types.size(), 3u);
-    EXPECT_EQ(types[0], SampleTypes()[0]);
-    EXPECT_EQ(types[0].m_nStationMax, 247);
-    EXPECT_EQ(types[2].GetUnits()[0].m_strName, u"D");
+    const std::pair<Bytes, std::u16string> cases[] = {
+        {Concat({B({0xFF, 0xFF, 1, 0, 0, 0}), Bytes(single.begin() + 2, single.end())}), u"A"},
+        // "东芝" in GB2312, stored without the UTF-16 mark.
+        {Concat({B({1, 0}), kNewPlcClass, B({4, 0xB6, 0xAB, 0xD6, 0xA5}), Bytes(16, 0), B({0, 0}),
+                 kDefaultSerial}),
+         u"东芝"},
+    };
+    for (const auto& [bytes, name] : cases) {
+        const std::vector<CPLC> types = Parse(bytes);
+        ASSERT_EQ(types.size(), 1u);
+        EXPECT_EQ(types[0].GetName(), name);
+    }
 }
 
 TEST(PlcTypeFileDamage, EveryCutOfAValidFileIsAnArchiveError) {
@@ -210,51 +204,57 @@ TEST(PlcTypeFileDamage, AnyChangedByteReadsOrIsAnArchiveError) {
         for (std::uint8_t value : {0x00, 0x01, 0x7F, 0x80, 0xFE, 0xFF}) {
             Bytes changed = whole;
             changed[at] = value;
-            EXPECT_TRUE(ReadsOrRefuses(changed)) << "byte " << at << " set to " << int(value);
+            try {
+                Parse(changed);
+            } catch (const CArchiveError&) {
+            } catch (...) {
+                ADD_FAILURE() << "byte " << at << " set to " << int(value);
+            }
         }
     }
 }
 
-TEST(PlcTypeFileDamage, TrailingBytesAreNamedWithTheirOffset) {
-    Bytes bytes = CPlcTypeFile::Write(SampleTypes());
-    const std::size_t end = bytes.size();
-    bytes.push_back(0);
-    const CArchiveError error = ParseError(bytes);
-    EXPECT_EQ(error.GetOffset(), end);
-    EXPECT_TRUE(Mentions(error, "follow the last PLC type"));
-}
-
-TEST(PlcTypeFileDamage, AbsurdCountsAreRefusedBeforeAllocating) {
-    EXPECT_TRUE(Mentions(ParseError(B({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F})), "cannot fit"));
-    const Bytes unitCount = Concat({B({1, 0}), kNewPlcClass, PlainHead(u"A"),
-                                    B({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}), kDefaultSerial});
-    EXPECT_TRUE(Mentions(ParseError(unitCount), "cannot fit"));
-}
-
-TEST(PlcTypeFileDamage, UnknownClassIsRefused) {
-    const Bytes bytes = Concat({B({1, 0, 0xFF, 0xFF, 0, 0, 4, 0}), Ascii("CFoo"), PlainHead(u"A"),
-                                B({0, 0}), kDefaultSerial});
-    const CArchiveError error = ParseError(bytes);
-    EXPECT_TRUE(Mentions(error, "unknown class"));
-    EXPECT_EQ(error.GetOffset(), 2u);
-}
-
-TEST(PlcTypeFileDamage, OtherRecordsAtTopLevelAreRefused) {
-    CArchive unitAtTop("PlcTypes.DAT");
-    std::uint32_t count = 1;
-    unitAtTop.Count(count);
-    const CRegUnitConfig unit = MakeUnit(u"D", 0, 1);
-    unitAtTop.WriteObject(&unit);
-    EXPECT_TRUE(Mentions(ParseError(unitAtTop.GetBytes()), "CRegUnitConfig"));
-
-    CArchive serialAtTop("PlcTypes.DAT");
-    serialAtTop.Count(count);
-    const CSerialComParam serial;
-    serialAtTop.WriteObject(&serial);
-    // Padding so that the list count itself is plausible.
-    Bytes bytes = serialAtTop.GetBytes();
-    bytes.resize(bytes.size() + 40, 0);
-    EXPECT_TRUE(Mentions(ParseError(bytes), "CSerialComParam"));
+TEST(PlcTypeFileDamage, RefusalsNameTheFileTheProblemAndWhereItLies) {
+    constexpr std::size_t kAnywhere = SIZE_MAX;
+    const Bytes valid = CPlcTypeFile::Write(SampleTypes());
+    const CRegUnitConfig d = MakeUnit(u"D", 0, 1);
+    const Bytes first = Concat({kNewPlcClass, PlainHead(u"A"), B({0, 0}), kDefaultSerial});
+    const Bytes rest = Concat({PlainHead(u"B"), B({0, 0}), kDefaultSerial});
+    const Bytes unitHead =
+        Concat({B({1, 0}), kNewPlcClass, PlainHead(u"A"), B({2, 0}), kNewUnitClass, UnitBody(d)});
+    const struct {
+        Bytes bytes;
+        std::string problem;
+        std::size_t offset;
+    } cases[] = {
+        {Concat({valid, B({0})}), "follow the last PLC type", valid.size()},
+        // Absurd list and unit counts are refused before allocating.
+        {B({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}), "cannot fit", kAnywhere},
+        {Concat({B({1, 0}), kNewPlcClass, PlainHead(u"A"), B({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}),
+                 kDefaultSerial}),
+         "cannot fit", kAnywhere},
+        {Concat({B({1, 0, 0xFF, 0xFF, 0, 0, 4, 0}), Ascii("CFoo"), PlainHead(u"A"), B({0, 0}),
+                 kDefaultSerial}),
+         "unknown class", 2},
+        {AtTopLevel(d), "CRegUnitConfig", kAnywhere},
+        {AtTopLevel(CSerialComParam()), "CSerialComParam", kAnywhere},
+        // A null tag, a back reference and a large index tag where the second type belongs.
+        {Concat({B({2, 0}), first, B({0x00, 0x00}), rest}), "", 2 + first.size()},
+        {Concat({B({2, 0}), first, B({0x02, 0x00}), rest}), "", 2 + first.size()},
+        {Concat({B({2, 0}), first, B({0xFF, 0x7F, 1, 0, 0, 0x80}), rest}), "0x7FFF",
+         2 + first.size()},
+        // A large index tag where the second unit belongs.
+        {Concat({unitHead, B({0xFF, 0x7F, 3, 0, 0, 0x80}), UnitBody(d), kDefaultSerial}), "0x7FFF",
+         unitHead.size()},
+    };
+    for (const auto& c : cases) {
+        const CArchiveError error = ParseError(c.bytes);
+        EXPECT_THAT(error.GetProblem(), StartsWith(std::string(kPath) + ": "));
+        EXPECT_THAT(error.GetProblem(), HasSubstr(c.problem));
+        if (c.offset != kAnywhere) {
+            EXPECT_EQ(error.GetOffset(), c.offset) << error.GetProblem();
+        }
+    }
 }
 
 TEST(PlcTypeFileDamage, PlcTypeInsideAUnitListIsRefusedHoweverDeep) {
@@ -262,77 +262,24 @@ TEST(PlcTypeFileDamage, PlcTypeInsideAUnitListIsRefusedHoweverDeep) {
     const Bytes nested = Concat({B({0x01, 0x80}), kEmptyName, Bytes(16, 0), B({1, 0})});
     for (int depth = 0; depth < 100000; ++depth)
         bytes.insert(bytes.end(), nested.begin(), nested.end());
-    const CArchiveError error = ParseError(bytes);
-    EXPECT_TRUE(Mentions(error, "where an address unit (CRegUnitConfig) was expected"));
+    EXPECT_THAT(ParseError(bytes).GetProblem(),
+                HasSubstr("where an address unit (CRegUnitConfig) was expected"));
 }
 
-TEST(PlcTypeFileDamage, NullTagBackReferenceAndLargeIndexTagsAreRefused) {
-    const Bytes first = Concat({kNewPlcClass, PlainHead(u"A"), B({0, 0}), kDefaultSerial});
-    const Bytes rest = Concat({PlainHead(u"B"), B({0, 0}), kDefaultSerial});
-    const Bytes nullTag = Concat({B({2, 0}), first, B({0x00, 0x00}), rest});
-    const Bytes backReference = Concat({B({2, 0}), first, B({0x02, 0x00}), rest});
-    const Bytes largeIndex = Concat({B({2, 0}), first, B({0xFF, 0x7F, 1, 0, 0, 0x80}), rest});
-    for (const Bytes& bytes : {nullTag, backReference, largeIndex})
-        EXPECT_EQ(ParseError(bytes).GetOffset(), 2 + first.size());
-    EXPECT_TRUE(Mentions(ParseError(largeIndex), "0x7FFF"));
-}
-
-TEST(PlcTypeFileDamage, LargeIndexTagOnAUnitIsRefused) {
-    const CRegUnitConfig d = MakeUnit(u"D", 0, 1);
-    const Bytes head =
-        Concat({B({1, 0}), kNewPlcClass, PlainHead(u"A"), B({2, 0}), kNewUnitClass, UnitBody(d)});
-    const Bytes bytes = Concat({head, B({0xFF, 0x7F, 3, 0, 0, 0x80}), UnitBody(d), kDefaultSerial});
-    const CArchiveError error = ParseError(bytes);
-    EXPECT_EQ(error.GetOffset(), head.size());
-    EXPECT_TRUE(Mentions(error, "0x7FFF"));
-}
-
-TEST(PlcTypeFileDamage, MessagesNameTheFile) {
-    try {
-        CPlcTypeFile::Parse(B({5}), "/opt/tavelo/PlcTypes.DAT");
-        FAIL() << "damaged file was accepted";
-    } catch (const CArchiveError& error) {
-        EXPECT_EQ(error.GetProblem().rfind("/opt/tavelo/PlcTypes.DAT: ", 0), 0u);
-    }
-}
-
-class PlcTypeFileOnDisk : public ::testing::Test {
-protected:
-    void WriteFile(const std::filesystem::path& file, const Bytes& bytes) {
-        std::ofstream out(file, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    }
-    test::CTempDir m_dir;
-};
-
-TEST_F(PlcTypeFileOnDisk, LoadReadsWhatWriteMade) {
-    const auto file = m_dir / "PlcTypes.DAT";
-    WriteFile(file, CPlcTypeFile::Write(SampleTypes()));
-    EXPECT_TRUE(CPlcTypeFile::IsPresent(file));
-    EXPECT_EQ(CPlcTypeFile::Load(file), SampleTypes());
-}
-
-TEST_F(PlcTypeFileOnDisk, MissingFileIsAFileErrorAndNotPresent) {
-    const auto file = m_dir / "PlcTypes.DAT";
+TEST(PlcTypeFileOnDisk, LoadReadsWhatWriteMadeAndRefusesMissingOrDamagedFiles) {
+    test::CTempDir dir;
+    const auto file = dir / "PlcTypes.DAT";
     EXPECT_FALSE(CPlcTypeFile::IsPresent(file));
     EXPECT_THROW(CPlcTypeFile::Load(file), CFileError);
-}
-
-TEST_F(PlcTypeFileOnDisk, DirectoryOfThatNameIsNotPresent) {
-    const auto file = m_dir / "PlcTypes.DAT";
-    std::filesystem::create_directory(file);
-    EXPECT_FALSE(CPlcTypeFile::IsPresent(file));
-}
-
-TEST_F(PlcTypeFileOnDisk, DamagedFileIsAnArchiveError) {
-    const auto file = m_dir / "PlcTypes.DAT";
-    WriteFile(file, B({1, 0}));
+    WriteFileAtomically(file, CPlcTypeFile::Write(SampleTypes()));
+    EXPECT_TRUE(CPlcTypeFile::IsPresent(file));
+    EXPECT_EQ(CPlcTypeFile::Load(file), SampleTypes());
+    WriteFileAtomically(file, B({1, 0}));
     EXPECT_TRUE(CPlcTypeFile::IsPresent(file));
     EXPECT_THROW(CPlcTypeFile::Load(file), CArchiveError);
-}
-
-TEST(PlcTypeFilePath, DeliveredFileLiesInTheProgramDirectory) {
-    EXPECT_EQ(CPlcTypeFile::DefaultPath().filename(), "PlcTypes.DAT");
+    // A directory of that name is not the file.
+    std::filesystem::create_directory(dir / "Dir.DAT");
+    EXPECT_FALSE(CPlcTypeFile::IsPresent(dir / "Dir.DAT"));
 }
 
 }  // namespace

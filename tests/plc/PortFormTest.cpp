@@ -10,42 +10,26 @@ CLinkSettings WithPort(int port) {
     return settings;
 }
 
-TEST(PortForm, OpensOnTheStoredPortOrWithoutSelectionOutsideOneToFour) {
-    for (int port = 1; port <= 4; ++port) {
-        CLinkSettings settings = WithPort(port);
-        EXPECT_EQ(CPortForm(settings).GetSelection(), port - 1);
-    }
-    for (int port : {0, 5, 255}) {
-        CLinkSettings settings = WithPort(port);
-        EXPECT_EQ(CPortForm(settings).GetSelection(), CPortForm::kNoSelection);
-    }
-}
-
-TEST(PortForm, OkStoresTheChosenPositionPlusOne) {
-    CLinkSettings settings = WithPort(1);
-    CPortForm form(settings);
-    form.SelectPort(2);
-    EXPECT_EQ(settings.m_nDownloadPort, 1);
-    EXPECT_TRUE(form.Ok());
-    EXPECT_EQ(settings.m_nDownloadPort, 3);
-}
-
-TEST(PortForm, OkWithoutAChangeKeepsEvenAnUnlistedPort) {
-    for (int port : {0, 2, 9}) {
+TEST(PortForm, OpensOnTheStoredPortAndOkWithoutAChangeKeepsEvenAnUnlistedPort) {
+    for (int port : {0, 1, 2, 3, 4, 5, 9, 255}) {
         CLinkSettings settings = WithPort(port);
         CPortForm form(settings);
+        const bool listed = port >= 1 && port <= 4;
+        EXPECT_EQ(form.GetSelection(), listed ? port - 1 : CPortForm::kNoSelection) << port;
         form.Ok();
         EXPECT_EQ(settings.m_nDownloadPort, port);
     }
 }
 
-TEST(PortForm, PositionsOutsideTheListAreIgnored) {
-    CLinkSettings settings = WithPort(4);
+TEST(PortForm, OkStoresTheChosenPositionPlusOneAndIgnoresPositionsOutsideTheList) {
+    CLinkSettings settings = WithPort(1);
     CPortForm form(settings);
+    form.SelectPort(2);
     form.SelectPort(4);
     form.SelectPort(-1);
-    form.Ok();
-    EXPECT_EQ(settings.m_nDownloadPort, 4);
+    EXPECT_EQ(settings.m_nDownloadPort, 1);
+    EXPECT_TRUE(form.Ok());
+    EXPECT_EQ(settings.m_nDownloadPort, 3);
 }
 
 }  // namespace

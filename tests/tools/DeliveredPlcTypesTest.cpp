@@ -32,6 +32,11 @@ bool IsBitUnit(const CRegUnitConfig& unit) {
            unit.m_nAddressing == CRegUnitConfig::kByteAndBit;
 }
 
+template <class Predicate>
+bool AnyUnit(const CPLC& type, Predicate predicate) {
+    return std::any_of(type.m_units.begin(), type.m_units.end(), predicate);
+}
+
 std::string Describe(const CPLC& type, const CRegUnitConfig& unit) {
     return ToUtf8(type.m_strName) + " unit \"" + ToUtf8(unit.m_strName) + "\"";
 }
@@ -57,15 +62,13 @@ TEST_F(DeliveredPlcTypes, RuleBearingPositionsHoldTheirTypes) {
     EXPECT_LE(m_types[kModbusRtuIndex].m_nStationMax, 247);
     EXPECT_EQ(m_types[kFatekIndex].m_strName, u"永宏(MU/MA)");
     // The alarm list refuses position 13 because its protocol has no bits to watch.
-    for (const CRegUnitConfig& unit : m_types[kNoAlarmsIndex].m_units)
-        EXPECT_FALSE(IsBitUnit(unit)) << Describe(m_types[kNoAlarmsIndex], unit);
+    EXPECT_FALSE(AnyUnit(m_types[kNoAlarmsIndex], IsBitUnit));
     for (std::size_t index : kOneStopBitIndexes)
         EXPECT_EQ(m_types[index].m_serial.m_nStopBits, 0) << "position " << index;
     for (std::size_t index : kWordAlarmIndexes) {
-        for (const CRegUnitConfig& unit : m_types[index].m_units) {
-            if (unit.m_nAddressing != CRegUnitConfig::kByteAndBit) continue;
-            EXPECT_EQ(unit.m_nBitHigh, 15) << Describe(m_types[index], unit);
-        }
+        for (const CRegUnitConfig& unit : m_types[index].m_units)
+            EXPECT_TRUE(unit.m_nAddressing != CRegUnitConfig::kByteAndBit || unit.m_nBitHigh == 15)
+                << Describe(m_types[index], unit);
     }
 }
 
@@ -78,46 +81,44 @@ TEST_F(DeliveredPlcTypes, NamedRulesFindTheirTypes) {
     const CPLC* zetuo = Find(u"泽拓");
     const CPLC* s7 = Find(u"西门子S7-200");
     ASSERT_TRUE(zetuo && s7);
-    EXPECT_TRUE(std::any_of(zetuo->m_units.begin(), zetuo->m_units.end(), [](const auto& unit) {
-        return unit.m_nAddressing == CRegUnitConfig::kBit;
-    }));
-    EXPECT_TRUE(std::any_of(s7->m_units.begin(), s7->m_units.end(), [](const auto& unit) {
+    EXPECT_TRUE(AnyUnit(
+        *zetuo, [](const auto& unit) { return unit.m_nAddressing == CRegUnitConfig::kBit; }));
+    EXPECT_TRUE(AnyUnit(*s7, [](const auto& unit) {
         return unit.m_nAddressing == CRegUnitConfig::kByteAndBit && unit.m_nBitHigh == 7;
     }));
 }
 
 TEST_F(DeliveredPlcTypes, RegisterTextUnitsAreTwoByteWordUnits) {
-    // The system settings name control registers of these units specially, and list only
+    // The system settings give control registers of these units their own names, and list only
     // byte-addressed units that are 2 bytes wide.
     for (const char16_t* name :
          {u"D", u"DT", u"4X", u"DM", u"PV ", u"LR ", u"SR ", u"HR ", u"AR ", u"IR ", u"VW"}) {
         int found = 0;
         for (const CPLC& type : m_types) {
-            const CRegUnitConfig* unit = type.FindUnit(name);
-            if (!unit) continue;
-            ++found;
-            EXPECT_EQ(unit->m_nAddressing, CRegUnitConfig::kByte) << Describe(type, *unit);
-            EXPECT_EQ(unit->m_nUnitBytes, 2) << Describe(type, *unit);
+            if (const CRegUnitConfig* unit = type.FindUnit(name)) {
+                ++found;
+                EXPECT_EQ(unit->m_nAddressing, CRegUnitConfig::kByte) << Describe(type, *unit);
+                EXPECT_EQ(unit->m_nUnitBytes, 2) << Describe(type, *unit);
+            }
         }
         EXPECT_GT(found, 0) << "no PLC type has a unit \"" << ToUtf8(name) << "\"";
     }
 }
 
-TEST_F(DeliveredPlcTypes, EveryUnitHasSaneLimits) {
+TEST_F(DeliveredPlcTypes, EveryUnitHasSaneLimitsAndItsOwnTypeNumber) {
     for (const CPLC& type : m_types) {
         std::set<std::int32_t> typeNos;
         for (const CRegUnitConfig& unit : type.m_units) {
             const std::string what = Describe(type, unit);
             EXPECT_GE(unit.m_nMaxCount, 1) << what;
-            EXPECT_GE(unit.m_nAddressing, 0) << what;
-            EXPECT_LE(unit.m_nAddressing, 2) << what;
-            EXPECT_LE(unit.m_nByteLow, unit.m_nByteHigh) << what;
-            EXPECT_LE(unit.m_nBitLow, unit.m_nBitHigh) << what;
-            EXPECT_GE(unit.m_nByteLow, 0) << what;
-            EXPECT_GE(unit.m_nBitLow, 0) << what;
+            EXPECT_TRUE(unit.m_nAddressing >= 0 && unit.m_nAddressing <= 2) << what;
             // Addresses travel as 16-bit numbers in the download image.
-            EXPECT_LE(unit.m_nByteHigh, 0xFFFF) << what;
-            EXPECT_LE(unit.m_nBitHigh, 0xFFFF) << what;
+            EXPECT_TRUE(0 <= unit.m_nByteLow && unit.m_nByteLow <= unit.m_nByteHigh &&
+                        unit.m_nByteHigh <= 0xFFFF)
+                << what;
+            EXPECT_TRUE(0 <= unit.m_nBitLow && unit.m_nBitLow <= unit.m_nBitHigh &&
+                        unit.m_nBitHigh <= 0xFFFF)
+                << what;
             EXPECT_TRUE(unit.m_nUnitBytes == 1 || unit.m_nUnitBytes == 2 || unit.m_nUnitBytes == 4)
                 << what;
             EXPECT_TRUE(typeNos.insert(unit.m_nTypeNo).second) << what << " repeats its type";
@@ -125,8 +126,9 @@ TEST_F(DeliveredPlcTypes, EveryUnitHasSaneLimits) {
     }
 }
 
-TEST_F(DeliveredPlcTypes, EveryTypeOffersWhatNewElementsAndSettingsNeed) {
-    for (const CPLC& type : m_types) {
+TEST_F(DeliveredPlcTypes, EveryTypeOffersWhatNewElementsSettingsAndAlarmsNeed) {
+    for (std::size_t index = 0; index < m_types.size(); ++index) {
+        const CPLC& type = m_types[index];
         const std::string name = ToUtf8(type.m_strName);
         // New elements start with unit type 1, a register unit.
         const auto first = std::find_if(type.m_units.begin(), type.m_units.end(),
@@ -134,33 +136,19 @@ TEST_F(DeliveredPlcTypes, EveryTypeOffersWhatNewElementsAndSettingsNeed) {
         ASSERT_NE(first, type.m_units.end()) << name;
         EXPECT_EQ(first->m_nAddressing, CRegUnitConfig::kByte) << name;
         // The control register of the system settings needs a 2-byte word unit.
-        EXPECT_TRUE(std::any_of(type.m_units.begin(), type.m_units.end(), [](const auto& unit) {
+        EXPECT_TRUE(AnyUnit(type, [](const auto& unit) {
             return unit.m_nAddressing == CRegUnitConfig::kByte && unit.m_nUnitBytes == 2;
         })) << name;
-    }
-}
-
-TEST_F(DeliveredPlcTypes, AlarmUnitsAreFoundAgainByTheirNames) {
-    // The alarm dialog lists the bit units in reverse order and reselects the first entry that
-    // begins with the stored name, so a later bit unit must not extend an earlier one's name.
-    for (const CPLC& type : m_types) {
+        EXPECT_TRUE(index == kNoAlarmsIndex || AnyUnit(type, IsBitUnit)) << name;
+        // The alarm dialog lists the bit units in reverse order and reselects the first entry
+        // that begins with the stored name, so a later bit unit must not extend an earlier one's.
         const auto& units = type.m_units;
         for (std::size_t earlier = 0; earlier < units.size(); ++earlier) {
-            for (std::size_t later = earlier + 1; later < units.size(); ++later) {
-                if (!IsBitUnit(units[earlier]) || !IsBitUnit(units[later])) continue;
-                EXPECT_FALSE(units[later].m_strName.starts_with(units[earlier].m_strName))
+            for (std::size_t later = earlier + 1; later < units.size(); ++later)
+                EXPECT_FALSE(IsBitUnit(units[earlier]) && IsBitUnit(units[later]) &&
+                             units[later].m_strName.starts_with(units[earlier].m_strName))
                     << Describe(type, units[later]) << " hides " << Describe(type, units[earlier]);
-            }
         }
-    }
-}
-
-TEST_F(DeliveredPlcTypes, EveryTypeButTheAlarmlessOneOffersAlarmBits) {
-    for (std::size_t index = 0; index < m_types.size(); ++index) {
-        if (index == kNoAlarmsIndex) continue;
-        const auto& units = m_types[index].m_units;
-        EXPECT_TRUE(std::any_of(units.begin(), units.end(), IsBitUnit))
-            << ToUtf8(m_types[index].m_strName);
     }
 }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 #include "model/FileBytes.h"
@@ -13,24 +12,22 @@ namespace tavelo {
 namespace {
 
 using test::CliRun;
+using test::MakePlc;
 using test::MakeUnit;
 using test::RunCommand;
 
 // Two types: one with a CJK unit name and a name with a trailing blank, one without units
 // and with serial values outside the known tables.
 std::vector<CPLC> SampleTypes() {
-    CPLC omron;
-    omron.m_strName = u"欧姆龙";
+    CPLC omron =
+        MakePlc(u"欧姆龙",
+                {MakeUnit(u"DM", 0, 0, 6655, 15, 1, 2, 2), MakeUnit(u"IR ", 2, 0, 243, 15, 2, 2, 1),
+                 MakeUnit(u"数据", 1, 0, 0, 511, 3, 1, 1)},
+                CSerialComParam(0, 3, 0, 1, 2));
     omron.m_bUseStation = 1;
     omron.m_nStationMax = 31;
-    omron.m_serial = CSerialComParam(0, 3, 0, 1, 2);
-    omron.m_units = {MakeUnit(u"DM", 0, 0, 6655, 15, 1, 2, 2),
-                     MakeUnit(u"IR ", 2, 0, 243, 15, 2, 2, 1),
-                     MakeUnit(u"数据", 1, 0, 0, 511, 3, 1, 1)};
-    CPLC odd;
-    odd.m_strName = u"Odd \"one\"";
+    CPLC odd = MakePlc(u"Odd \"one\"", {}, CSerialComParam(1, 9, 1, 0, 7));
     odd.m_bAdvanced = 1;
-    odd.m_serial = CSerialComParam(1, 9, 1, 0, 7);
     return {omron, odd};
 }
 
@@ -114,45 +111,36 @@ TEST_F(PlcTypesCommand, JsonCarriesEveryFieldWithStableKeys) {
     EXPECT_NE(run.out.find("\"name\": \"欧姆龙\""), std::string::npos);
 }
 
-TEST_F(PlcTypesCommand, MissingFileFailsNamingTheFile) {
+TEST_F(PlcTypesCommand, MissingOrDamagedFilesFailNamingTheFileAndWrongArgumentsAreRefused) {
     const std::string missing = (m_dir / "absent.DAT").string();
-    const CliRun run = RunCommand({"plctypes", missing});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("cannot open " + missing), std::string::npos) << run.err;
-}
+    const CliRun absent = RunCommand({"plctypes", missing});
+    EXPECT_EQ(absent.exitCode, 1);
+    EXPECT_EQ(absent.out, "");
+    EXPECT_NE(absent.err.find("cannot open " + missing), std::string::npos) << absent.err;
 
-TEST_F(PlcTypesCommand, DamagedFileFailsWithTheProblemAndItsOffset) {
     std::vector<std::uint8_t> bytes = ReadFileBytes(m_file);
     bytes.resize(bytes.size() - 3);
-    const std::filesystem::path damaged = m_dir / "damaged.DAT";
-    WriteFileAtomically(damaged, bytes);
-    const CliRun text = RunCommand({"plctypes", damaged.string()});
-    const CliRun json = RunCommand({"plctypes", damaged.string(), "--json"});
-    for (const CliRun& run : {text, json}) {
+    WriteFileAtomically(m_file, bytes);
+    for (const CliRun& run : {RunCommand({"plctypes", m_file.string()}),
+                              RunCommand({"plctypes", m_file.string(), "--json"})}) {
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find("damaged PLC type file " + damaged.string()), std::string::npos)
+        EXPECT_NE(run.err.find("damaged PLC type file " + m_file.string()), std::string::npos)
             << run.err;
         EXPECT_NE(run.err.find("at byte offset"), std::string::npos) << run.err;
     }
-}
 
-TEST_F(PlcTypesCommand, WrongArgumentsAreRefused) {
     EXPECT_EQ(RunCommand({"plctypes", "--yaml"}).exitCode, 2);
     const CliRun twoFiles = RunCommand({"plctypes", m_file.string(), m_file.string()});
     EXPECT_EQ(twoFiles.exitCode, 2);
     EXPECT_NE(twoFiles.err.find("only one FILE"), std::string::npos);
 }
 
-TEST(PlcTypesCommandDefault, ListsTheDeliveredFileBesideTheProgram) {
+TEST(PlcTypesCommandDefault, ListsTheDeliveredFileBesideTheProgramAndHelpMentionsIt) {
     const CliRun run = RunCommand({"plctypes"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("[16] Modbus(RTU)\n"), std::string::npos);
     EXPECT_NE(run.out.find("    \"PV \""), std::string::npos);
-}
-
-TEST(CliHelp, MentionsThePlcTypesCommand) {
     EXPECT_NE(RunCommand({"--help"}).out.find("plctypes [FILE] [--json]"), std::string::npos);
 }
 
