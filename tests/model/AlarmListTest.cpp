@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "model/AlarmList.h"
-#include "model/Archive.h"
-#include "model/ClassRegistry.h"
 #include "support/ByteHelpers.h"
+#include "support/StoredBlock.h"
 
 namespace tavelo {
 namespace {
@@ -12,19 +11,11 @@ using test::B;
 using test::Bytes;
 using test::Concat;
 
-Bytes Store(CAlarmList alarms) {
-    CArchive ar("p.ZORX");
-    alarms.Serialize(ar);
-    return ar.GetBytes();
+Bytes Store(const CAlarmList& value) {
+    return test::StoreBlock(value);
 }
-
 CAlarmList Load(const Bytes& bytes) {
-    CClassRegistry registry;
-    CArchive ar(bytes, "p.ZORX", registry);
-    CAlarmList alarms;
-    alarms.Serialize(ar);
-    EXPECT_TRUE(ar.IsAtEnd());
-    return alarms;
+    return test::LoadBlock<CAlarmList>(bytes);
 }
 
 CAlarmList Filled() {

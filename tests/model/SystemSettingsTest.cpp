@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "model/Archive.h"
-#include "model/ClassRegistry.h"
 #include "model/SystemSettings.h"
 #include "support/ByteHelpers.h"
+#include "support/StoredBlock.h"
 
 namespace tavelo {
 namespace {
@@ -11,19 +10,11 @@ namespace {
 using test::B;
 using test::Bytes;
 
-Bytes Store(CSystemSettings settings) {
-    CArchive ar("p.ZORX");
-    settings.Serialize(ar);
-    return ar.GetBytes();
+Bytes Store(const CSystemSettings& value) {
+    return test::StoreBlock(value);
 }
-
 CSystemSettings Load(const Bytes& bytes) {
-    CClassRegistry registry;
-    CArchive ar(bytes, "p.ZORX", registry);
-    CSystemSettings settings;
-    settings.Serialize(ar);
-    EXPECT_TRUE(ar.IsAtEnd());
-    return settings;
+    return test::LoadBlock<CSystemSettings>(bytes);
 }
 
 CSystemSettings Changed() {
