@@ -297,6 +297,8 @@ std::unique_ptr<CSerializable> CArchive::CreateFromTag() {
         m_isObjectIndex.resize(m_nNextIndex + 1, false);
         ++m_nNextIndex;
     } else {
+        if (tag == kBigObjectTag && !m_bLongTagsAllowed)
+            FailAt("long tag 0x7FFF, which this kind of file never holds", tagOffset);
         std::uint32_t bigTag = tag;
         if (tag == kBigObjectTag) U32(bigTag);
         const bool isClassTag =

@@ -36,6 +36,9 @@ public:
     CArchive(std::span<const std::uint8_t> data, std::string fileName,
              const CClassRegistry& registry);
 
+    // Files that never hold the 0x7FFF long tags (PLC type files) treat one as damage.
+    void RefuseLongTags() { m_bLongTagsAllowed = false; }
+
     bool IsStoring() const { return m_bStoring; }
     bool IsLoading() const { return !m_bStoring; }
     const std::string& GetFileName() const { return m_strFileName; }
@@ -97,6 +100,7 @@ private:
     std::span<const std::uint8_t> m_data;
     std::size_t m_nPos = 0;
     const CClassRegistry* m_pRegistry = nullptr;
+    bool m_bLongTagsAllowed = true;
 
     // One counter for classes and objects; 0 stands for no object.
     std::uint32_t m_nNextIndex = 1;

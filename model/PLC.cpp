@@ -23,13 +23,11 @@ void CPLC::Serialize(CArchive& ar) {
         m_units.clear();
         const std::uint32_t count = ar.ReadListCount(kSmallestStoredUnit);
         m_units.reserve(count);
-        for (std::uint32_t i = 0; i < count; ++i) m_units.push_back(ReadUnit(ar));
+        for (std::uint32_t i = 0; i < count; ++i)
+            m_units.push_back(
+                std::move(*ar.ReadObjectOf<CRegUnitConfig>("an address unit (CRegUnitConfig)")));
     }
     m_serial.Serialize(ar);
-}
-
-CRegUnitConfig CPLC::ReadUnit(CArchive& ar) {
-    return std::move(*ar.ReadObjectOf<CRegUnitConfig>("an address unit (CRegUnitConfig)"));
 }
 
 void CPLC::SetUnits(const std::vector<CRegUnitConfig>& units) {

@@ -52,10 +52,6 @@ public:
     std::int32_t m_bAdvanced = 0;
     std::int32_t m_nStationMin = 0;
     std::int32_t m_nStationMax = 0;
-
-protected:
-    // Reads one tagged unit of the unit list; a reader of a stricter file checks the tag first.
-    virtual CRegUnitConfig ReadUnit(CArchive& ar);
 };
 
 }  // namespace tavelo
