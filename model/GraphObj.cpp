@@ -4,6 +4,7 @@
 
 #include "Archive.h"
 #include "ElementView.h"
+#include "FieldSink.h"
 #include "TaveloDoc.h"
 
 namespace tavelo {
@@ -136,6 +137,22 @@ void CGraphObj::SerializeBase(CArchive& ar) {
     ar.Int32(m_bDoubleSize);
     ar.Int32(m_bInverse);
     if (ar.IsLoading()) m_bSizeValid = false;
+}
+
+void DescribeRect(CFieldSink& sink, std::string_view name, const CRect& rect) {
+    sink.BeginGroup(name);
+    sink.Int("left", rect.left);
+    sink.Int("top", rect.top);
+    sink.Int("right", rect.right);
+    sink.Int("bottom", rect.bottom);
+    sink.EndGroup();
+}
+
+void CGraphObj::DescribeBaseFields(CFieldSink& sink) const {
+    DescribeRect(sink, "position", m_rcPosition);
+    sink.Int("screenNo", m_nScreenNo);
+    sink.Int("doubleSize", m_bDoubleSize);
+    sink.Int("inverse", m_bInverse);
 }
 
 }  // namespace tavelo

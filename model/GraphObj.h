@@ -14,6 +14,7 @@
 namespace tavelo {
 
 class CElementView;
+class CFieldSink;
 class CTaveloDoc;
 
 class CGraphObj : public CSerializable {
@@ -70,6 +71,9 @@ public:
 
     // Rectangle, screen number, double size, inverse: each element body places them.
     void SerializeBase(CArchive& ar);
+    // Every stored field by name; kinds add theirs after the base fields.
+    virtual void DescribeFields(CFieldSink& sink) const { DescribeBaseFields(sink); }
+    void DescribeBaseFields(CFieldSink& sink) const;
 
     CTaveloDoc* GetOwnerDoc() const { return m_pOwnerDoc; }
     void SetOwnerDoc(CTaveloDoc* doc) { m_pOwnerDoc = doc; }

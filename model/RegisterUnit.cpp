@@ -1,6 +1,7 @@
 #include "RegisterUnit.h"
 
 #include "Archive.h"
+#include "FieldSink.h"
 #include "RegUnitConfig.h"
 
 namespace tavelo {
@@ -16,6 +17,17 @@ void CRegisterUnit::Serialize(CArchive& ar) {
     ar.Int32(m_nCount);
     ar.Int32(m_nAddress);
     ar.Int32(m_nBit);
+}
+
+void CRegisterUnit::DescribeFields(CFieldSink& sink, std::string_view name) const {
+    sink.BeginGroup(name);
+    sink.Int("unitType", m_nUnitType);
+    sink.Int("station", m_nStation);
+    sink.Int("reserved", m_nReserved);
+    sink.Int("count", m_nCount);
+    sink.Int("address", m_nAddress);
+    sink.Int("bit", m_nBit);
+    sink.EndGroup();
 }
 
 std::int32_t LinearAddress(const CRegUnitConfig& unit, std::int32_t address, std::int32_t bit) {

@@ -4,11 +4,13 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "Serializable.h"
 
 namespace tavelo {
 
+class CFieldSink;
 class CRegUnitConfig;
 
 class CRegisterUnit : public CSerializable {
@@ -21,6 +23,9 @@ public:
     std::string GetRuntimeClassName() const override { return kClassName; }
     // Unit type, station (".ZORX" only), reserved, count, address, bit.
     void Serialize(CArchive& ar) override;
+
+    // The stored fields as one group of the given name.
+    void DescribeFields(CFieldSink& sink, std::string_view name) const;
 
     void CopyFrom(const CRegisterUnit& other) { *this = other; }
 
