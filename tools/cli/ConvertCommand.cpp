@@ -1,19 +1,39 @@
+#include <memory>
 #include <ostream>
 
 #include "ProjectCommands.h"
 #include "ProjectContext.h"
+#include "tools/common/CliProgram.h"
 
 namespace tavelo::cli {
 
-int RunConvertCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
-    constexpr const char* kCommand = "tavelo-cli convert";
-    const auto files = FileArguments(args, 2, kCommand, err);
-    if (!files) return 2;
-    CProjectContext project(kCommand);
+namespace {
+
+struct CConvertFiles {
+    std::string m_strIn;
+    std::string m_strOut;
+};
+
+int Convert(const CConvertFiles& files, std::ostream& out, std::ostream& err) {
+    CProjectContext project("tavelo-cli convert");
     // Reading and writing through the document, so the target's name decides its layout.
-    if (!project.Open((*files)[0], err) || !project.Save((*files)[1], err)) return 1;
-    out << (*files)[0].string() << " -> " << (*files)[1].string() << "\n";
+    if (!project.Open(files.m_strIn, err) || !project.Save(files.m_strOut, err))
+        return tools::kExitFailed;
+    out << files.m_strIn << " -> " << files.m_strOut << "\n";
     return 0;
+}
+
+}  // namespace
+
+void AddConvertCommand(CLI::App& app, CCommandRun& run) {
+    auto files = std::make_shared<CConvertFiles>();
+    CLI::App* command = app.add_subcommand(
+        "convert",
+        "read IN and save it as OUT; OUT's extension decides the layout (.ZORX stores station "
+        "numbers, any other name does not)");
+    command->add_option("IN", files->m_strIn, "the project to read")->required();
+    command->add_option("OUT", files->m_strOut, "the file to write")->required();
+    command->callback([files, &run] { run.m_nExitCode = Convert(*files, run.m_out, run.m_err); });
 }
 
 }  // namespace tavelo::cli

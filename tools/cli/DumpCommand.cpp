@@ -1,30 +1,24 @@
+#include <array>
 #include <ostream>
 
-#include "JsonWriter.h"
 #include "PlcDescription.h"
 #include "ProjectCommands.h"
 #include "ProjectContext.h"
 #include "model/Archive.h"
-#include "model/TextCodec.h"
+#include "tools/common/JsonFieldSink.h"
+#include "tools/common/JsonOutput.h"
 
 namespace tavelo::cli {
 
 namespace {
 
+using tools::Json;
+using tools::JsonText;
+
 // The JSON names of the element lists, in file order.
 constexpr std::array<const char*, kElementKindCount> kListKeys = {
     "dynamicTexts", "dynamicBitmaps", "functionKeys", "indicators",
     "registers",    "staticTexts",    "trendBars",    "staticBitmaps"};
-
-std::string Hex(const std::vector<std::uint8_t>& bytes) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string text;
-    for (std::uint8_t byte : bytes) {
-        text.push_back(kDigits[byte >> 4]);
-        text.push_back(kDigits[byte & 0xF]);
-    }
-    return text;
-}
 
 // The element's stored body exactly as the file holds it, so that any kind dumps losslessly.
 std::vector<std::uint8_t> StoredBody(CGraphObj& element, const std::string& fileName) {
@@ -33,134 +27,102 @@ std::vector<std::uint8_t> StoredBody(CGraphObj& element, const std::string& file
     return ar.GetBytes();
 }
 
-void WriteScreens(CJsonWriter& json, const CTaveloDoc& doc) {
-    json.Key("screens");
-    json.BeginArray();
-    for (const auto& screen : doc.GetScreens()) {
-        json.BeginObject();
-        IntMember(json, "number", screen->GetNumber());
-        IntMember(json, "upScreen", screen->GetUpScreen());
-        IntMember(json, "downScreen", screen->GetDownScreen());
-        TextMember(json, "description", screen->GetDescription());
-        json.EndObject();
-    }
-    json.EndArray();
+Json ScreensJson(const CTaveloDoc& doc) {
+    Json screens = Json::array();
+    for (const auto& screen : doc.GetScreens())
+        screens.push_back({{"number", screen->GetNumber()},
+                           {"upScreen", screen->GetUpScreen()},
+                           {"downScreen", screen->GetDownScreen()},
+                           {"description", JsonText(screen->GetDescription())}});
+    return screens;
 }
 
-void WriteTexts(CJsonWriter& json, std::string_view key, const std::vector<std::u16string>& texts) {
-    json.Key(key);
-    json.BeginArray();
-    for (const auto& text : texts) json.String(text);
-    json.EndArray();
+Json ElementJson(CGraphObj& element, const std::string& fileName) {
+    tools::CJsonFieldSink fields;
+    element.DescribeFields(fields);
+    return {{"class", element.GetClassName()},
+            {"screen", element.m_nScreenNo},
+            {"fields", fields.GetJson()},
+            {"body", tools::Hex(StoredBody(element, fileName))}};
 }
 
-void WriteElementLists(CJsonWriter& json, const CTaveloDoc& doc, const std::string& fileName) {
-    json.Key("elementLists");
-    json.BeginObject();
+Json ElementListsJson(const CTaveloDoc& doc, const std::string& fileName) {
+    Json lists = Json::object();
     for (std::size_t i = 0; i < kElementKindCount; ++i) {
-        json.Key(kListKeys[i]);
-        json.BeginArray();
-        for (CGraphObj* element : doc.GetKindList(kFileKindOrder[i])) {
-            json.BeginObject();
-            json.Key("class");
-            json.String(std::string_view(element->GetClassName()));
-            IntMember(json, "screen", element->m_nScreenNo);
-            json.Key("body");
-            json.String(std::string_view(Hex(StoredBody(*element, fileName))));
-            json.EndObject();
-        }
-        json.EndArray();
+        Json list = Json::array();
+        for (CGraphObj* element : doc.GetKindList(kFileKindOrder[i]))
+            list.push_back(ElementJson(*element, fileName));
+        lists[kListKeys[i]] = std::move(list);
     }
-    json.EndObject();
+    return lists;
 }
 
-void WriteAlarms(CJsonWriter& json, const CAlarmList& alarms) {
-    json.Key("alarms");
-    json.BeginObject();
-    TextMember(json, "unitName", alarms.m_strUnitName);
-    IntMember(json, "station", alarms.m_nStation);
-    IntMember(json, "addressing", alarms.m_nAddressing);
-    IntMember(json, "address", alarms.m_nAddress);
-    IntMember(json, "bit", alarms.m_nBit);
-    IntMember(json, "linearBit", alarms.m_nLinearBit);
-    IntMember(json, "unitType", alarms.m_nUnitType);
-    WriteTexts(json, "texts", alarms.m_texts);
-    json.EndObject();
+Json AlarmsJson(const CAlarmList& alarms) {
+    return {{"unitName", JsonText(alarms.m_strUnitName)},
+            {"station", alarms.m_nStation},
+            {"addressing", alarms.m_nAddressing},
+            {"address", alarms.m_nAddress},
+            {"bit", alarms.m_nBit},
+            {"linearBit", alarms.m_nLinearBit},
+            {"unitType", alarms.m_nUnitType},
+            {"texts", tools::JsonTexts(alarms.m_texts)}};
 }
 
-void WriteSystemSettings(CJsonWriter& json, const CSystemSettings& settings) {
+Json SystemSettingsJson(const CSystemSettings& settings) {
     static constexpr std::array<const char*, CSystemSettings::kFunctionCount> kRegisterKeys = {
         "autoChangeRegister", "reportScreenRegister", "clockRegister"};
     static constexpr std::array<const char*, CSystemSettings::kFunctionCount> kFunctionKeys = {
         "autoChange", "reportScreen", "clock"};
-    json.Key("systemSettings");
-    json.BeginObject();
-    IntMember(json, "initialScreen", settings.m_nInitialScreen);
-    TextMember(json, "password", settings.m_strPassword);
-    IntMember(json, "statusControl", settings.m_nStatusControl);
-    IntMember(json, "controlRegister", settings.m_nControlRegister);
-    IntMember(json, "saverMinutes", settings.m_nSaverMinutes);
-    IntMember(json, "saverAction", settings.m_nSaverAction);
-    IntMember(json, "saverScreen", settings.m_nSaverScreen);
-    IntMember(json, "controlUnitType", settings.m_nControlUnitType);
-    IntMember(json, "station", settings.m_nStation);
+    Json json = {{"initialScreen", settings.m_nInitialScreen},
+                 {"password", JsonText(settings.m_strPassword)},
+                 {"statusControl", settings.m_nStatusControl},
+                 {"controlRegister", settings.m_nControlRegister},
+                 {"saverMinutes", settings.m_nSaverMinutes},
+                 {"saverAction", settings.m_nSaverAction},
+                 {"saverScreen", settings.m_nSaverScreen},
+                 {"controlUnitType", settings.m_nControlUnitType},
+                 {"station", settings.m_nStation}};
     for (std::size_t i = 0; i < CSystemSettings::kFunctionCount; ++i)
-        TextMember(json, kRegisterKeys[i], settings.m_strFunctionRegisters[i]);
+        json[kRegisterKeys[i]] = JsonText(settings.m_strFunctionRegisters[i]);
     for (std::size_t i = 0; i < CSystemSettings::kFunctionCount; ++i)
-        IntMember(json, kFunctionKeys[i], settings.m_bFunctions[i]);
-    IntMember(json, "analog", settings.m_bAnalog);
-    IntMember(json, "controlUnitPosition", settings.m_nUnitPosition);
-    json.EndObject();
+        json[kFunctionKeys[i]] = settings.m_bFunctions[i];
+    json["analog"] = settings.m_bAnalog;
+    json["controlUnitPosition"] = settings.m_nUnitPosition;
+    return json;
 }
 
-void WriteLink(CJsonWriter& json, const CLinkSettings& link) {
-    json.Key("link");
-    json.BeginObject();
-    IntMember(json, "station", link.m_nStation);
-    IntMember(json, "downloadPort", link.m_nDownloadPort);
-    IntMember(json, "baudCode", link.m_nBaudCode);
-    IntMember(json, "parityChoice", link.m_nParityChoice);
-    IntMember(json, "dataBitsChoice", link.m_nDataBitsChoice);
-    IntMember(json, "stopBitsChoice", link.m_nStopBitsChoice);
-    IntMember(json, "plcListIndex", link.m_nPlcListIndex);
-    json.EndObject();
+Json LinkJson(const CLinkSettings& link) {
+    return {{"station", link.m_nStation},
+            {"downloadPort", link.m_nDownloadPort},
+            {"baudCode", link.m_nBaudCode},
+            {"parityChoice", link.m_nParityChoice},
+            {"dataBitsChoice", link.m_nDataBitsChoice},
+            {"stopBitsChoice", link.m_nStopBitsChoice},
+            {"plcListIndex", link.m_nPlcListIndex}};
 }
 
-void WritePlc(CJsonWriter& json, const CPLC& plc) {
-    json.BeginObject();
-    WriteJsonPlcMembers(json, plc);
-    json.EndObject();
-}
-
-void WriteProject(CJsonWriter& json, const CProjectContext& project, const std::string& file) {
+void WriteProject(const CProjectContext& project, const std::filesystem::path& file,
+                  std::ostream& out) {
     const CTaveloDoc& doc = project.m_doc;
-    json.BeginObject();
-    TextMember(json, "file", FromUtf8(file));
-    WriteScreens(json, doc);
-    WriteTexts(json, "classNames", doc.GetClassNames());
-    WriteElementLists(json, doc, file);
-    WriteAlarms(json, doc.GetAlarms());
-    WriteSystemSettings(json, doc.GetSystemSettings());
-    WriteLink(json, doc.GetLink());
-    json.Key("currentPlc");
-    WritePlc(json, project.m_state.m_currentPlc);
-    json.Key("plcTypes");
-    json.BeginArray();
-    for (const CPLC& plc : doc.GetLink().m_plcTypes) WritePlc(json, plc);
-    json.EndArray();
-    IntMember(json, "modelIndex", project.m_state.m_nModelIndex);
-    json.EndObject();
-    json.Finish();
+    Json plcTypes = Json::array();
+    for (const CPLC& plc : doc.GetLink().m_plcTypes) plcTypes.push_back(JsonPlcMembers(plc));
+    tools::PrintJson(out, {{"file", file.string()},
+                           {"screens", ScreensJson(doc)},
+                           {"classNames", tools::JsonTexts(doc.GetClassNames())},
+                           {"elementLists", ElementListsJson(doc, file.string())},
+                           {"alarms", AlarmsJson(doc.GetAlarms())},
+                           {"systemSettings", SystemSettingsJson(doc.GetSystemSettings())},
+                           {"link", LinkJson(doc.GetLink())},
+                           {"currentPlc", JsonPlcMembers(project.m_state.m_currentPlc)},
+                           {"plcTypes", std::move(plcTypes)},
+                           {"modelIndex", project.m_state.m_nModelIndex}});
 }
 
 }  // namespace
 
-int RunDumpCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
-    return ShowProject(args, "tavelo-cli dump", err,
-                       [&out](const CProjectContext& project, const std::filesystem::path& file) {
-                           CJsonWriter json(out);
-                           WriteProject(json, project, file.string());
-                       });
+void AddDumpCommand(CLI::App& app, CCommandRun& run) {
+    AddShowProjectCommand(app, run, "dump", "print every stored field of a project as JSON",
+                          WriteProject);
 }
 
 }  // namespace tavelo::cli

@@ -6,6 +6,7 @@
 #include "ProjectContext.h"
 #include "TextTable.h"
 #include "model/TextCodec.h"
+#include "tools/common/CliProgram.h"
 
 namespace tavelo::cli {
 
@@ -120,11 +121,10 @@ void WriteInfo(const CProjectContext& project, const std::filesystem::path& file
 
 }  // namespace
 
-int RunInfoCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
-    return ShowProject(args, "tavelo-cli info", err,
-                       [&out](const CProjectContext& project, const std::filesystem::path& file) {
-                           WriteInfo(project, file, out);
-                       });
+void AddInfoCommand(CLI::App& app, CCommandRun& run) {
+    AddShowProjectCommand(app, run, "info",
+                          "summarise a project: model, PLC type, link, screens, settings, alarms",
+                          WriteInfo);
 }
 
 }  // namespace tavelo::cli

@@ -1,3 +1,4 @@
+#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -9,6 +10,7 @@
 #include "model/TextCodec.h"
 #include "plc/LinkSettingsForm.h"
 #include "plc/PlcTypeFile.h"
+#include "tools/common/CliProgram.h"
 
 namespace tavelo::cli {
 
@@ -19,50 +21,11 @@ constexpr const char* kCommand = "tavelo-cli new";
 constexpr const char* kProjectExtension = ".ZORX";
 
 struct CNewOptions {
-    std::filesystem::path m_file;
-    std::int32_t m_nModelIndex = CAppState::kModelZorA;
+    std::string m_strFile;
+    std::string m_strModel = "ZORA";
     std::optional<int> m_plcIndex;
     bool m_bForce = false;
 };
-
-std::optional<int> ParseIndex(const std::string& text) {
-    if (text.empty() || text.size() > 6 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    return std::stoi(text);
-}
-
-bool ParseNewOptions(const Arguments& args, CNewOptions& options, std::ostream& err) {
-    auto fail = [&err](const std::string& message) {
-        err << kCommand << ": " << message << "; see tavelo-cli --help\n";
-        return false;
-    };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--force") {
-            options.m_bForce = true;
-        } else if (arg == "--model") {
-            if (!hasValue || (args[i + 1] != "ZORA" && args[i + 1] != "ZORB"))
-                return fail("--model takes ZORA or ZORB");
-            options.m_nModelIndex =
-                args[++i] == "ZORB" ? CAppState::kModelZorB : CAppState::kModelZorA;
-        } else if (arg == "--plc") {
-            options.m_plcIndex = hasValue ? ParseIndex(args[i + 1]) : std::nullopt;
-            if (!options.m_plcIndex) return fail("--plc takes the position of a PLC type");
-            ++i;
-        } else if (!arg.empty() && arg[0] == '-') {
-            return fail("unknown option \"" + arg + "\"");
-        } else if (!options.m_file.empty()) {
-            return fail("only one FILE may be given");
-        } else {
-            options.m_file = arg;
-        }
-    }
-    if (options.m_file.empty()) return fail("new needs the FILE to create");
-    if (!options.m_file.has_extension()) options.m_file += kProjectExtension;
-    return true;
-}
 
 // Runs the PLC and link dialog as New does: opened, optionally a PLC type picked, confirmed.
 // Returns the message that stops the command, empty when the settings were taken.
@@ -87,42 +50,63 @@ std::string ChoosePlcType(CProjectContext& project, const std::filesystem::path&
     return {};
 }
 
-}  // namespace
-
-int RunNewCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
-    CNewOptions options;
-    if (!ParseNewOptions(args, options, err)) return 2;
+int MakeProject(const CNewOptions& options, std::ostream& out, std::ostream& err) {
+    std::filesystem::path file = options.m_strFile;
+    if (!file.has_extension()) file += kProjectExtension;
     CProjectContext project(kCommand);
     const std::filesystem::path plcFile = CPlcTypeFile::DefaultPath();
     if (!CPlcTypeFile::IsPresent(plcFile)) {
         project.Report(err,
                        ToUtf8(kInstallFirstMessage) + " (" + plcFile.string() + " cannot be read)");
-        return 1;
+        return tools::kExitFailed;
     }
-    if (std::filesystem::exists(options.m_file) && !options.m_bForce) {
-        project.Report(err, options.m_file.string() + " exists; add --force to replace it");
-        return 1;
+    if (std::filesystem::exists(file) && !options.m_bForce) {
+        project.Report(err, file.string() + " exists; add --force to replace it");
+        return tools::kExitFailed;
     }
     MakeNewProject(project.m_doc);
-    project.m_state.m_nModelIndex = options.m_nModelIndex;
+    project.m_state.m_nModelIndex =
+        options.m_strModel == "ZORB" ? CAppState::kModelZorB : CAppState::kModelZorA;
     try {
         const std::string refusal = ChoosePlcType(project, plcFile, options.m_plcIndex);
         if (!refusal.empty()) {
             project.Report(err, refusal);
-            return 1;
+            return tools::kExitFailed;
         }
     } catch (const CFileError& error) {
         project.Report(err, error.what());
-        return 1;
+        return tools::kExitFailed;
     } catch (const CArchiveError& error) {
         project.Report(err, plcFile.string() + ": " + error.what());
-        return 1;
+        return tools::kExitFailed;
     }
-    if (!project.Save(options.m_file, err)) return 1;
-    out << options.m_file.string() << ": new " << ToUtf8(project.m_state.GetModelName())
+    if (!project.Save(file, err)) return tools::kExitFailed;
+    out << file.string() << ": new " << ToUtf8(project.m_state.GetModelName())
         << " project for PLC type " << int{project.m_state.m_nPlcListIndex} << " "
         << ToUtf8(project.m_state.m_currentPlc.GetName()) << "\n";
     return 0;
+}
+
+}  // namespace
+
+void AddNewCommand(CLI::App& app, CCommandRun& run) {
+    auto options = std::make_shared<CNewOptions>();
+    CLI::App* command = app.add_subcommand(
+        "new", "make a new project as New does and save it (.ZORX when FILE has no extension)");
+    command->add_option("FILE", options->m_strFile, "the project file to create")->required();
+    command->add_option("--model", options->m_strModel, "the panel model (default ZORA)")
+        ->check(CLI::IsMember({"ZORA", "ZORB"}));
+    command->add_option("--plc", options->m_plcIndex, "the position of the PLC type to pick")
+        ->check(CLI::Validator(
+            [](const std::string& text) {
+                return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos
+                           ? std::string()
+                           : "takes the position of a PLC type: 0, 1, 2, ...";
+            },
+            "INDEX"));
+    command->add_flag("--force", options->m_bForce, "replace an existing FILE");
+    command->callback(
+        [options, &run] { run.m_nExitCode = MakeProject(*options, run.m_out, run.m_err); });
 }
 
 }  // namespace tavelo::cli

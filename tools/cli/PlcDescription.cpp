@@ -59,48 +59,52 @@ void WriteUnitTable(const std::vector<CRegUnitConfig>& units, std::ostream& out)
     table.Write(out, "    ");
 }
 
-void WriteJsonSerial(CJsonWriter& json, const CSerialComParam& serial) {
-    json.BeginObject();
-    IntMember(json, "portIndex", serial.m_nPort);
-    DecodedMember(json, "port", Lookup(kPortNames, serial.m_nPort));
-    IntMember(json, "baudIndex", serial.m_nBaudIndex);
-    DecodedMember(json, "baud", Lookup(kBaudRates, serial.m_nBaudIndex));
-    IntMember(json, "dataBitsIndex", serial.m_nDataBits);
-    DecodedMember(json, "dataBits", Lookup(kDataBits, serial.m_nDataBits));
-    IntMember(json, "stopBitsIndex", serial.m_nStopBits);
-    DecodedMember(json, "stopBits", Lookup(kStopBits, serial.m_nStopBits));
-    IntMember(json, "parityIndex", serial.m_nParity);
-    DecodedMember(json, "parity", Lookup(kParityNames, serial.m_nParity));
-    json.EndObject();
+namespace {
+
+// The decoded value, or null for a stored index outside its table.
+template <class T>
+tools::Json Decoded(std::optional<T> value) {
+    return value ? tools::Json(*value) : tools::Json(nullptr);
 }
 
-void WriteJsonUnit(CJsonWriter& json, const CRegUnitConfig& unit) {
-    json.BeginObject();
-    TextMember(json, "name", unit.m_strName);
-    IntMember(json, "maxCount", unit.m_nMaxCount);
-    IntMember(json, "addressingKind", unit.m_nAddressing);
-    DecodedMember(json, "addressing", Lookup(kAddressingNames, unit.m_nAddressing));
-    IntMember(json, "byteLow", unit.m_nByteLow);
-    IntMember(json, "byteHigh", unit.m_nByteHigh);
-    IntMember(json, "bitLow", unit.m_nBitLow);
-    IntMember(json, "bitHigh", unit.m_nBitHigh);
-    IntMember(json, "typeNo", unit.m_nTypeNo);
-    IntMember(json, "unitBytes", unit.m_nUnitBytes);
-    json.EndObject();
+tools::Json JsonSerial(const CSerialComParam& serial) {
+    return {{"portIndex", serial.m_nPort},
+            {"port", Decoded(Lookup(kPortNames, serial.m_nPort))},
+            {"baudIndex", serial.m_nBaudIndex},
+            {"baud", Decoded(Lookup(kBaudRates, serial.m_nBaudIndex))},
+            {"dataBitsIndex", serial.m_nDataBits},
+            {"dataBits", Decoded(Lookup(kDataBits, serial.m_nDataBits))},
+            {"stopBitsIndex", serial.m_nStopBits},
+            {"stopBits", Decoded(Lookup(kStopBits, serial.m_nStopBits))},
+            {"parityIndex", serial.m_nParity},
+            {"parity", Decoded(Lookup(kParityNames, serial.m_nParity))}};
 }
 
-void WriteJsonPlcMembers(CJsonWriter& json, const CPLC& type) {
-    TextMember(json, "name", type.m_strName);
-    IntMember(json, "useStation", type.m_bUseStation);
-    IntMember(json, "advanced", type.m_bAdvanced);
-    IntMember(json, "stationMin", type.m_nStationMin);
-    IntMember(json, "stationMax", type.m_nStationMax);
-    json.Key("serial");
-    WriteJsonSerial(json, type.m_serial);
-    json.Key("units");
-    json.BeginArray();
-    for (const CRegUnitConfig& unit : type.m_units) WriteJsonUnit(json, unit);
-    json.EndArray();
+tools::Json JsonUnit(const CRegUnitConfig& unit) {
+    return {{"name", tools::JsonText(unit.m_strName)},
+            {"maxCount", unit.m_nMaxCount},
+            {"addressingKind", unit.m_nAddressing},
+            {"addressing", Decoded(Lookup(kAddressingNames, unit.m_nAddressing))},
+            {"byteLow", unit.m_nByteLow},
+            {"byteHigh", unit.m_nByteHigh},
+            {"bitLow", unit.m_nBitLow},
+            {"bitHigh", unit.m_nBitHigh},
+            {"typeNo", unit.m_nTypeNo},
+            {"unitBytes", unit.m_nUnitBytes}};
+}
+
+}  // namespace
+
+tools::Json JsonPlcMembers(const CPLC& type) {
+    tools::Json units = tools::Json::array();
+    for (const CRegUnitConfig& unit : type.m_units) units.push_back(JsonUnit(unit));
+    return {{"name", tools::JsonText(type.m_strName)},
+            {"useStation", type.m_bUseStation},
+            {"advanced", type.m_bAdvanced},
+            {"stationMin", type.m_nStationMin},
+            {"stationMax", type.m_nStationMax},
+            {"serial", JsonSerial(type.m_serial)},
+            {"units", std::move(units)}};
 }
 
 }  // namespace tavelo::cli

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "JsonWriter.h"
 #include "model/PLC.h"
+#include "tools/common/JsonOutput.h"
 
 namespace tavelo::cli {
 
@@ -33,9 +33,8 @@ std::string DescribeSerial(const CSerialComParam& serial);
 // The units as an aligned table, each line indented.
 void WriteUnitTable(const std::vector<CRegUnitConfig>& units, std::ostream& out);
 
-void WriteJsonSerial(CJsonWriter& json, const CSerialComParam& serial);
-void WriteJsonUnit(CJsonWriter& json, const CRegUnitConfig& unit);
-// The members of one PLC type (inside an object the caller opened), with the stored values.
-void WriteJsonPlcMembers(CJsonWriter& json, const CPLC& type);
+// One PLC type with its stored values and, beside the stored indexes, what they stand for
+// (null for an index outside its table).
+tools::Json JsonPlcMembers(const CPLC& type);
 
 }  // namespace tavelo::cli

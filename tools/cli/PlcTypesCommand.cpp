@@ -1,20 +1,19 @@
 #include "PlcTypesCommand.h"
 
-#include <array>
-#include <cstdint>
+#include <memory>
 #include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
-#include <type_traits>
 #include <vector>
 
-#include "JsonWriter.h"
 #include "PlcDescription.h"
 #include "model/ArchiveError.h"
 #include "model/FileError.h"
 #include "model/TextCodec.h"
 #include "plc/PlcTypeFile.h"
+#include "tools/common/CliProgram.h"
+#include "tools/common/JsonOutput.h"
 
 namespace tavelo::cli {
 
@@ -23,30 +22,9 @@ namespace {
 constexpr const char* kCommand = "tavelo-cli plctypes";
 
 struct COptions {
-    std::filesystem::path m_file;
+    std::string m_strFile;
     bool m_bJson = false;
 };
-
-// False (with a message) for arguments the command does not take.
-bool ParseOptions(const Arguments& args, COptions& options, std::ostream& err) {
-    bool haveFile = false;
-    for (const std::string& arg : args) {
-        if (arg == "--json") {
-            options.m_bJson = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            err << kCommand << ": unknown option \"" << arg << "\"\n";
-            return false;
-        } else if (haveFile) {
-            err << kCommand << ": only one FILE may be given\n";
-            return false;
-        } else {
-            options.m_file = arg;
-            haveFile = true;
-        }
-    }
-    if (!haveFile) options.m_file = CPlcTypeFile::DefaultPath();
-    return true;
-}
 
 void WriteText(const std::vector<CPLC>& types, const std::filesystem::path& file,
                std::ostream& out) {
@@ -65,47 +43,47 @@ void WriteText(const std::vector<CPLC>& types, const std::filesystem::path& file
     }
 }
 
-void WriteJsonType(CJsonWriter& json, const CPLC& type, std::size_t index) {
-    json.BeginObject();
-    IntMember(json, "index", static_cast<std::int64_t>(index));
-    WriteJsonPlcMembers(json, type);
-    json.EndObject();
-}
-
 void WriteJson(const std::vector<CPLC>& types, const std::filesystem::path& file,
                std::ostream& out) {
-    CJsonWriter json(out);
-    json.BeginObject();
-    TextMember(json, "file", FromUtf8(file.string()));
-    json.Key("plcTypes");
-    json.BeginArray();
-    for (std::size_t index = 0; index < types.size(); ++index)
-        WriteJsonType(json, types[index], index);
-    json.EndArray();
-    json.EndObject();
-    json.Finish();
+    tools::Json list = tools::Json::array();
+    for (std::size_t index = 0; index < types.size(); ++index) {
+        tools::Json type = {{"index", index}};
+        type.update(JsonPlcMembers(types[index]));
+        list.push_back(std::move(type));
+    }
+    tools::PrintJson(out, {{"file", file.string()}, {"plcTypes", std::move(list)}});
+}
+
+int ListPlcTypes(const COptions& options, std::ostream& out, std::ostream& err) {
+    const std::filesystem::path file =
+        options.m_strFile.empty() ? CPlcTypeFile::DefaultPath() : std::filesystem::path(options.m_strFile);
+    std::vector<CPLC> types;
+    try {
+        types = CPlcTypeFile::Load(file);
+    } catch (const CFileError& error) {
+        err << kCommand << ": " << error.what() << "\n";
+        return tools::kExitFailed;
+    } catch (const CArchiveError& error) {
+        err << kCommand << ": damaged PLC type file " << error.what() << "\n";
+        return tools::kExitFailed;
+    }
+    if (options.m_bJson)
+        WriteJson(types, file, out);
+    else
+        WriteText(types, file, out);
+    return 0;
 }
 
 }  // namespace
 
-int RunPlcTypesCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
-    COptions options;
-    if (!ParseOptions(args, options, err)) return 2;
-    std::vector<CPLC> types;
-    try {
-        types = CPlcTypeFile::Load(options.m_file);
-    } catch (const CFileError& error) {
-        err << kCommand << ": " << error.what() << "\n";
-        return 1;
-    } catch (const CArchiveError& error) {
-        err << kCommand << ": damaged PLC type file " << error.what() << "\n";
-        return 1;
-    }
-    if (options.m_bJson)
-        WriteJson(types, options.m_file, out);
-    else
-        WriteText(types, options.m_file, out);
-    return 0;
+void AddPlcTypesCommand(CLI::App& app, CCommandRun& run) {
+    auto options = std::make_shared<COptions>();
+    CLI::App* command = app.add_subcommand(
+        "plctypes", "list the PLC types of FILE (default: the delivered PlcTypes.DAT)");
+    command->add_option("FILE", options->m_strFile, "a PLC type file");
+    command->add_flag("--json", options->m_bJson, "print JSON");
+    command->callback(
+        [options, &run] { run.m_nExitCode = ListPlcTypes(*options, run.m_out, run.m_err); });
 }
 
 }  // namespace tavelo::cli

@@ -1,21 +1,18 @@
 #pragma once
-// The project commands of tavelo-cli: new, info, dump and convert. Each takes the words after
-// its name and returns 0, 1 when the command failed (unreadable or damaged file, refused
-// choice, unwritable target) or 2 for wrong arguments.
-
-#include <iosfwd>
+// The project commands of tavelo-cli: new, info, dump and convert. Each leaves 0, or 1 when
+// the command failed (unreadable or damaged file, refused choice, unwritable target).
 
 #include "CliCommands.h"
 
 namespace tavelo::cli {
 
 // new FILE [--model ZORA|ZORB] [--plc INDEX] [--force]
-int RunNewCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+void AddNewCommand(CLI::App& app, CCommandRun& run);
 // info FILE
-int RunInfoCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+void AddInfoCommand(CLI::App& app, CCommandRun& run);
 // dump FILE
-int RunDumpCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+void AddDumpCommand(CLI::App& app, CCommandRun& run);
 // convert IN OUT
-int RunConvertCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+void AddConvertCommand(CLI::App& app, CCommandRun& run);
 
 }  // namespace tavelo::cli

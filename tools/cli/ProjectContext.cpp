@@ -1,11 +1,13 @@
 #include "ProjectContext.h"
 
+#include <memory>
 #include <ostream>
 
 #include "elements/ElementClasses.h"
 #include "model/FileError.h"
 #include "model/ModelClasses.h"
 #include "model/ProjectFile.h"
+#include "tools/common/CliProgram.h"
 
 namespace tavelo::cli {
 
@@ -38,33 +40,19 @@ void CProjectContext::Report(std::ostream& err, const std::string& message) cons
     err << m_strCommand << ": " << message << "\n";
 }
 
-std::optional<std::vector<std::filesystem::path>> FileArguments(const Arguments& args,
-                                                                std::size_t count,
-                                                                const std::string& command,
-                                                                std::ostream& err) {
-    for (const std::string& arg : args) {
-        if (arg.size() > 1 && arg[0] == '-') {
-            err << command << ": unknown option \"" << arg << "\"; see tavelo-cli --help\n";
-            return std::nullopt;
+void AddShowProjectCommand(CLI::App& app, CCommandRun& run, const std::string& name,
+                           const std::string& description, ShowFunction show) {
+    auto file = std::make_shared<std::string>();
+    CLI::App* command = app.add_subcommand(name, description);
+    command->add_option("FILE", *file, "a project file (.ZORX or .ZOR)")->required();
+    command->callback([file, name, show = std::move(show), &run] {
+        CProjectContext project("tavelo-cli " + name);
+        if (!project.Open(*file, run.m_err)) {
+            run.m_nExitCode = tools::kExitFailed;
+            return;
         }
-    }
-    if (args.size() != count) {
-        err << command << ": expects " << count << (count == 1 ? " file" : " files")
-            << "; see tavelo-cli --help\n";
-        return std::nullopt;
-    }
-    return std::vector<std::filesystem::path>(args.begin(), args.end());
-}
-
-int ShowProject(const Arguments& args, const std::string& command, std::ostream& err,
-                const std::function<void(const CProjectContext& project,
-                                         const std::filesystem::path& file)>& show) {
-    const auto files = FileArguments(args, 1, command, err);
-    if (!files) return 2;
-    CProjectContext project(command);
-    if (!project.Open(files->front(), err)) return 1;
-    show(project, files->front());
-    return 0;
+        show(project, *file, run.m_out);
+    });
 }
 
 }  // namespace tavelo::cli

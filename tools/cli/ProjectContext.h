@@ -5,9 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "CliCommands.h"
 #include "model/AppState.h"
@@ -36,16 +34,12 @@ private:
     std::string m_strCommand;
 };
 
-// Exactly `count` file names and no options; otherwise a message on err and nothing.
-std::optional<std::vector<std::filesystem::path>> FileArguments(const Arguments& args,
-                                                                std::size_t count,
-                                                                const std::string& command,
-                                                                std::ostream& err);
+using ShowFunction = std::function<void(const CProjectContext& project,
+                                        const std::filesystem::path& file, std::ostream& out)>;
 
-// Opens the project named by the one FILE argument and hands it to `show`; returns the
-// command's exit code (2 for wrong arguments, 1 when the file cannot be read).
-int ShowProject(const Arguments& args, const std::string& command, std::ostream& err,
-                const std::function<void(const CProjectContext& project,
-                                         const std::filesystem::path& file)>& show);
+// Adds a command that takes one project FILE, opens it and hands it to `show`; the command
+// leaves 1 when the file cannot be read.
+void AddShowProjectCommand(CLI::App& app, CCommandRun& run, const std::string& name,
+                           const std::string& description, ShowFunction show);
 
 }  // namespace tavelo::cli
