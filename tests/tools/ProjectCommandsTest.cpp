@@ -84,6 +84,21 @@ TEST_F(ProjectCommandsTest, ConvertSwitchesLayoutsAndBackToTheSameBytes) {
     EXPECT_EQ(ReadFileBytes(m_dir / "r.ZORX"), ReadFileBytes(m_dir / "p.ZORX"));
 }
 
+// Station numbers are stored only under the exact extension ".ZORX".
+TEST_F(ProjectCommandsTest, StationNumbersAreNotLostToTheCaseOfAnExtension) {
+    const auto made = RunCommand({"new", PathOf("line3.zorx"), "--plc", "16"});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_TRUE(std::filesystem::exists(m_dir / "line3.ZORX"));
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "line3.zorx"));
+
+    const auto lower = RunCommand({"convert", PathOf("line3.ZORX"), PathOf("copy.zorx")});
+    EXPECT_EQ(lower.exitCode, 0);
+    EXPECT_NE(lower.err.find("station numbers are not stored"), std::string::npos) << lower.err;
+    EXPECT_TRUE(std::filesystem::exists(m_dir / "copy.zorx"));
+    for (const char* name : {"copy.ZORX", "copy.ZOR"})
+        EXPECT_EQ(RunCommand({"convert", PathOf("line3.ZORX"), PathOf(name)}).err, "") << name;
+}
+
 TEST_F(ProjectCommandsTest, DamagedAndMissingFilesAreReportedWithTheirNames) {
     WriteFileAtomically(m_dir / "bad.ZORX", std::vector<std::uint8_t>{1, 0, 0xFF, 0xFF});
     for (const char* command : {"info", "dump"}) {

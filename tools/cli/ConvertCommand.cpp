@@ -3,6 +3,7 @@
 
 #include "ProjectCommands.h"
 #include "ProjectContext.h"
+#include "model/ProjectFileName.h"
 #include "tools/common/CliProgram.h"
 
 namespace tavelo::cli {
@@ -16,6 +17,9 @@ struct CConvertFiles {
 
 int Convert(const CConvertFiles& files, std::ostream& out, std::ostream& err) {
     CProjectContext project("tavelo-cli convert");
+    if (LosesStationNumbers(files.m_strOut))
+        project.Report(err, "warning: " + files.m_strOut +
+                                " is not named exactly .ZORX, so station numbers are not stored");
     // Reading and writing through the document, so the target's name decides its layout.
     if (!project.Open(files.m_strIn, err) || !project.Save(files.m_strOut, err))
         return tools::kExitFailed;

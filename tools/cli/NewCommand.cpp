@@ -7,6 +7,7 @@
 #include "model/ArchiveError.h"
 #include "model/FileError.h"
 #include "model/NewProject.h"
+#include "model/ProjectFileName.h"
 #include "model/TextCodec.h"
 #include "plc/LinkSettingsForm.h"
 #include "plc/PlcTypeFile.h"
@@ -17,8 +18,6 @@ namespace tavelo::cli {
 namespace {
 
 constexpr const char* kCommand = "tavelo-cli new";
-// Save As offers this extension when the name has none.
-constexpr const char* kProjectExtension = ".ZORX";
 
 struct CNewOptions {
     std::string m_strFile;
@@ -51,8 +50,7 @@ std::string ChoosePlcType(CProjectContext& project, const std::filesystem::path&
 }
 
 int MakeProject(const CNewOptions& options, std::ostream& out, std::ostream& err) {
-    std::filesystem::path file = options.m_strFile;
-    if (!file.has_extension()) file += kProjectExtension;
+    const std::filesystem::path file = ProjectPathForSaving(options.m_strFile);
     CProjectContext project(kCommand);
     const std::filesystem::path plcFile = CPlcTypeFile::DefaultPath();
     if (!CPlcTypeFile::IsPresent(plcFile)) {
@@ -92,7 +90,9 @@ int MakeProject(const CNewOptions& options, std::ostream& out, std::ostream& err
 void AddNewCommand(CLI::App& app, CCommandRun& run) {
     auto options = std::make_shared<CNewOptions>();
     CLI::App* command = app.add_subcommand(
-        "new", "make a new project as New does and save it (.ZORX when FILE has no extension)");
+        "new",
+        "make a new project as New does and save it (.ZORX when FILE has no extension or "
+        "a .zorx spelt otherwise)");
     command->add_option("FILE", options->m_strFile, "the project file to create")->required();
     command->add_option("--model", options->m_strModel, "the panel model (default ZORA)")
         ->check(CLI::IsMember({"ZORA", "ZORB"}));
