@@ -15,14 +15,10 @@ bool IsLowSurrogate(char16_t c) {
 
 }  // namespace
 
+// The panel stores each UTF-16 unit above 127 as two bytes, so a surrogate pair takes four.
 std::size_t CAlarmList::GetTextColumns(std::u16string_view text) {
     std::size_t columns = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool pair =
-            IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]);
-        if (pair) ++i;
-        columns += text[i] > 127 ? 2 : 1;
-    }
+    for (char16_t unit : text) columns += unit > 127 ? 2 : 1;
     return columns;
 }
 

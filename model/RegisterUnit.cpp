@@ -1,5 +1,8 @@
 #include "RegisterUnit.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "Archive.h"
 #include "FieldSink.h"
 #include "RegUnitConfig.h"
@@ -34,8 +37,11 @@ std::int32_t LinearAddress(const CRegUnitConfig& unit, std::int32_t address, std
     switch (unit.m_nAddressing) {
         case CRegUnitConfig::kBit:
             return bit;
-        case CRegUnitConfig::kByteAndBit:
-            return bit + address * unit.GetBitsPerAddress();
+        case CRegUnitConfig::kByteAndBit: {
+            const std::int64_t linear =
+                std::int64_t{bit} + std::int64_t{address} * unit.GetBitsPerAddress();
+            return static_cast<std::int32_t>(std::clamp<std::int64_t>(linear, INT32_MIN, INT32_MAX));
+        }
         default:
             return address;
     }

@@ -42,7 +42,8 @@ public:
 };
 
 // The address as one number: the address for byte units, the bit for bit units, and
-// bit + address × 8 (or × 16 for 16-bit addresses) for byte-and-bit units.
+// bit + address × 8 (or × 16 for 16-bit addresses) for byte-and-bit units, clamped to the
+// int32 range, since addresses come from files and typed fields.
 std::int32_t LinearAddress(const CRegUnitConfig& unit, std::int32_t address, std::int32_t bit);
 
 }  // namespace tavelo

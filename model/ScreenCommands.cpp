@@ -1,6 +1,7 @@
 #include "ScreenCommands.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "Screen.h"
 #include "ScreenMessages.h"
@@ -40,8 +41,9 @@ std::u16string CheckScreenNumber(const CTaveloDoc& doc, std::int32_t number) {
 
 std::int32_t ProposeScreenNumber(std::optional<std::int32_t> currentScreen) {
     if (!currentScreen) return kMinScreenNumber;
-    // Past the highest number the proposal stays just above it, where the check refuses it.
-    return *currentScreen < kMaxScreenNumber ? *currentScreen + 1 : kMaxScreenNumber + 1;
+    // A file may hold numbers past the range; the check then refuses the proposal by name.
+    return *currentScreen < std::numeric_limits<std::int32_t>::max() ? *currentScreen + 1
+                                                                     : *currentScreen;
 }
 
 SNewScreenProposal ProposeNewScreen(std::optional<std::int32_t> currentScreen) {

@@ -15,8 +15,8 @@ class CTaveloDoc;
 // when the number may be used.
 std::u16string CheckScreenNumber(const CTaveloDoc& doc, std::int32_t number);
 
-// What the new-screen dialog opens with: the number after the current screen (1 without one)
-// and the description naming it.
+// What the new-screen dialog opens with: the number after the current screen (1 without one,
+// the current one itself at the int32 limit) and the description naming it.
 struct SNewScreenProposal {
     std::int32_t m_nNumber;
     std::u16string m_strDescription;

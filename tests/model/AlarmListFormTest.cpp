@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "SettingsTestPlc.h"
 #include "model/AlarmListForm.h"
 
@@ -129,6 +131,25 @@ TEST_F(AlarmListFormTest, TextsAreCutAt24ColumnsWithFullWidthCountingTwo) {
     EXPECT_EQ(m_form->GetRows()[0].m_strText, almost);
     m_form->TypeText(almost.substr(1) + u"油");
     EXPECT_EQ(m_form->GetRows()[0].m_strText, almost.substr(1) + u"油");
+}
+
+TEST_F(AlarmListFormTest, CharactersBeyond16BitsCountFourColumnsAndAreCutWhole) {
+    OpenAt(u"M", 0, 0, {u""});
+    std::u16string twelve;
+    for (int i = 0; i < 12; ++i) twelve += u"\U0001F600";
+    Type(0, twelve);
+    EXPECT_EQ(m_form->GetRows()[0].m_strText, twelve.substr(0, 12));  // six pairs, 24 columns
+}
+
+TEST_F(AlarmListFormTest, HugeAddressesGiveALinearBitClampedToTheInt32Range) {
+    constexpr std::int32_t kIntMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kIntMin = std::numeric_limits<std::int32_t>::min();
+    OpenAt(u"W", 200000000, 3, {u"a"});  // as read from a project file
+    EXPECT_EQ(m_alarms.m_nLinearBit, kIntMax);
+    OpenAt(u"W", -200000000, 3, {u"a"});
+    EXPECT_EQ(m_alarms.m_nLinearBit, kIntMin);
+    OpenAt(u"W", 0, 3, {u"a"}).SetFieldText(Field::kAddress, u"200000000");
+    EXPECT_EQ(m_alarms.m_nLinearBit, kIntMax);
 }
 
 TEST_F(AlarmListFormTest, EmptyingARowRemovesItAndRelabelsKeepingOneEmptyRow) {

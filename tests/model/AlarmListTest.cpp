@@ -53,11 +53,13 @@ TEST(AlarmListBlock, TextCountBeyondTheBytesLeftIsRefused) {
     EXPECT_THROW(Load(Concat({kDefaultHead, B({0xFF, 0x7F})})), CArchiveError);
 }
 
-TEST(AlarmListValues, WideCharactersTakeTwoColumnsAndSurrogatePairsStayWhole) {
+TEST(AlarmListValues, EachUnitAbove127TakesTwoColumnsAndSurrogatePairsAreCutWhole) {
     EXPECT_EQ(CAlarmList::GetTextColumns(u"ABC"), 3u);
     EXPECT_EQ(CAlarmList::GetTextColumns(u"报警A"), 5u);
     EXPECT_EQ(CAlarmList::GetTextColumns(u"\u00e9"), 2u);
-    EXPECT_EQ(CAlarmList::GetTextColumns(u"\U0001F600"), 2u);
+    EXPECT_EQ(CAlarmList::GetTextColumns(u"\U0001F600"), 4u);  // two units, four panel bytes
+    const std::u16string loneSurrogateThenA = {char16_t{0xD800}, u'A'};
+    EXPECT_EQ(CAlarmList::GetTextColumns(loneSurrogateThenA), 3u);
     EXPECT_EQ(CAlarmList::WithoutLastCharacter(u"ab"), u"a");
     EXPECT_EQ(CAlarmList::WithoutLastCharacter(u"a\U0001F600"), u"a");
     EXPECT_EQ(CAlarmList::WithoutLastCharacter(u""), u"");

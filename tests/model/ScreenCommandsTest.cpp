@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <tuple>
 
 #include "model/ScreenCommands.h"
@@ -43,6 +44,18 @@ TEST(NewScreenDialog, ProposesTheNextNumberWhichAfterTheLastScreenIsRefused) {
     EXPECT_EQ(proposal.m_strDescription, u"画面 6");
     EXPECT_EQ(ProposeNewScreen(std::nullopt).m_nNumber, 1);
     EXPECT_EQ(ProposeScreenNumber(32767), 32768);
+}
+
+TEST(NewScreenDialog, AfterAStoredNumberAbove32767ProposesTheNextAndNamesItWhenRefused) {
+    CTaveloDoc doc;
+    AddScreens(doc, {40000});
+    const SNewScreenProposal proposal = ProposeNewScreen(40000);
+    EXPECT_EQ(proposal.m_nNumber, 40001);
+    EXPECT_EQ(proposal.m_strDescription, u"画面 40001");
+    EXPECT_EQ(CheckScreenNumber(doc, ProposeScreenNumber(40000)),
+              u"画面号 40001 超出范围(1至32767)！");
+    constexpr std::int32_t kIntMax = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(ProposeScreenNumber(kIntMax), kIntMax);
 }
 
 TEST(ScreenCommands, NewScreenGetsFreshTargetsAndMarksModified) {
