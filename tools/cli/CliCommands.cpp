@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "GlyphsCommand.h"
 #include "PlcTypesCommand.h"
 #include "ProjectCommands.h"
 #include "tools/common/CliProgram.h"
@@ -19,6 +20,7 @@ int RunCli(const Arguments& args, std::ostream& out, std::ostream& err) {
     AddInfoCommand(app, run);
     AddDumpCommand(app, run);
     AddConvertCommand(app, run);
+    AddGlyphsCommand(app, run);
     if (args.empty()) {
         out << app.help();
         return tools::kExitUsage;
