@@ -33,7 +33,7 @@ CFontconfigLocator::~CFontconfigLocator() {
     FcConfigDestroy(m_pConfig);
 }
 
-std::optional<SFaceFile> CFontconfigLocator::Find(const std::string& familyUtf8) const {
+std::optional<CFaceFile> CFontconfigLocator::Find(const std::string& familyUtf8) const {
     PatternPtr request(FcPatternCreate());
     if (!request) return {};
     FcPatternAddString(request.get(), FC_FAMILY,
@@ -46,7 +46,7 @@ std::optional<SFaceFile> CFontconfigLocator::Find(const std::string& familyUtf8)
     if (!match || !HasFamily(match.get(), familyUtf8) ||
         FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch)
         return {};
-    SFaceFile face{reinterpret_cast<const char*>(file), 0};
+    CFaceFile face{reinterpret_cast<const char*>(file), 0};
     FcPatternGetInteger(match.get(), FC_INDEX, 0, &face.m_nIndex);
     return face;
 }

@@ -10,7 +10,7 @@ struct _FcConfig;
 namespace tavelo {
 
 // A face inside a font file (collections hold several).
-struct SFaceFile {
+struct CFaceFile {
     std::string m_strPath;
     int m_nIndex = 0;
 };
@@ -25,7 +25,7 @@ public:
 
     // The best match whose family names include the family (ignoring ASCII case); none when
     // fontconfig would only offer a stand-in of another family.
-    std::optional<SFaceFile> Find(const std::string& familyUtf8) const;
+    std::optional<CFaceFile> Find(const std::string& familyUtf8) const;
 
 private:
     _FcConfig* m_pConfig;

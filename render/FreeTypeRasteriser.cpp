@@ -99,7 +99,7 @@ CFreeTypeRasteriser::CFreeTypeRasteriser() : m_pImpl(std::make_unique<CImpl>()) 
 
 CFreeTypeRasteriser::~CFreeTypeRasteriser() = default;
 
-SGlyphCoverage CFreeTypeRasteriser::Render(char16_t character, const std::u16string& faceName,
+CGlyphCoverage CFreeTypeRasteriser::Render(char16_t character, const std::u16string& faceName,
                                            std::int32_t size) {
     const std::int64_t pixels = std::llabs(static_cast<std::int64_t>(size));
     if (pixels > kLargestSize)
@@ -124,7 +124,7 @@ SGlyphCoverage CFreeTypeRasteriser::Render(char16_t character, const std::u16str
     if (!loaded || !IsReadable(slot->bitmap))
         throw CGlyphError({}, "the vector text face " + Describe(faceName) + " cannot render " +
                                   DescribeCharacter(character));
-    SGlyphCoverage coverage;
+    CGlyphCoverage coverage;
     coverage.m_nAdvance = RoundedDots(slot->advance.x);
     coverage.m_nAscent = Dots(face->size->metrics.ascender);
     coverage.m_nLineHeight = Dots(face->size->metrics.ascender - face->size->metrics.descender);

@@ -20,7 +20,7 @@ public:
     CFreeTypeRasteriser();
     ~CFreeTypeRasteriser() override;
 
-    SGlyphCoverage Render(char16_t character, const std::u16string& faceName,
+    CGlyphCoverage Render(char16_t character, const std::u16string& faceName,
                           std::int32_t size) override;
 
 private:

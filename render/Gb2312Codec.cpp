@@ -24,16 +24,16 @@ CGb2312Codec::~CGb2312Codec() {
     iconv_close(m_fromGb2312);
 }
 
-std::optional<SGb2312Code> CGb2312Codec::Encode(char16_t character) {
+std::optional<CGb2312Code> CGb2312Codec::Encode(char16_t character) {
     const std::string bytes = EncodeCodePage936(std::u16string_view(&character, 1));
     if (bytes.size() != 2) return {};
-    const SGb2312Code code{static_cast<std::uint8_t>(bytes[0]),
+    const CGb2312Code code{static_cast<std::uint8_t>(bytes[0]),
                            static_cast<std::uint8_t>(bytes[1])};
     if (!IsFilled(code)) return {};
     return code;
 }
 
-std::optional<char16_t> CGb2312Codec::Decode(SGb2312Code code) {
+std::optional<char16_t> CGb2312Codec::Decode(CGb2312Code code) {
     if (!IsFilled(code)) return {};
     const std::uint8_t bytes[2] = {code.m_nLead, code.m_nTrail};
     const std::u16string text = DecodeCodePage936(bytes);
@@ -41,7 +41,7 @@ std::optional<char16_t> CGb2312Codec::Decode(SGb2312Code code) {
     return text.front();
 }
 
-bool CGb2312Codec::IsFilled(SGb2312Code code) {
+bool CGb2312Codec::IsFilled(CGb2312Code code) {
     if (!IsCodeByte(code.m_nLead) || !IsCodeByte(code.m_nTrail)) return false;
     // Forget whatever an earlier refused input left in the descriptor.
     iconv(m_fromGb2312, nullptr, nullptr, nullptr, nullptr);

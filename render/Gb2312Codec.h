@@ -12,7 +12,7 @@
 namespace tavelo {
 
 // A GB2312 position as its two bytes, each 0xA1..0xFE.
-struct SGb2312Code {
+struct CGb2312Code {
     std::uint8_t m_nLead;
     std::uint8_t m_nTrail;
 };
@@ -29,12 +29,12 @@ public:
     CGb2312Codec(const CGb2312Codec&) = delete;
     CGb2312Codec& operator=(const CGb2312Codec&) = delete;
 
-    std::optional<SGb2312Code> Encode(char16_t character);
+    std::optional<CGb2312Code> Encode(char16_t character);
     // The character at a position; none where GB2312 leaves the position empty.
-    std::optional<char16_t> Decode(SGb2312Code code);
+    std::optional<char16_t> Decode(CGb2312Code code);
 
 private:
-    bool IsFilled(SGb2312Code code);
+    bool IsFilled(CGb2312Code code);
 
     iconv_t m_fromGb2312;
 };

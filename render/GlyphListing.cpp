@@ -18,12 +18,12 @@ std::vector<std::uint8_t> CodeBytes(std::int32_t code, bool oneByte) {
     return {static_cast<std::uint8_t>(code >> 8), static_cast<std::uint8_t>(code)};
 }
 
-SGlyphRecord MakeRecord(char16_t character, std::vector<std::uint8_t> code,
+CGlyphRecord MakeRecord(char16_t character, std::vector<std::uint8_t> code,
                         std::span<const std::uint8_t> glyph) {
     return {character, std::move(code), {glyph.begin(), glyph.end()}, IsMissingGlyph(glyph)};
 }
 
-std::vector<SGlyphRecord> ListDotMatrixGlyphs(std::u16string_view text,
+std::vector<CGlyphRecord> ListDotMatrixGlyphs(std::u16string_view text,
                                               const std::filesystem::path& dataDirectory) {
     CFontLibrary fonts(dataDirectory);
     fonts.AddText(text);
@@ -31,7 +31,7 @@ std::vector<SGlyphRecord> ListDotMatrixGlyphs(std::u16string_view text,
     std::vector<std::uint8_t> narrow(fonts.GetNarrowCount() * kNarrowGlyphBytes);
     fonts.WriteWideGlyphs(wide, wide.size());
     fonts.WriteNarrowGlyphs(narrow, narrow.size());
-    std::vector<SGlyphRecord> records;
+    std::vector<CGlyphRecord> records;
     for (char16_t character : text) {
         const std::int32_t code = fonts.GetCode(character);
         const bool isNarrow = character < CFontLibrary::kFirstWideCharacter;
@@ -44,14 +44,14 @@ std::vector<SGlyphRecord> ListDotMatrixGlyphs(std::u16string_view text,
     return records;
 }
 
-std::vector<SGlyphRecord> ListVectorGlyphs(std::u16string_view text, const std::u16string& face,
+std::vector<CGlyphRecord> ListVectorGlyphs(std::u16string_view text, const std::u16string& face,
                                            std::int32_t size) {
     CVectorGlyphLibrary glyphs;
     glyphs.AddText(text, face, size);
     std::vector<std::uint8_t> bytes(glyphs.GetCount() * kWideGlyphBytes);
     CFreeTypeRasteriser rasteriser;
     glyphs.WriteGlyphs(rasteriser, bytes, bytes.size());
-    std::vector<SGlyphRecord> records;
+    std::vector<CGlyphRecord> records;
     for (char16_t character : text) {
         // No dot-matrix text precedes these glyphs, so the code's low bits are the position.
         const std::int32_t code = glyphs.GetCode(character, face, size, 0);
@@ -65,9 +65,9 @@ std::vector<SGlyphRecord> ListVectorGlyphs(std::u16string_view text, const std::
 
 }  // namespace
 
-SGlyphListing ListGlyphs(std::u16string_view text, const std::optional<std::u16string>& faceName,
+CGlyphListing ListGlyphs(std::u16string_view text, const std::optional<std::u16string>& faceName,
                          std::int32_t size, const std::filesystem::path& dataDirectory) {
-    SGlyphListing listing;
+    CGlyphListing listing;
     try {
         listing.m_records = faceName ? ListVectorGlyphs(text, *faceName, size)
                                      : ListDotMatrixGlyphs(text, dataDirectory);

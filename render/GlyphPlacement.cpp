@@ -14,7 +14,7 @@ constexpr std::uint8_t kHalfCoverage = 128;
 
 }  // namespace
 
-WideGlyph PlaceGlyph(const SGlyphCoverage& coverage, std::int32_t size) {
+WideGlyph PlaceGlyph(const CGlyphCoverage& coverage, std::int32_t size) {
     const std::size_t dots = static_cast<std::size_t>(std::max(coverage.m_nWidth, 0)) *
                              static_cast<std::size_t>(std::max(coverage.m_nHeight, 0));
     if (coverage.m_levels.size() != dots)

@@ -12,6 +12,6 @@
 namespace tavelo {
 
 // Row bytes (2 per dot row, most significant bit leftmost).
-WideGlyph PlaceGlyph(const SGlyphCoverage& coverage, std::int32_t size);
+WideGlyph PlaceGlyph(const CGlyphCoverage& coverage, std::int32_t size);
 
 }  // namespace tavelo

@@ -11,7 +11,7 @@ namespace tavelo {
 
 // One rendered character. Lengths are dots; the bitmap lies m_nLeft right of the pen and
 // its top row m_nTop above the baseline.
-struct SGlyphCoverage {
+struct CGlyphCoverage {
     int m_nAdvance = 0;     // horizontal advance: the width of the character's cell
     int m_nAscent = 0;      // the face's line: baseline below its top
     int m_nLineHeight = 0;  // ascent plus descent
@@ -28,7 +28,7 @@ public:
 
     // size is the font height in dots as the element holds it (its magnitude counts). Throws
     // CGlyphError naming the face when it cannot be found or loaded.
-    virtual SGlyphCoverage Render(char16_t character, const std::u16string& faceName,
+    virtual CGlyphCoverage Render(char16_t character, const std::u16string& faceName,
                                   std::int32_t size) = 0;
 };
 

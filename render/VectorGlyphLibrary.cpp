@@ -14,7 +14,7 @@ namespace tavelo {
 void CVectorGlyphLibrary::AddText(std::u16string_view text, const std::u16string& faceName,
                                   std::int32_t size) {
     for (char16_t character : text) {
-        SVectorGlyphKey key{character, size, faceName};
+        CVectorGlyphKey key{character, size, faceName};
         if (std::find(m_keys.begin(), m_keys.end(), key) == m_keys.end())
             m_keys.push_back(std::move(key));
     }
@@ -23,7 +23,7 @@ void CVectorGlyphLibrary::AddText(std::u16string_view text, const std::u16string
 std::int32_t CVectorGlyphLibrary::GetCode(char16_t character, const std::u16string& faceName,
                                           std::int32_t size, std::size_t wideCount) const {
     const auto found =
-        std::find(m_keys.begin(), m_keys.end(), SVectorGlyphKey{character, size, faceName});
+        std::find(m_keys.begin(), m_keys.end(), CVectorGlyphKey{character, size, faceName});
     if (found == m_keys.end()) return kNotAdded;
     const auto position = static_cast<std::int32_t>(wideCount + (found - m_keys.begin()));
     return (GetTypeNibble(character, size) << 12) | position;
@@ -58,8 +58,8 @@ void CVectorGlyphLibrary::WriteGlyphs(CGlyphRasteriser& rasteriser,
                                       std::size_t expectedSize) const {
     RequireGlyphArea(m_keys.size() * kWideGlyphBytes, expectedSize, destination.size());
     auto out = destination.begin();
-    for (const SVectorGlyphKey& key : m_keys) {
-        const SGlyphCoverage coverage =
+    for (const CVectorGlyphKey& key : m_keys) {
+        const CGlyphCoverage coverage =
             rasteriser.Render(key.m_chCharacter, key.m_strFaceName, key.m_nSize);
         const WideGlyph glyph = WideRowsToColumns(PlaceGlyph(coverage, key.m_nSize));
         out = std::copy(glyph.begin(), glyph.end(), out);

@@ -14,12 +14,12 @@ namespace tavelo {
 
 class CGlyphRasteriser;
 
-struct SVectorGlyphKey {
+struct CVectorGlyphKey {
     char16_t m_chCharacter;
     std::int32_t m_nSize;  // font height in dots: 12, 14 or 16 as the panel offers them
     std::u16string m_strFaceName;
 
-    bool operator==(const SVectorGlyphKey&) const = default;
+    bool operator==(const CVectorGlyphKey&) const = default;
 };
 
 class CVectorGlyphLibrary {
@@ -30,7 +30,7 @@ public:
     // One key per character; keys already present keep their place.
     void AddText(std::u16string_view text, const std::u16string& faceName, std::int32_t size);
     std::size_t GetCount() const { return m_keys.size(); }
-    const std::vector<SVectorGlyphKey>& GetKeys() const { return m_keys; }
+    const std::vector<CVectorGlyphKey>& GetKeys() const { return m_keys; }
 
     // (wideCount + position) with the type nibble in bits 12..15; wideCount is the number of
     // wide characters of the dot-matrix font library. kNotAdded for a key never added.
@@ -48,7 +48,7 @@ public:
                      std::size_t expectedSize) const;
 
 private:
-    std::vector<SVectorGlyphKey> m_keys;  // in order of first addition
+    std::vector<CVectorGlyphKey> m_keys;  // in order of first addition
 };
 
 }  // namespace tavelo

@@ -19,9 +19,9 @@ using Drawing = std::vector<std::string>;
 
 const Drawing kBlank(16, std::string(16, '.'));
 
-SGlyphListing List(std::u16string_view text, std::optional<std::u16string> face = {},
+CGlyphListing List(std::u16string_view text, std::optional<std::u16string> face = {},
                    std::int32_t size = 16) {
-    SGlyphListing listing = ListGlyphs(text, face, size, test::DeliveredDirectory());
+    CGlyphListing listing = ListGlyphs(text, face, size, test::DeliveredDirectory());
     EXPECT_EQ(listing.m_strError, "");
     EXPECT_EQ(listing.m_records.size(), text.size());
     return listing;
@@ -40,7 +40,7 @@ TEST(DeliveredFonts, FilesHoldCompleteTables) {
 }
 
 TEST(DeliveredFonts, GlyphsOfALetterAHanziAndANarrowSymbol) {
-    const SGlyphListing listing = List(u"A温α€");
+    const CGlyphListing listing = List(u"A温α€");
     const auto& r = listing.m_records;
     EXPECT_EQ(r[0].m_code, B({1}));  // after the space
     EXPECT_EQ(r[0].m_glyph, B({0x00, 0x80, 0x60, 0x10, 0x10, 0x60, 0x80, 0x00, 0x00, 0x3F, 0x02,
@@ -65,17 +65,17 @@ TEST(DeliveredFonts, GlyphsOfALetterAHanziAndANarrowSymbol) {
 }
 
 TEST(DeliveredFonts, ListingAMissingDirectoryReportsTheFontMessage) {
-    const SGlyphListing listing = ListGlyphs(u"A", {}, 16, "/nonexistent-tavelo-dir");
+    const CGlyphListing listing = ListGlyphs(u"A", {}, 16, "/nonexistent-tavelo-dir");
     EXPECT_TRUE(listing.m_records.empty());
     EXPECT_TRUE(listing.m_strError.starts_with("无法打开字库文件"));
 }
 
 TEST(VectorFaces, BothPanelFacesRenderAndDiffer) {
-    const SGlyphListing song = List(u"温A", std::u16string(kSongFaceName), 16);
-    const SGlyphListing kai = List(u"温", std::u16string(kKaiFaceName), 16);
+    const CGlyphListing song = List(u"温A", std::u16string(kSongFaceName), 16);
+    const CGlyphListing kai = List(u"温", std::u16string(kKaiFaceName), 16);
     EXPECT_EQ(song.m_records[0].m_code, B({0xC0, 0x00}));
     EXPECT_EQ(song.m_records[1].m_code, B({0x90, 0x01}));
-    for (const SGlyphRecord* record : {&song.m_records[0], &song.m_records[1], &kai.m_records[0]})
+    for (const CGlyphRecord* record : {&song.m_records[0], &song.m_records[1], &kai.m_records[0]})
         EXPECT_NE(DrawGlyph(record->m_glyph), kBlank);
     EXPECT_NE(song.m_records[0].m_glyph, kai.m_records[0].m_glyph);
 }
@@ -91,7 +91,7 @@ TEST(VectorFaces, SmallSizesLeaveTheRowsBelowEmpty) {
 }
 
 TEST(VectorFaces, AnUnknownFaceFailsNamingIt) {
-    const SGlyphListing listing = ListGlyphs(u"温", u"不存在的字体 Tavelo", 16, {});
+    const CGlyphListing listing = ListGlyphs(u"温", u"不存在的字体 Tavelo", 16, {});
     EXPECT_TRUE(listing.m_records.empty());
     EXPECT_NE(listing.m_strError.find("不存在的字体 Tavelo"), std::string::npos)
         << listing.m_strError;

@@ -10,9 +10,9 @@ namespace tavelo {
 namespace {
 
 // A block of ink as wide and high as asked, with the line metrics given.
-SGlyphCoverage InkBlock(int width, int height, int advance, int top, int ascent = 14,
+CGlyphCoverage InkBlock(int width, int height, int advance, int top, int ascent = 14,
                         int lineHeight = 16, std::uint8_t level = 255) {
-    SGlyphCoverage coverage;
+    CGlyphCoverage coverage;
     coverage.m_nAdvance = advance;
     coverage.m_nAscent = ascent;
     coverage.m_nLineHeight = lineHeight;
@@ -23,16 +23,16 @@ SGlyphCoverage InkBlock(int width, int height, int advance, int top, int ascent 
     return coverage;
 }
 
-std::vector<std::string> Drawing(const SGlyphCoverage& coverage, std::int32_t size) {
+std::vector<std::string> Drawing(const CGlyphCoverage& coverage, std::int32_t size) {
     return DrawGlyph(WideRowsToColumns(PlaceGlyph(coverage, size)));
 }
 
 // Draws one dot per face, at a column given by the face's name length, so faces differ.
 class CFaceDotRasteriser : public CGlyphRasteriser {
 public:
-    SGlyphCoverage Render(char16_t, const std::u16string& faceName, std::int32_t) override {
+    CGlyphCoverage Render(char16_t, const std::u16string& faceName, std::int32_t) override {
         ++m_nCalls;
-        SGlyphCoverage dot = InkBlock(1, 1, 16, 14);
+        CGlyphCoverage dot = InkBlock(1, 1, 16, 14);
         dot.m_nLeft = static_cast<int>(faceName.size());
         return dot;
     }
@@ -49,7 +49,7 @@ TEST(VectorGlyphLibrary, KeysAreDistinctTriplesInOrderOfFirstAddition) {
     glyphs.AddText(u"A", u"Arial", 12);
     glyphs.AddText(u"A", u"arial", 12);  // face names compare with case
     EXPECT_EQ(glyphs.GetCount(), 6u);
-    EXPECT_EQ(glyphs.GetKeys()[2], (SVectorGlyphKey{u'A', 12, u"楷体_GB2312"}));
+    EXPECT_EQ(glyphs.GetKeys()[2], (CVectorGlyphKey{u'A', 12, u"楷体_GB2312"}));
     glyphs.Reset();
     EXPECT_EQ(glyphs.GetCount(), 0u);
 }
@@ -120,7 +120,7 @@ TEST(GlyphPlacement, TheLineIsCentredVerticallyAndHalfCoverageIsBlack) {
     EXPECT_EQ(Drawing(InkBlock(1, 1, 16, 14, 14, 16, 127), 16)[0], "................");
     EXPECT_EQ(Drawing(InkBlock(1, 1, 16, 14, 14, 16, 128), 16)[0], "#...............");
     // A bitmap left of the pen or above the cell is clipped, not wrapped.
-    SGlyphCoverage outside = InkBlock(2, 2, 16, 15);
+    CGlyphCoverage outside = InkBlock(2, 2, 16, 15);
     outside.m_nLeft = -1;
     EXPECT_EQ(Drawing(outside, 16)[0], "#...............");
     EXPECT_EQ(Drawing(InkBlock(4, 4, 16, 14), 0),
@@ -128,7 +128,7 @@ TEST(GlyphPlacement, TheLineIsCentredVerticallyAndHalfCoverageIsBlack) {
 }
 
 TEST(GlyphPlacement, CoverageOfTheWrongLengthIsRefused) {
-    SGlyphCoverage broken = InkBlock(4, 4, 16, 14);
+    CGlyphCoverage broken = InkBlock(4, 4, 16, 14);
     broken.m_levels.pop_back();
     EXPECT_THROW(PlaceGlyph(broken, 16), CGlyphError);
 }

@@ -36,8 +36,8 @@ std::string SpacedHex(const std::vector<std::uint8_t>& bytes) {
     return text;
 }
 
-void WriteText(const SGlyphListing& listing, std::ostream& out) {
-    for (const SGlyphRecord& record : listing.m_records) {
+void WriteText(const CGlyphListing& listing, std::ostream& out) {
+    for (const CGlyphRecord& record : listing.m_records) {
         out << ToUtf8(std::u16string(1, record.m_chCharacter)) << "  "
             << UnicodeName(record.m_chCharacter) << "  code " << SpacedHex(record.m_code)
             << (record.m_bMissing ? "  (missing: the panel fonts lack this character)" : "")
@@ -46,9 +46,9 @@ void WriteText(const SGlyphListing& listing, std::ostream& out) {
     }
 }
 
-void WriteJson(const SGlyphListing& listing, const CGlyphsOptions& options, std::ostream& out) {
+void WriteJson(const CGlyphListing& listing, const CGlyphsOptions& options, std::ostream& out) {
     tools::Json glyphs = tools::Json::array();
-    for (const SGlyphRecord& record : listing.m_records)
+    for (const CGlyphRecord& record : listing.m_records)
         glyphs.push_back({{"character", ToUtf8(std::u16string(1, record.m_chCharacter))},
                           {"unicode", UnicodeName(record.m_chCharacter)},
                           {"code", tools::Hex(record.m_code)},
@@ -64,7 +64,7 @@ void WriteJson(const SGlyphListing& listing, const CGlyphsOptions& options, std:
 int ShowGlyphs(const CGlyphsOptions& options, std::ostream& out, std::ostream& err) {
     std::optional<std::u16string> face;
     if (options.m_face) face = FromUtf8(*options.m_face);
-    const SGlyphListing listing =
+    const CGlyphListing listing =
         ListGlyphs(FromUtf8(options.m_strText), face, options.m_nSize, GetProgramDirectory());
     if (!listing.m_strError.empty()) {
         err << "tavelo-cli glyphs: " << listing.m_strError << "\n";
