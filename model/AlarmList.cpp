@@ -1,26 +1,9 @@
 #include "AlarmList.h"
 
 #include "Archive.h"
+#include "PanelText.h"
 
 namespace tavelo {
-
-namespace {
-
-bool IsHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
-}  // namespace
-
-// The panel stores each UTF-16 unit above 127 as two bytes, so a surrogate pair takes four.
-std::size_t CAlarmList::GetTextColumns(std::u16string_view text) {
-    std::size_t columns = 0;
-    for (char16_t unit : text) columns += unit > 127 ? 2 : 1;
-    return columns;
-}
 
 std::u16string_view CAlarmList::WithoutLastCharacter(std::u16string_view text) {
     if (text.empty()) return text;

@@ -15,7 +15,7 @@ class CArchive;
 class CAlarmList {
 public:
     // A text is at most this many columns wide; a UTF-16 unit above 127 takes two.
-    static constexpr std::size_t kMaxTextColumns = 24;
+    static constexpr std::int64_t kMaxTextColumns = 24;
     static constexpr std::size_t kMaxTexts = 127;
     static constexpr std::size_t kMaxTextsAtIndex15 = 56;
     static constexpr std::uint8_t kPlcIndexOf56Texts = 15;
@@ -26,8 +26,6 @@ public:
         std::int32_t m_nUnitType;
     };
 
-    // Columns the text takes on the panel, counted per UTF-16 unit: a surrogate pair takes 4.
-    static std::size_t GetTextColumns(std::u16string_view text);
     // The text without its last character (a whole surrogate pair).
     static std::u16string_view WithoutLastCharacter(std::u16string_view text);
 

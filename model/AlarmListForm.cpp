@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "FieldText.h"
+#include "PanelText.h"
 #include "RegisterUnit.h"
 #include "SettingsMessages.h"
 #include "StationNumber.h"
@@ -55,7 +56,7 @@ std::optional<std::u16string> CAlarmListForm::BeginEdit(int row) {
 
 std::optional<std::u16string> CAlarmListForm::TypeText(std::u16string_view text) {
     if (!IsEditing()) return std::nullopt;
-    while (CAlarmList::GetTextColumns(text) > CAlarmList::kMaxTextColumns)
+    while (TextColumns(text) > CAlarmList::kMaxTextColumns)
         text = CAlarmList::WithoutLastCharacter(text);
     m_strEditText = text;
     const std::size_t row = static_cast<std::size_t>(m_nEditRow);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/AlarmList.h"
+#include "model/PanelText.h"
 #include "support/ByteHelpers.h"
 #include "support/StoredBlock.h"
 
@@ -54,12 +55,12 @@ TEST(AlarmListBlock, TextCountBeyondTheBytesLeftIsRefused) {
 }
 
 TEST(AlarmListValues, EachUnitAbove127TakesTwoColumnsAndSurrogatePairsAreCutWhole) {
-    EXPECT_EQ(CAlarmList::GetTextColumns(u"ABC"), 3u);
-    EXPECT_EQ(CAlarmList::GetTextColumns(u"报警A"), 5u);
-    EXPECT_EQ(CAlarmList::GetTextColumns(u"\u00e9"), 2u);
-    EXPECT_EQ(CAlarmList::GetTextColumns(u"\U0001F600"), 4u);  // two units, four panel bytes
+    EXPECT_EQ(TextColumns(u"ABC"), 3);
+    EXPECT_EQ(TextColumns(u"报警A"), 5);
+    EXPECT_EQ(TextColumns(u"\u00e9"), 2);
+    EXPECT_EQ(TextColumns(u"\U0001F600"), 4);  // two units, four panel bytes
     const std::u16string loneSurrogateThenA = {char16_t{0xD800}, u'A'};
-    EXPECT_EQ(CAlarmList::GetTextColumns(loneSurrogateThenA), 3u);
+    EXPECT_EQ(TextColumns(loneSurrogateThenA), 3);
     EXPECT_EQ(CAlarmList::WithoutLastCharacter(u"ab"), u"a");
     EXPECT_EQ(CAlarmList::WithoutLastCharacter(u"a\U0001F600"), u"a");
     EXPECT_EQ(CAlarmList::WithoutLastCharacter(u""), u"");
