@@ -8,6 +8,9 @@
 
 namespace tavelo {
 
+// The canvas shows the 192 x 64 dot display at this many units per dot.
+inline constexpr double kCanvasUnitsPerDot = 2.25;
+
 // Typed positions are capped here before they are converted to canvas units.
 inline constexpr std::int32_t kPanelMaxX = 192;
 inline constexpr std::int32_t kPanelMaxY = 64;

@@ -6,6 +6,7 @@
 
 #include "model/Archive.h"
 #include "model/ElementView.h"
+#include "model/FieldSink.h"
 
 namespace tavelo {
 
@@ -24,6 +25,11 @@ void CRectObj::Serialize(CArchive& ar) {
     std::uint8_t shape = static_cast<std::uint8_t>(m_nShape);
     ar.U8(shape);
     if (ar.IsLoading()) m_nShape = shape;
+}
+
+void CRectObj::DescribeFields(CFieldSink& sink) const {
+    DescribeBaseFields(sink);
+    sink.Int("shape", m_nShape);
 }
 
 void CRectObj::Draw(const CElementView& /*view*/, CDrawSurface& surface) {

@@ -28,6 +28,8 @@ public:
     // The shape as one byte and nothing else; only graphs store it, after their base part.
     void Serialize(CArchive& ar) override;
     std::string GetClassName() const override { return kClassName; }
+    // The base fields and the shape.
+    void DescribeFields(CFieldSink& sink) const override;
 
     void Draw(const CElementView& view, CDrawSurface& surface) override;
     int HitPoint(const CElementView& view, CPoint point) const override;

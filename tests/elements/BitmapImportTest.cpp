@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include "elements/BitmapImport.h"
+#include "elements/ByteText.h"
+#include "tests/elements/BmpFiles.h"
+
+namespace tavelo {
+namespace {
+
+using test::BmpLayout;
+using test::Bytes;
+using test::MakeBmp;
+
+// 12 x 8, white but for the dark pixels (0, 0) and (11, 7).
+bool IsCornerDot(std::int32_t x, std::int32_t y) {
+    return (x == 0 && y == 0) || (x == 11 && y == 7);
+}
+
+BmpLayout CornerDots() {
+    BmpLayout layout;
+    layout.width = 12;
+    layout.pixel = [](std::int32_t x, std::int32_t y) { return IsCornerDot(x, y) ? 0u : 1u; };
+    return layout;
+}
+
+TEST(ByteText, BytesAreDigitsEachClosedBySeparator) {
+    EXPECT_EQ(EncodeByteText(test::B({7, 12, 255, 0})), u"7@12@255@0@");
+    EXPECT_EQ(DecodeByteText(u"12@", 10), test::B({12}));
+    EXPECT_EQ(DecodeByteText(u"7@34", 10), test::B({7}));         // digits after the last separator
+    EXPECT_EQ(DecodeByteText(u"300@x1@", 10), test::B({44, 1}));  // 8 bits; others skipped
+    EXPECT_EQ(DecodeByteText(u"1@2@3@", 2), test::B({1, 2}));
+}
+
+TEST(BitmapImport, SidesRoundToBytesAndTheDisplayLimitsThem) {
+    struct Case {
+        std::int32_t width, height, storedWidth, storedHeight;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {10, 8, 8, 8, true},     {12, 8, 16, 8, true},    {8, 60, 8, 64, true},
+        {8, 66, 8, 64, true},    {8, 68, 8, 72, false},   {195, 8, 192, 8, true},
+        {196, 8, 200, 8, false}, {200, 8, 200, 8, false}, {3, 8, 0, 8, false},
+    };
+    for (const Case& c : cases) {
+        BmpLayout layout;
+        layout.width = c.width;
+        layout.height = c.height;
+        const CBitmapImport import = CBitmapImport::FromBytes(MakeBmp(layout));
+        ASSERT_EQ(import.m_bitmap.has_value(), c.accepted) << c.width << " x " << c.height;
+        if (!c.accepted) {
+            const bool tooLarge = c.storedWidth > 192 || c.storedHeight > 64;
+            EXPECT_EQ(import.m_strMessage == u"单色位图超出192*64范围", tooLarge);
+            continue;
+        }
+        const CPanelBitmap& bitmap = *import.m_bitmap;
+        EXPECT_EQ(bitmap.m_nWidth, c.storedWidth);
+        EXPECT_EQ(bitmap.m_nHeight, c.storedHeight);
+        EXPECT_EQ(bitmap.GetByteCount(), CPanelBitmap::RowLength(c.storedWidth) * c.storedHeight);
+        EXPECT_EQ(bitmap.m_panelBytes.size(), std::size_t(c.storedWidth * c.storedHeight / 8));
+        // Everything white: no dot anywhere, and the padded rows are white too.
+        for (std::uint8_t byte : bitmap.m_panelBytes) EXPECT_EQ(byte, 0);
+    }
+}
+
+TEST(BitmapImport, RowsAndPanelColumnsHoldTheseBytes) {
+    const CBitmapImport import = CBitmapImport::FromBytes(MakeBmp(CornerDots()));
+    ASSERT_TRUE(import.m_bitmap);
+    // Pixels 12 to 15 of each row are set white; row 7 has its dot at pixel 11.
+    EXPECT_EQ(import.m_bitmap->GetBitsText(),
+              u"127@255@255@255@255@255@255@255@255@255@255@255@255@255@255@239@");
+    // Column 0 has the top row's dot in bit 0; column 11 the bottom row's in bit 7.
+    EXPECT_EQ(import.m_bitmap->GetPanelBitsText(), u"1@0@0@0@0@0@0@0@0@0@0@128@0@0@0@0@");
+    EXPECT_EQ(import.m_bitmap->m_nPixelWidth, 12);
+}
+
+// The mends: pixels are light or dark by their colour, whatever the palette order or depth.
+TEST(BitmapImport, EveryEncodingOfAPictureStoresTheSameBytes) {
+    const Bytes usual = MakeBmp(CornerDots());
+    const auto dark = [](std::int32_t x, std::int32_t y) { return IsCornerDot(x, y); };
+    std::vector<BmpLayout> variants(7, CornerDots());
+    variants[0].palette = {0xFFFFFF, 0x000000};  // inverted palette
+    variants[0].pixel = [=](std::int32_t x, std::int32_t y) { return dark(x, y) ? 1u : 0u; };
+    variants[1].height = -8;  // top-down
+    variants[2].bits = 4;
+    variants[2].palette = {0xFF0000, 0x00FF00, 0x202020, 0xC0C0C0};
+    variants[2].pixel = [=](std::int32_t x, std::int32_t y) { return dark(x, y) ? 0u : 1u; };
+    variants[3].bits = 8;
+    variants[3].palette = {0x7F7F7F, 0x808080};  // just below and at half intensity
+    variants[4].bits = 24;
+    variants[4].palette = {};
+    variants[4].pixel = [=](std::int32_t x, std::int32_t y) { return dark(x, y) ? 0u : 0xFFFFFFu; };
+    variants[5].bits = 32;
+    variants[5].palette = {};
+    variants[5].compression = 3;
+    variants[5].masks = {0xFF000000, 0x00FF0000, 0x0000FF00};
+    variants[5].pixel = [=](std::int32_t x, std::int32_t y) {
+        return dark(x, y) ? 0xFFu : 0x00FFFF00u;
+    };
+    variants[6].bits = 16;
+    variants[6].palette = {};
+    variants[6].pixel = [=](std::int32_t x, std::int32_t y) { return dark(x, y) ? 0u : 0x7FFFu; };
+    const CPanelBitmap expected = *CBitmapImport::FromBytes(usual).m_bitmap;
+    for (std::size_t i = 0; i < variants.size(); ++i) {
+        const CBitmapImport import = CBitmapImport::FromBytes(MakeBmp(variants[i]));
+        ASSERT_TRUE(import.m_bitmap)
+            << i << ": " << std::string(import.m_strMessage.begin(), import.m_strMessage.end());
+        EXPECT_EQ(import.m_bitmap->m_rowBytes, expected.m_rowBytes) << i;
+        EXPECT_EQ(import.m_bitmap->m_panelBytes, expected.m_panelBytes) << i;
+    }
+}
+
+TEST(BitmapImport, DamagedFilesGiveAMessageAndNoPicture) {
+    const Bytes valid = MakeBmp(CornerDots());
+    auto with = [&](std::size_t offset, std::initializer_list<int> bytes) {
+        Bytes file = valid;
+        for (int b : bytes) file[offset++] = static_cast<std::uint8_t>(b);
+        return file;
+    };
+    struct Case {
+        Bytes file;
+        std::u16string message;
+    };
+    BmpLayout eightBit = CornerDots();
+    eightBit.bits = 8;
+    eightBit.palette.assign(256, 0xFFFFFF);
+    Bytes shortPalette = MakeBmp(eightBit);
+    shortPalette.resize(54 + 100);
+    const Case cases[] = {
+        {Bytes(valid.begin(), valid.begin() + 53), u"too short"},
+        {with(0, {'B', 'X'}), u"does not start with BM"},
+        {with(14, {12, 0, 0, 0}), u"information header size 12"},
+        {with(14, {0xFF, 0xFF, 0, 0}), u"information header size 65535"},
+        {with(18, {0, 0, 0, 0}), u"width 0"},
+        {with(22, {0, 0, 0, 0x80}), u"height -2147483648"},
+        {with(28, {2, 0}), u"2 bits per pixel"},
+        {with(30, {1, 0, 0, 0}), u"compression 1"},
+        {with(30, {3, 0, 0, 0}), u"compression 3"},  // bit fields need 16 or 32 bits
+        {with(18, {0xFF, 0xFF, 0xFF, 0x7F}), u"pixel data of 8 rows of 268435456 bytes"},
+        {with(22, {0xFF, 0xFF, 0xFF, 0x7F}), u"pixel data of 2147483647 rows"},
+        {Bytes(valid.begin(), valid.end() - 1), u"runs past the end"},
+        {shortPalette, u"colour table of 256 entries"},
+    };
+    for (const Case& c : cases) {
+        const CBitmapImport import = CBitmapImport::FromBytes(c.file);
+        EXPECT_FALSE(import.m_bitmap);
+        EXPECT_NE(import.m_strMessage.find(c.message), std::u16string::npos)
+            << std::string(import.m_strMessage.begin(), import.m_strMessage.end());
+    }
+    for (std::size_t cut = 0; cut < valid.size(); ++cut)
+        EXPECT_FALSE(CBitmapImport::FromBytes({valid.data(), cut}).m_bitmap) << cut;
+}
+
+TEST(BitmapImport, PixelsStartAtTheHeadersOffsetUnlessItPointsIntoTheHeaders) {
+    Bytes gap = MakeBmp(CornerDots());
+    gap.insert(gap.begin() + 62, 4, 0xAA);  // four bytes between palette and pixels
+    gap[10] = 66;
+    const auto expected = CBitmapImport::FromBytes(MakeBmp(CornerDots())).m_bitmap->m_rowBytes;
+    EXPECT_EQ(CBitmapImport::FromBytes(gap).m_bitmap->m_rowBytes, expected);
+    Bytes intoHeaders = MakeBmp(CornerDots());
+    intoHeaders[10] = 20;
+    EXPECT_EQ(CBitmapImport::FromBytes(intoHeaders).m_bitmap->m_rowBytes, expected);
+}
+
+TEST(BitmapImport, AFileThatCannotBeReadIsNamedInTheMessage) {
+    const CBitmapImport import = CBitmapImport::FromFile("/nonexistent/picture.bmp");
+    EXPECT_FALSE(import.m_bitmap);
+    EXPECT_NE(import.m_strMessage.find(u"picture.bmp"), std::u16string::npos);
+}
+
+}  // namespace
+}  // namespace tavelo

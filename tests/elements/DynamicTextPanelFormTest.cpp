@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include "elements/DynamicTextPanelForm.h"
+#include "elements/VectorDynamicTextPanelForm.h"
+#include "model/TaveloDoc.h"
+#include "support/FakeElementView.h"
+#include "support/PlcSamples.h"
+#include "support/RecordingDrawSurface.h"
+
+namespace tavelo {
+namespace {
+
+using Column = CDynamicTextPanelForm::Column;
+using Strings = std::vector<std::u16string>;
+
+class DynamicTextPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_state.m_currentPlc =
+            test::MakePlc(u"PLC", {test::MakeUnit(u"M", CRegUnitConfig::kBit, 7),
+                                   test::MakeUnit(u"D", CRegUnitConfig::kByte, 1),
+                                   test::MakeUnit(u"W", CRegUnitConfig::kByte, 3)});
+    }
+    CDynamicText& AddText() {
+        auto& text = static_cast<CDynamicText&>(
+            m_doc.AddElement(std::make_unique<CDynamicText>(CRect{9, 9, 9, 9})));
+        m_doc.SetModified(false);
+        return text;
+    }
+    // Gives the rows these values and texts through the table.
+    static void Type(CDynamicTextPanelForm& panel, const Strings& values, const Strings& texts) {
+        for (std::size_t row = 0; row < values.size(); ++row) {
+            ASSERT_TRUE(panel.BeginEdit(row, Column::kValue));
+            panel.TypeInCell(values[row]);
+            ASSERT_TRUE(panel.BeginEdit(row, Column::kText));
+            panel.TypeInCell(texts[row]);
+        }
+        panel.EndEdit();
+    }
+
+    CTaveloDoc m_doc;
+    CAppState m_state;
+};
+
+TEST_F(DynamicTextPanelTest, ShowingANewElementPutsItsDefaultRowFirstWithoutMarkingTheProject) {
+    CDynamicText& text = AddText();
+    CDynamicTextPanelForm panel(m_state);
+    panel.SetObject(&text);
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_EQ(panel.GetRows()[0], (CDynamicTextPanelForm::CRow{u"0", u"0", u"动态字符串"}));
+    test::FakeElementView view;
+    test::RecordingDrawSurface surface;
+    text.Draw(view, surface);
+    EXPECT_EQ(surface.calls.back().text, u"动态字符串");
+    EXPECT_EQ(text.GetAddress().m_nUnitBytes, 2);  // from the unit chosen in the type list
+}
+
+TEST_F(DynamicTextPanelTest, OnlyUsedRowsAndTheFirstBlankOneEditAndANewTextTakesTheNextValue) {
+    CDynamicText& text = AddText();
+    CDynamicTextPanelForm panel(m_state);
+    panel.SetObject(&text);
+    Type(panel, {u"0", u"5"}, {u"停止", u"运行"});
+    EXPECT_FALSE(panel.BeginEdit(3, Column::kValue));
+    EXPECT_FALSE(panel.BeginEdit(0, Column::kNumber));
+    ASSERT_TRUE(panel.BeginEdit(2, Column::kText));
+    panel.TypeInCell(u"故障");
+    EXPECT_EQ(text.GetValueList()[2], u"6");
+    EXPECT_EQ(text.GetTextList()[2], u"故障");
+    EXPECT_TRUE(m_doc.IsModified());
+}
+
+TEST_F(DynamicTextPanelTest, AnEmptiedValueMovesItsRowToTheBlankOnesAndDropsItsText) {
+    CDynamicText& text = AddText();
+    CDynamicTextPanelForm panel(m_state);
+    panel.SetObject(&text);
+    Type(panel, {u"1", u"2", u"3"}, {u"a", u"b", u"c"});
+    ASSERT_TRUE(panel.BeginEdit(1, Column::kValue));
+    panel.TypeInCell(u"");
+    EXPECT_FALSE(panel.IsEditing());  // the row under the edit box has moved
+    panel.SetInverse(true);           // the next apply
+    EXPECT_EQ(Strings(text.GetValueList().begin(), text.GetValueList().begin() + 3),
+              (Strings{u"1", u"3", u""}));
+    EXPECT_EQ(Strings(text.GetTextList().begin(), text.GetTextList().begin() + 3),
+              (Strings{u"a", u"c", u""}));
+}
+
+TEST_F(DynamicTextPanelTest, DoubleSizeCutsStoredTextsWhileTheTableKeepsThemUntilRefilled) {
+    CDynamicText& text = AddText();
+    CDynamicTextPanelForm panel(m_state);
+    panel.SetObject(&text);
+    const std::u16string thirteen(13, u't');
+    Type(panel, {u"0"}, {thirteen});
+    panel.SetDoubleSize(true);
+    EXPECT_EQ(text.GetTextList()[0], std::u16string(12, u't'));
+    EXPECT_EQ(text.GetMaxColumns(), 12);  // kept current without a redraw
+    EXPECT_EQ(panel.GetRows()[0].m_strText, thirteen);
+    panel.Refresh();
+    EXPECT_EQ(panel.GetRows()[0].m_strText, std::u16string(12, u't'));
+}
+
+TEST_F(DynamicTextPanelTest, ListsShorterThanTheTableStillLeaveBlankRowsToFill) {
+    CDynamicText& text = AddText();
+    text.GetValueList() = {u"4"};
+    text.GetTextList() = {u"only", u"unpaired"};
+    CDynamicTextPanelForm panel(m_state);
+    panel.SetObject(&text);
+    EXPECT_EQ(text.GetTextList().size(), 32u);
+    EXPECT_TRUE(panel.BeginEdit(1, Column::kText));
+}
+
+TEST_F(DynamicTextPanelTest, HexModeClearsTheSignAndTheVectorPanelCutsByFontSize) {
+    CDynamicText& text = AddText();
+    text.SetSigned(true);
+    text.SetFontSize(16);
+    CVectorDynamicTextPanelForm panel(m_state);
+    panel.SetObject(&text);
+    EXPECT_TRUE(text.IsVector());
+    panel.SetDecimal(false);
+    EXPECT_FALSE(text.IsSigned());
+    Type(panel, {u"0"}, {std::u16string(30, u'v')});
+    EXPECT_EQ(text.GetTextList()[0].size(), 24u);
+    CFontDialogForm dialog = panel.OpenFontDialog();
+    dialog.SelectSize(2);  // "小五", 12 dots
+    ASSERT_TRUE(panel.BeginEdit(0, Column::kText));
+    panel.CloseFontDialog(dialog, true);
+    EXPECT_FALSE(panel.IsEditing());
+    EXPECT_EQ(text.GetFontSize(), 12);
+
+    CDynamicText& doubled = AddText();
+    doubled.SetDoubleSize(1);  // no 倍角 box here, but a stored flag still limits to 12
+    panel.SetObject(&doubled);
+    Type(panel, {u"0"}, {std::u16string(30, u'v')});
+    EXPECT_EQ(doubled.GetTextList()[0].size(), 12u);
+}
+
+}  // namespace
+}  // namespace tavelo

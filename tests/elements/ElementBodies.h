@@ -1,0 +1,34 @@
+#pragma once
+// Stores an element's body and loads one back, for the layout tests of element kinds whose
+// copies are made only through Clone().
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "model/Archive.h"
+#include "model/ClassRegistry.h"
+#include "model/GraphObj.h"
+#include "support/ByteHelpers.h"
+
+namespace tavelo::test {
+
+inline Bytes StoreBody(CGraphObj& element, const std::string& fileName = "p.ZORX") {
+    CArchive ar(fileName);
+    element.Serialize(ar);
+    return ar.GetBytes();
+}
+
+// Expects the bytes to hold exactly one body.
+template <class T>
+std::unique_ptr<T> LoadBody(const Bytes& bytes, const std::string& fileName = "p.ZORX") {
+    CClassRegistry registry;
+    CArchive ar(bytes, fileName, registry);
+    auto element = std::make_unique<T>();
+    element->Serialize(ar);
+    EXPECT_TRUE(ar.IsAtEnd());
+    return element;
+}
+
+}  // namespace tavelo::test

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include "elements/Indicator.h"
+#include "elements/IndicatorPanelForm.h"
+#include "model/TaveloDoc.h"
+#include "support/FakeElementView.h"
+#include "support/PlcSamples.h"
+#include "support/RecordingDrawSurface.h"
+#include "tests/elements/ElementBodies.h"
+
+namespace tavelo {
+namespace {
+
+using test::RecordingDrawSurface;
+using AddressField = CIndicatorPanelForm::AddressField;
+
+RecordingDrawSurface::Call DrawOnce(CGraphObj& element) {
+    test::FakeElementView view;
+    RecordingDrawSurface surface;
+    element.Draw(view, surface);
+    EXPECT_EQ(surface.calls.size(), 1u);
+    return surface.calls.at(0);
+}
+
+TEST(Indicator, LampIs16DotsOr32WithDoubleSizeAndShowsThePictureOfShapeAndLogic) {
+    CIndicator lamp(CRect{10, 20, 10, 20});
+    const auto call = DrawOnce(lamp);
+    EXPECT_EQ(call.rect, (CRect{10, 20, 46, 56}));
+    EXPECT_EQ(call.picture.m_nWidth, 36);
+    lamp.SetDoubleSize(1);
+    EXPECT_EQ(DrawOnce(lamp).rect, (CRect{10, 20, 82, 92}));
+    const std::int32_t pictures[2][2] = {{135, 117}, {138, 136}};
+    for (std::int32_t shape : {0, 1})
+        for (std::int32_t logic : {0, 1}) {
+            lamp.SetLampShape(shape);
+            lamp.SetLogic(logic);
+            EXPECT_EQ(lamp.GetPreviewPicture(), pictures[shape][logic]);
+        }
+}
+
+TEST(Indicator, BodyHoldsLampFieldsBytesAndAddressAndACopyResetsLampSizeAndReserved) {
+    CIndicator lamp(CRect{1, 2, 3, 4});
+    lamp.SetLampShape(1);
+    lamp.SetLogic(1);
+    lamp.SetLinearAddress(53);
+    lamp.SetTypeIndex(2);
+    CRegisterUnit address;
+    address.m_nStation = 5;
+    address.m_nUnitType = 7;
+    lamp.SetAddress(address);
+    const test::Bytes expected =
+        test::Concat({test::B({1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0, 4, 0, 0, 0}),
+                      test::B({0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0}),
+                      test::B({16, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 1, 1}),
+                      test::B({53, 0, 0, 0, 2, 0, 0, 0, 7, 0, 0, 0, 5, 0, 0, 0}),
+                      test::B({0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})});
+    EXPECT_EQ(test::StoreBody(lamp), expected);
+
+    test::Bytes read = expected;
+    read[28] = 20;  // lamp width
+    read[36] = 9;   // reserved
+    const auto loaded = test::LoadBody<CIndicator>(read);
+    EXPECT_EQ(test::StoreBody(*loaded), read);
+    EXPECT_EQ(test::StoreBody(*loaded->Clone()), expected);
+}
+
+class IndicatorPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_state.m_currentPlc = test::MakePlc(
+            u"PLC", {test::MakeUnit(u"D", CRegUnitConfig::kByte, 1),
+                     test::MakeUnit(u"X", CRegUnitConfig::kBit, 0, 99, 255, 3, 1),
+                     test::MakeUnit(u"M", CRegUnitConfig::kByteAndBit, 0, 99, 15, 4, 2),
+                     test::MakeUnit(u"Y", CRegUnitConfig::kByteAndBit, 0, 99, 7, 5, 1)});
+        m_lamp = &static_cast<CIndicator&>(m_doc.AddElement(std::make_unique<CIndicator>()));
+        m_panel.SetObject(m_lamp);
+    }
+
+    CTaveloDoc m_doc;
+    CAppState m_state;
+    CIndicatorPanelForm m_panel{m_state};
+    CIndicator* m_lamp = nullptr;
+};
+
+TEST_F(IndicatorPanelTest, CoilUnitsAreListedAndTheirKindEnablesAddressAndBit) {
+    EXPECT_EQ(m_panel.GetAddressFields().GetUnitList(),
+              (std::vector<std::u16string>{u"X", u"M", u"Y"}));
+    struct Case {
+        int unit;
+        bool address, bit;
+        std::int32_t linear;
+    };
+    // Address 3, bit 5: 16 bits per address give 53, 8 bits 29; bit units take the bit.
+    const Case cases[] = {{1, true, true, 53}, {2, true, true, 29}, {0, false, true, 5}};
+    for (const Case& c : cases) {
+        m_panel.SelectUnit(c.unit);
+        m_panel.SetAddressText(AddressField::kAddress, u"3");
+        m_panel.SetAddressText(AddressField::kBit, u"5");
+        EXPECT_EQ(m_panel.GetAddressFields().IsAddressEnabled(), c.address);
+        EXPECT_EQ(m_panel.GetAddressFields().IsBitEnabled(), c.bit);
+        EXPECT_EQ(m_lamp->GetLinearAddress(), c.linear);
+        EXPECT_EQ(m_lamp->GetTypeIndex(), c.unit);
+    }
+}
+
+TEST_F(IndicatorPanelTest, StationsClearToZeroAndClampByThePlcListIndex) {
+    m_panel.SetAddressText(AddressField::kStation, u"");
+    EXPECT_EQ(m_lamp->GetAddress().m_nStation, 0);
+    m_panel.SetAddressText(AddressField::kStation, u"250");
+    EXPECT_EQ(m_lamp->GetAddress().m_nStation, 250);
+    m_state.m_nPlcListIndex = 16;
+    m_panel.SetAddressText(AddressField::kStation, u"250");
+    EXPECT_EQ(m_lamp->GetAddress().m_nStation, 247);
+}
+
+TEST_F(IndicatorPanelTest, LogicAndShapeChangeThePreviewAndPositionsAreCapped) {
+    m_panel.SelectLogic(1);
+    EXPECT_EQ(m_lamp->GetPreviewPicture(), 117);
+    m_panel.SelectShape(1);
+    EXPECT_EQ(m_lamp->GetPreviewPicture(), 136);
+    m_panel.SetPositionText(CIndicatorPanelForm::Axis::kX, u"1000");
+    EXPECT_EQ(m_panel.GetPositionText(CIndicatorPanelForm::Axis::kX), u"192");
+    EXPECT_EQ(m_lamp->GetPoint(CRectObj::ECorner::TopLeft).x, 432);
+}
+
+}  // namespace
+}  // namespace tavelo

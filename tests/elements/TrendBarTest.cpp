@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include "elements/TrendBar.h"
+#include "elements/TrendBarPanelForm.h"
+#include "model/NewProject.h"
+#include "model/TaveloDoc.h"
+#include "support/FakeElementView.h"
+#include "support/PlcSamples.h"
+#include "support/RecordingDrawSurface.h"
+#include "tests/elements/ElementBodies.h"
+
+namespace tavelo {
+namespace {
+
+using test::RecordingDrawSurface;
+using Kind = RecordingDrawSurface::Kind;
+using Field = CTrendBarPanelForm::Field;
+using AddressField = CTrendBarPanelForm::AddressField;
+
+std::vector<RecordingDrawSurface::Call> Draw(CGraphObj& element) {
+    test::FakeElementView view;
+    RecordingDrawSurface surface;
+    element.Draw(view, surface);
+    return surface.calls;
+}
+
+TEST(TrendBar, BarsFillTheirLower35PercentFromTheirDirection) {
+    struct Case {
+        std::int32_t direction;
+        CRect frame, fill;
+    };
+    // 16 x 48 dots: 36 x 108 units; 48 x 16 dots: 108 x 36.
+    const Case cases[] = {
+        {CTrendBar::kUp, {15, 0, 46, 108}, {16, 72, 45, 106}},
+        {CTrendBar::kDown, {15, 0, 46, 108}, {16, 1, 45, 36}},
+        {CTrendBar::kLeft, {10, 0, 118, 32}, {82, 1, 116, 31}},
+        {CTrendBar::kRight, {10, 0, 118, 32}, {11, 1, 46, 31}},
+    };
+    for (const Case& c : cases) {
+        CTrendBar bar(CTrendBar::kBarGraph, CRect{10, 0, 0, 0});
+        if (c.direction >= CTrendBar::kLeft) bar.SetSize(16, 48);
+        bar.SetDirection(c.direction);
+        bar.SetDoubleSize(1);  // no effect on graphs
+        const auto calls = Draw(bar);
+        ASSERT_EQ(calls.size(), 7u);
+        EXPECT_EQ(calls[0].kind, Kind::Rectangle);
+        EXPECT_EQ(calls[0].rect, c.frame) << c.direction;
+        EXPECT_EQ(calls[0].pen->m_nWidthX, 2);
+        EXPECT_EQ(calls[1].kind, Kind::Fill);
+        EXPECT_EQ(calls[1].rect, c.fill) << c.direction;
+        EXPECT_EQ(calls[6].kind, Kind::Line);
+    }
+}
+
+TEST(TrendBar, TrendShowsAxesAndTheFivePointCurve) {
+    CTrendBar trend(CTrendBar::kTrendGraph);
+    const auto calls = Draw(trend);
+    EXPECT_EQ(trend.GetPosition(), (CRect{0, 0, 216, 108}));  // 96 x 48 dots
+    ASSERT_EQ(calls.size(), 1u + 7 + 4);
+    EXPECT_EQ(calls[0].rect, (CRect{0, 0, 215, 105}));
+    // d = 210, e = 102: from (6, 71) through (58, 40), (111, 91), (163, 20) to (216, 81).
+    EXPECT_EQ(calls[8].rect, (CRect{6, 71, 58, 40}));
+    EXPECT_EQ(calls[11].rect, (CRect{163, 20, 216, 81}));
+}
+
+TEST(TrendBar, OlderBodiesWithoutMarkerHoldThePointsThere) {
+    CTrendBar trend(CTrendBar::kTrendGraph);
+    trend.SetPoints(40);
+    trend.SetDecimals(3);
+    trend.SetFloat(true);
+    const test::Bytes bytes = test::StoreBody(trend);
+    EXPECT_EQ(test::StoreBody(*test::LoadBody<CTrendBar>(bytes)), bytes);
+    // Before the float option: points at the marker's place, no decimals and float.
+    test::Bytes older(bytes.begin(), bytes.begin() + 37);
+    older.insert(older.end(), bytes.begin() + 49, bytes.end());
+    const auto read = test::LoadBody<CTrendBar>(older);
+    EXPECT_EQ(read->GetPoints(), 40);
+    EXPECT_EQ(read->GetDecimals(), 0);
+    EXPECT_FALSE(read->IsFloat());
+    EXPECT_TRUE(read->IsTrendGraph());
+}
+
+TEST(TrendBar, ScreenCopiesCarryTheCopyMarkAndADefaultPreviewFill) {
+    CTaveloDoc doc;
+    MakeNewProject(doc);
+    doc.AddElement(std::make_unique<CTrendBar>()).m_nScreenNo = 1;
+    doc.CopyScreen(1, 2);
+    const auto& copy = static_cast<const CTrendBar&>(*doc.GetElements().back());
+    EXPECT_EQ(copy.m_nScreenNo, 2);
+    EXPECT_TRUE(copy.m_bCopyMark);
+    EXPECT_EQ(copy.GetPreviewFill(), 0.35);
+}
+
+class TrendBarPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_state.m_nModelIndex = CAppState::kModelZorB;
+        m_state.m_currentPlc = test::MakePlc(
+            u"PLC", {test::MakeUnit(u"B", CRegUnitConfig::kByte, 0, 99, 7, 2, 1, 1),
+                     test::MakeUnit(u"D", CRegUnitConfig::kByte, 0, 9999, 15, 1, 2, 8)});
+    }
+    CTrendBar& Open(std::int32_t kind) {
+        auto& graph = static_cast<CTrendBar&>(m_doc.AddElement(std::make_unique<CTrendBar>(kind)));
+        m_panel.SetObject(&graph);
+        return graph;
+    }
+
+    CTaveloDoc m_doc;
+    CAppState m_state;
+    CTrendBarPanelForm m_panel{m_state};
+};
+
+TEST_F(TrendBarPanelTest, ANewDirectionTurnsTheBar) {
+    CTrendBar& bar = Open(CTrendBar::kBarGraph);
+    EXPECT_TRUE(m_panel.IsDirectionShown());
+    EXPECT_FALSE(m_panel.IsFieldShown(Field::kPoints));
+    m_panel.SelectDirection(CTrendBar::kLeft);
+    EXPECT_EQ(bar.GetWidth(), 48);
+    EXPECT_EQ(bar.GetHeight(), 16);
+    EXPECT_EQ(m_panel.GetFieldText(Field::kWidth), u"48");
+    m_panel.SetFieldText(Field::kWidth, u"100");  // the direction is no longer new
+    EXPECT_EQ(bar.GetWidth(), 100);
+    m_panel.SelectDirection(CTrendBar::kUp);
+    EXPECT_EQ(bar.GetWidth(), 16);
+    EXPECT_EQ(bar.GetHeight(), 48);
+    EXPECT_EQ(bar.GetDirection(), CTrendBar::kUp);
+}
+
+TEST_F(TrendBarPanelTest, SizesAndPointsAreKeptInTheirRanges) {
+    CTrendBar& trend = Open(CTrendBar::kTrendGraph);
+    EXPECT_FALSE(m_panel.IsDirectionShown());
+    m_panel.SetFieldText(Field::kPoints, u"200");
+    EXPECT_EQ(trend.GetPoints(), 94);
+    m_panel.SetFieldText(Field::kPoints, u"1");
+    EXPECT_EQ(trend.GetPoints(), 2);
+    m_panel.SetFieldText(Field::kWidth, u"10");
+    m_panel.SetFieldText(Field::kHeight, u"80");
+    EXPECT_EQ(trend.GetWidth(), 16);
+    EXPECT_EQ(trend.GetHeight(), 64);
+    m_panel.SetFieldText(Field::kInterval, u"40000");
+    EXPECT_EQ(trend.GetInterval(), 30000);
+    m_panel.SetFieldText(Field::kInterval, u"");
+    EXPECT_EQ(trend.GetInterval(), 10);
+}
+
+TEST_F(TrendBarPanelTest, ScalesFollowTheRegisterWidthAndSign) {
+    CTrendBar& bar = Open(CTrendBar::kBarGraph);
+    m_panel.SelectUnit(1);
+    m_panel.SetFieldText(Field::kFullScale, u"-");  // still typing: nothing applies
+    EXPECT_EQ(bar.GetFullScale(), 65535);
+    m_panel.SetFieldText(Field::kFullScale, u"-70000");
+    EXPECT_EQ(bar.GetFullScale(), 0);
+    m_panel.SetSigned(true);
+    EXPECT_EQ(bar.GetFullScale(), -32768);
+    m_panel.SetFieldText(Field::kZeroScale, u"-0");
+    EXPECT_EQ(bar.GetZeroScale(), -32768);  // at most the full scale
+    m_panel.SetAddressText(AddressField::kCount, u"2");
+    EXPECT_EQ(bar.GetFullScale(), -70000);
+    m_panel.SetDecimal(false);  // HEX/BCD has no sign
+    EXPECT_FALSE(bar.IsSigned());
+    EXPECT_FALSE(m_panel.IsSignedEnabled());
+}
+
+TEST_F(TrendBarPanelTest, SwitchingFloatOffDropsTheSignAndNegativeScales) {
+    CTrendBar& bar = Open(CTrendBar::kBarGraph);
+    m_panel.SelectUnit(1);
+    m_panel.SetFloat(true);
+    EXPECT_TRUE(bar.IsSigned());
+    EXPECT_FALSE(m_panel.IsModeShown());
+    EXPECT_TRUE(m_panel.IsFieldShown(Field::kDecimals));
+    m_panel.SetFieldText(Field::kZeroScale, u"-50");
+    m_panel.SetFieldText(Field::kFullScale, u"-20");
+    EXPECT_EQ(bar.GetZeroScale(), -50);
+    m_panel.SetFloat(false);
+    EXPECT_FALSE(bar.IsSigned());
+    EXPECT_EQ(bar.GetZeroScale(), 0);
+    EXPECT_EQ(bar.GetFullScale(), 65535);
+    m_state.m_nModelIndex = CAppState::kModelZorA;
+    EXPECT_FALSE(m_panel.IsFloatShown());
+}
+
+}  // namespace
+}  // namespace tavelo
