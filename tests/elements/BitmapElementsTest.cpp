@@ -9,7 +9,7 @@
 #include "support/FakeElementView.h"
 #include "support/PlcSamples.h"
 #include "support/RecordingDrawSurface.h"
-#include "tests/elements/BmpFiles.h"
+#include "support/BmpFiles.h"
 #include "tests/elements/ElementBodies.h"
 
 namespace tavelo {

@@ -2,7 +2,7 @@
 
 #include "elements/BitmapImport.h"
 #include "elements/ByteText.h"
-#include "tests/elements/BmpFiles.h"
+#include "support/BmpFiles.h"
 
 namespace tavelo {
 namespace {

@@ -21,7 +21,7 @@
 #include "model/ProjectFile.h"
 #include "model/TaveloDoc.h"
 #include "model/TextCodec.h"
-#include "tests/elements/BmpFiles.h"
+#include "support/BmpFiles.h"
 
 namespace tavelo {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "BitmapCommand.h"
 #include "GlyphsCommand.h"
 #include "PlcTypesCommand.h"
 #include "ProjectCommands.h"
@@ -21,6 +22,7 @@ int RunCli(const Arguments& args, std::ostream& out, std::ostream& err) {
     AddDumpCommand(app, run);
     AddConvertCommand(app, run);
     AddGlyphsCommand(app, run);
+    AddBitmapCommand(app, run);
     if (args.empty()) {
         out << app.help();
         return tools::kExitUsage;
