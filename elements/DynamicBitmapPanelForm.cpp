@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "CoilUnits.h"
-#include "PanelListTexts.h"
+#include "ElementTexts.h"
 #include "model/FieldText.h"
 
 namespace tavelo {
@@ -53,11 +53,11 @@ std::u16string CDynamicBitmapPanelForm::GetSizeText() {
 }
 
 std::vector<std::u16string> CDynamicBitmapPanelForm::GetBitmapTypeList() {
-    return {panel_list_text::kBitmapType0};
+    return {element_text::kBitmapType0};
 }
 
 std::vector<std::u16string> CDynamicBitmapPanelForm::GetLogicList() {
-    return {panel_list_text::kPositiveLogic, panel_list_text::kNegativeLogic};
+    return {element_text::kPositiveLogic, element_text::kNegativeLogic};
 }
 
 std::vector<std::u16string> CDynamicBitmapPanelForm::GetUnitList() const {

@@ -30,10 +30,35 @@ inline constexpr const char16_t* kVectorTextPanelCaption = u"矢量文本属性"
 inline constexpr const char16_t* kDynamicTextPanelCaption = u"动态文本属性";
 inline constexpr const char16_t* kVectorDynamicTextPanelCaption = u"矢量动态文本属性";
 inline constexpr const char16_t* kRegisterPanelCaption = u"显示";
+inline constexpr const char16_t* kIndicatorPanelCaption = u"线圈";
+inline constexpr const char16_t* kFunctionKeyPanelCaption = u"功能键属性";
+inline constexpr const char16_t* kTrendBarPanelCaption = u"属性";
+inline constexpr const char16_t* kStaticBitmapPanelCaption = u"静态位图属性";
+inline constexpr const char16_t* kDynamicBitmapPanelCaption = u"动态位图";
 
 // Dynamic text table columns.
 inline constexpr const char16_t* kColumnNumber = u"序号";
 inline constexpr const char16_t* kColumnValue = u"数值";
 inline constexpr const char16_t* kColumnText = u"字符串";
+
+// Indicator 种类 and the 逻辑 lists of indicators and dynamic bitmaps.
+inline constexpr const char16_t* kRound = u"圆形";
+inline constexpr const char16_t* kSquare = u"方形";
+inline constexpr const char16_t* kPositiveLogic = u"正逻辑";
+inline constexpr const char16_t* kNegativeLogic = u"负逻辑";
+
+// Function key: the number format of 设定寄存器.
+inline constexpr const char16_t* kUnsigned = u"无符号";
+inline constexpr const char16_t* kSigned = u"有符号";
+inline constexpr const char16_t* kHex = u"HEX";
+
+// Bar graph 方向.
+inline constexpr const char16_t* kUp = u"向上";
+inline constexpr const char16_t* kDown = u"向下";
+inline constexpr const char16_t* kLeft = u"向左";
+inline constexpr const char16_t* kRight = u"向右";
+
+// Dynamic bitmap 位图类型: the library holds one type.
+inline constexpr const char16_t* kBitmapType0 = u"DyaBitmap_0";
 
 }  // namespace tavelo::element_text

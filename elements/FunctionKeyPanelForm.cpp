@@ -4,7 +4,7 @@
 
 #include "CoilUnits.h"
 #include "ElementPanelRules.h"
-#include "PanelListTexts.h"
+#include "ElementTexts.h"
 #include "model/FieldText.h"
 
 namespace tavelo {
@@ -111,7 +111,7 @@ std::vector<std::u16string> CFunctionKeyPanelForm::GetKeyList() {
 }
 
 std::vector<std::u16string> CFunctionKeyPanelForm::GetFormatList() {
-    return {panel_list_text::kUnsigned, panel_list_text::kSigned, panel_list_text::kHex};
+    return {element_text::kUnsigned, element_text::kSigned, element_text::kHex};
 }
 
 CSpinRange CFunctionKeyPanelForm::GetSpinRange(Field field) const {

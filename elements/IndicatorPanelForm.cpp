@@ -1,7 +1,7 @@
 #include "IndicatorPanelForm.h"
 
 #include "CoilUnits.h"
-#include "PanelListTexts.h"
+#include "ElementTexts.h"
 
 namespace tavelo {
 
@@ -56,11 +56,11 @@ void CIndicatorPanelForm::SelectLogic(int position) {
 }
 
 std::vector<std::u16string> CIndicatorPanelForm::GetShapeList() {
-    return {panel_list_text::kRound, panel_list_text::kSquare};
+    return {element_text::kRound, element_text::kSquare};
 }
 
 std::vector<std::u16string> CIndicatorPanelForm::GetLogicList() {
-    return {panel_list_text::kPositiveLogic, panel_list_text::kNegativeLogic};
+    return {element_text::kPositiveLogic, element_text::kNegativeLogic};
 }
 
 void CIndicatorPanelForm::LoadFields() {

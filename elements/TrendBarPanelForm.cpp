@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "ElementPanelRules.h"
-#include "PanelListTexts.h"
+#include "ElementTexts.h"
 #include "model/FieldText.h"
 
 namespace tavelo {
@@ -83,8 +83,8 @@ void CTrendBarPanelForm::SelectDirection(int position) {
 }
 
 std::vector<std::u16string> CTrendBarPanelForm::GetDirectionList() {
-    return {panel_list_text::kUp, panel_list_text::kDown, panel_list_text::kLeft,
-            panel_list_text::kRight};
+    return {element_text::kUp, element_text::kDown, element_text::kLeft,
+            element_text::kRight};
 }
 
 bool CTrendBarPanelForm::IsDirectionShown() const {
