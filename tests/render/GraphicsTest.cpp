@@ -6,7 +6,7 @@
 #include "model/FileBytes.h"
 #include "render/GlyphLayout.h"
 #include "tools/graphgen/GraphicSource.h"
-#include "tools/plcgen/SourceError.h"
+#include "tools/common/SourceError.h"
 
 namespace tavelo {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "tools/fontgen/FontTables.h"
 #include "tools/fontgen/UnifontSource.h"
-#include "tools/plcgen/SourceError.h"
+#include "tools/common/SourceError.h"
 
 namespace tavelo {
 namespace {

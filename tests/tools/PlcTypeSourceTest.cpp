@@ -4,7 +4,7 @@
 
 #include "support/PlcSamples.h"
 #include "tools/plcgen/PlcTypeSource.h"
-#include "tools/plcgen/SourceError.h"
+#include "tools/common/SourceError.h"
 
 namespace tavelo {
 namespace {

@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "model/FileBytes.h"
-#include "tools/plcgen/SourceError.h"
+#include "tools/common/SourceError.h"
 
 namespace tavelo {
 

@@ -26,21 +26,6 @@ public:
 
     // kGraphicCount records; numbers without a drawing are blank.
     static std::vector<std::uint8_t> Compile(const std::map<int, WideGlyph>& drawings);
-
-private:
-    explicit CGraphicSource(std::string fileName) : m_strFileName(std::move(fileName)) {}
-
-    void ReadLine(std::string_view line);
-    void StartDrawing(std::string_view line);
-    void ReadRow(std::string_view line);
-    // Fails when the open drawing has fewer than 16 rows.
-    void CloseDrawing();
-
-    std::string m_strFileName;
-    int m_nLine = 0;
-    int m_nNumber = -1;  // the open drawing, -1 when none is open
-    int m_nRows = 0;
-    std::map<int, WideGlyph> m_drawings;
 };
 
 }  // namespace tavelo

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "SourceError.h"
+#include "tools/common/SourceError.h"
 #include "SourceLine.h"
 #include "model/FileBytes.h"
 #include "model/TextCodec.h"

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "SourceError.h"
+#include "tools/common/SourceError.h"
 #include "model/TextCodec.h"
 
 namespace tavelo {
