@@ -151,9 +151,12 @@ void CArchive::String(std::u16string& text) {
         U8(escape);
         U16(mark);
         WriteLength(static_cast<std::uint32_t>(text.size()));
-        for (char16_t unit : text) {
-            std::uint16_t raw = unit;
-            U16(raw);
+        // Little-endian units in one append; strings are most of a project's bytes.
+        const std::size_t start = m_bytes.size();
+        m_bytes.resize(start + 2 * text.size());
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            m_bytes[start + 2 * i] = static_cast<std::uint8_t>(text[i] & 0xFF);
+            m_bytes[start + 2 * i + 1] = static_cast<std::uint8_t>(text[i] >> 8);
         }
         return;
     }
