@@ -3,7 +3,9 @@
 #include <ostream>
 
 #include "BitmapCommand.h"
+#include "BuildCommand.h"
 #include "GlyphsCommand.h"
+#include "ImageCommand.h"
 #include "PlcTypesCommand.h"
 #include "ProjectCommands.h"
 #include "tools/common/CliProgram.h"
@@ -23,6 +25,8 @@ int RunCli(const Arguments& args, std::ostream& out, std::ostream& err) {
     AddConvertCommand(app, run);
     AddGlyphsCommand(app, run);
     AddBitmapCommand(app, run);
+    AddBuildCommand(app, run);
+    AddImageCommand(app, run);
     if (args.empty()) {
         out << app.help();
         return tools::kExitUsage;
