@@ -1,12 +1,10 @@
 #include "FunctionKeyLoadData.h"
 
-#include <map>
-#include <string>
+#include <array>
 
 #include "ImageLibraries.h"
 #include "TextRecordParts.h"
 #include "elements/FunctionKey.h"
-#include "model/FieldSink.h"
 
 namespace tavelo {
 
@@ -16,54 +14,27 @@ constexpr std::int32_t kHiddenBit = 0x04;
 constexpr std::int32_t kPasswordBit = 0x40;
 constexpr std::int32_t kHandBit = 0x80;
 
-// The key's one-hot action flags, read through its field description: the element offers
-// setters for them but no getters.
-class CKeyFlags : public CFieldSink {
-public:
-    explicit CKeyFlags(const CFunctionKey& key) { key.DescribeFields(*this); }
-
-    bool IsSet(const char* name) const {
-        const auto found = m_values.find(name);
-        return found != m_values.end() && found->second != 0;
-    }
-
-    void Int(std::string_view name, std::int64_t value) override {
-        if (m_nDepth == 0) m_values[std::string(name)] = value;
-    }
-    void Text(std::string_view, const std::u16string&) override {}
-    void Ints(std::string_view, const std::vector<std::int64_t>&) override {}
-    void Texts(std::string_view, const std::vector<std::u16string>&) override {}
-    void BeginGroup(std::string_view) override { ++m_nDepth; }
-    void EndGroup() override { --m_nDepth; }
-
-private:
-    std::map<std::string, std::int64_t, std::less<>> m_values;
-    int m_nDepth = 0;
-};
-
-std::int32_t ActionOf(const CKeyFlags& flags) {
-    if (flags.IsSet("actionCoil")) return CFunctionKeyLoadData::kSetCoil;
-    if (flags.IsSet("actionJump")) return CFunctionKeyLoadData::kJump;
+std::int32_t ActionOf(const CFunctionKey& key) {
+    const auto [coil, jump] = key.GetActionFlags();
+    if (coil) return CFunctionKeyLoadData::kSetCoil;
+    if (jump) return CFunctionKeyLoadData::kJump;
     return CFunctionKeyLoadData::kSetRegister;
 }
 
 // The last flag set wins; none set gives 0.
-std::int32_t LastSet(const CKeyFlags& flags, std::initializer_list<const char*> names) {
+std::int32_t LastSet(const std::array<bool, 4>& flags) {
     std::int32_t choice = 0;
-    std::int32_t position = 0;
-    for (const char* name : names) {
-        if (flags.IsSet(name)) choice = position;
-        ++position;
-    }
+    for (std::int32_t position = 0; position < 4; ++position)
+        if (flags[static_cast<std::size_t>(position)]) choice = position;
     return choice;
 }
 
-std::int32_t SubActionOf(const CKeyFlags& flags, std::int32_t action) {
+std::int32_t SubActionOf(const CFunctionKey& key, std::int32_t action) {
     switch (action) {
         case CFunctionKeyLoadData::kSetCoil:
-            return LastSet(flags, {"coilOn", "coilOff", "coilToggle", "coilMomentary"});
+            return LastSet(key.GetCoilFlags());
         case CFunctionKeyLoadData::kJump:
-            return LastSet(flags, {"jumpScreen", "jumpPassword", "jumpAlarm", "jumpTime"});
+            return LastSet(key.GetJumpFlags());
         default:
             return 0;
     }
@@ -80,9 +51,8 @@ void CFunctionKeyLoadData::Compute(const CFunctionKey& key, const CImageLibrarie
     const std::int32_t index = key.GetKey();
     m_nKeyNumber = index >= 0 && index < CFunctionKey::kKeyCount ? index + 1 : 0;
     m_bPassword = key.NeedsPassword();
-    const CKeyFlags flags(key);
-    m_nAction = ActionOf(flags);
-    m_nSubAction = SubActionOf(flags, m_nAction);
+    m_nAction = ActionOf(key);
+    m_nSubAction = SubActionOf(key, m_nAction);
     m_address = CPlcAddress::Of(key.GetAddress());
     m_nTargetAddress = m_nAction == kSetCoil       ? key.GetLinearAddress()
                        : m_nAction == kSetRegister ? key.GetAddress().m_nAddress

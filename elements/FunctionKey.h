@@ -75,6 +75,15 @@ public:
     void SetCoilFlags(bool on, bool off, bool toggle, bool momentary);
     // The reserved value travels with the jump flags, as it always has.
     std::int32_t GetReserved2() const { return m_nReserved2; }
+    // The one-hot flags as stored: coil, jump; on, off, toggle, momentary; screen, password,
+    // alarm, time.
+    std::array<bool, 2> GetActionFlags() const { return {m_bActionCoil != 0, m_bActionJump != 0}; }
+    std::array<bool, 4> GetCoilFlags() const {
+        return {m_bCoilOn != 0, m_bCoilOff != 0, m_bCoilToggle != 0, m_bCoilMomentary != 0};
+    }
+    std::array<bool, 4> GetJumpFlags() const {
+        return {m_bJumpScreen != 0, m_bJumpPassword != 0, m_bJumpAlarm != 0, m_bJumpTime != 0};
+    }
     void SetJumpFlags(std::int32_t reserved2, bool screen, bool password, bool alarm, bool time);
 
     std::int32_t GetRegCount() const { return m_nRegCount; }
