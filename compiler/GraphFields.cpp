@@ -40,4 +40,11 @@ void CGraphFields::PutScale(CImageCursor& out) const {
     out.Put32(m_nFullScale);
 }
 
+void CGraphFields::PutAddress(CImageCursor& out) const {
+    out.Put8(m_address.m_nStation);
+    out.Put16(m_nLinearAddress);
+    out.Put8(m_address.m_nUnitCode);
+    out.Put8(m_address.m_nByteCount);
+}
+
 }  // namespace tavelo

@@ -22,6 +22,8 @@ struct CGraphFields {
     static CGraphFields Of(const CTrendBar& graph);
     // Attribute byte, width, height, zero scale, full scale: record bytes 2 to 12.
     void PutScale(CImageCursor& out) const;
+    // Station, linear address, unit code, byte count: the last bytes of both graph records.
+    void PutAddress(CImageCursor& out) const;
 };
 
 }  // namespace tavelo

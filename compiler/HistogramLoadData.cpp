@@ -29,10 +29,7 @@ std::size_t CHistogramLoadData::WriteRecord(CImageCursor& out) const {
     PutPosition(out);
     m_fields.PutScale(out);
     out.Put8(m_nDirection);
-    out.Put8(m_fields.m_address.m_nStation);
-    out.Put16(m_fields.m_nLinearAddress);
-    out.Put8(m_fields.m_address.m_nUnitCode);
-    out.Put8(m_fields.m_address.m_nByteCount);
+    m_fields.PutAddress(out);
     return out.GetCount() - start;
 }
 

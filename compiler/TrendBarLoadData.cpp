@@ -17,10 +17,7 @@ std::size_t CTrendBarLoadData::WriteRecord(CImageCursor& out) const {
     m_fields.PutScale(out);
     out.Put8(m_nPoints);
     out.Put16(m_nInterval);
-    out.Put8(m_fields.m_address.m_nStation);
-    out.Put16(m_fields.m_nLinearAddress);
-    out.Put8(m_fields.m_address.m_nUnitCode);
-    out.Put8(m_fields.m_address.m_nByteCount);
+    m_fields.PutAddress(out);
     return out.GetCount() - start;
 }
 
