@@ -6,7 +6,7 @@
 #include "elements/StaticBitmap.h"
 #include "elements/StaticBitmapPanelForm.h"
 #include "model/TaveloDoc.h"
-#include "support/FakeElementView.h"
+#include "support/DrawCalls.h"
 #include "support/PlcSamples.h"
 #include "support/RecordingDrawSurface.h"
 #include "support/BmpFiles.h"
@@ -16,13 +16,6 @@ namespace tavelo {
 namespace {
 
 using test::RecordingDrawSurface;
-
-std::vector<RecordingDrawSurface::Call> Draw(CGraphObj& element) {
-    test::FakeElementView view;
-    RecordingDrawSurface surface;
-    element.Draw(view, surface);
-    return surface.calls;
-}
 
 // A 12 x 8 picture with a dark diagonal from its top-left corner.
 CPanelBitmap Diagonal() {
@@ -39,7 +32,7 @@ TEST(StaticBitmap, ImportPlacesThePictureAtOneDotPerPixelAndPreviewsItsPixels) {
     EXPECT_EQ(bitmap.GetCanvasRect(), (CRect{0, 0, 27, 18}));
     EXPECT_EQ(bitmap.GetPosition(), (CRect{0, 0, 12, 8}));
     bitmap.MoveKeepingSize(CRectObj::ECorner::TopLeft, 100, 50);
-    const auto calls = Draw(bitmap);
+    const auto calls = test::DrawCalls(bitmap);
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].rect, (CRect{100, 50, 127, 68}));
     const CMonoPicture& picture = calls[0].picture;
@@ -88,7 +81,7 @@ TEST(StaticBitmapPanel, AppliesOnlyWithShortFieldsAndShowsThePositionInsideTheDi
 TEST(DynamicBitmap, IsSixteenDotsWhateverDoubleSizeAndPreviewsByType) {
     CDynamicBitmap bitmap(CRect{10, 10, 10, 10});
     bitmap.SetDoubleSize(1);
-    auto calls = Draw(bitmap);
+    auto calls = test::DrawCalls(bitmap);
     EXPECT_EQ(bitmap.GetPosition(), (CRect{10, 10, 46, 46}));
     EXPECT_EQ(calls.at(0).picture.m_nWidth, 36);
     for (const auto& [type, picture] :

@@ -4,7 +4,7 @@
 #include "model/Archive.h"
 #include "model/ClassRegistry.h"
 #include "support/ByteHelpers.h"
-#include "support/FakeElementView.h"
+#include "support/DrawCalls.h"
 #include "support/RecordingDrawSurface.h"
 
 namespace tavelo {
@@ -16,19 +16,12 @@ using test::Concat;
 using test::RecordingDrawSurface;
 using Kind = RecordingDrawSurface::Kind;
 
-std::vector<RecordingDrawSurface::Call> Draw(CDynamicText& text) {
-    test::FakeElementView view;
-    RecordingDrawSurface surface;
-    text.Draw(view, surface);
-    return surface.calls;
-}
-
 TEST(DynamicText, BoxIsSizedOnTheFirstWidestTextAndShowsTheFirstTextOnItsBackground) {
     CDynamicText text(CRect{10, 10, 0, 0});
     text.GetTextList() = {u"ab", u"文字", u"abcd", u"x"};
     text.GetValueList() = {u"1", u"2", u"3", u"4"};
     text.SetInverse(1);
-    const auto calls = Draw(text);
+    const auto calls = test::DrawCalls(text);
     EXPECT_EQ(text.GetMaxColumns(), 4);
     // "文字" comes first among the four-column texts: 2 x 36 units wide.
     EXPECT_EQ(text.GetPosition(), (CRect{10, 10, 82, 46}));
@@ -44,7 +37,7 @@ TEST(DynamicText, EmptyListsGainTheFallbackRowBeforeTheyAreShown) {
     CDynamicText text(CRect{0, 0, 0, 0});
     text.GetTextList().clear();
     text.GetValueList().clear();
-    const auto calls = Draw(text);
+    const auto calls = test::DrawCalls(text);
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[1].text, u"动态文本字符串");
     EXPECT_EQ(text.GetValueList(), std::vector<std::u16string>{u"0"});
@@ -98,7 +91,7 @@ TEST(DynamicTextStorage, BaseFieldsCloseTheBodyAndUnevenListsReadAndWriteBackAsT
     CArchive out("p.ZORX");
     text.Serialize(out);
     EXPECT_EQ(out.GetBytes(), expected);
-    EXPECT_EQ(Draw(text).back().text, u"x");
+    EXPECT_EQ(test::DrawCalls(text).back().text, u"x");
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "elements/FunctionKey.h"
 #include "elements/FunctionKeyPanelForm.h"
 #include "model/TaveloDoc.h"
-#include "support/FakeElementView.h"
+#include "support/DrawCalls.h"
 #include "support/PlcSamples.h"
 #include "support/RecordingDrawSurface.h"
 #include "tests/elements/ElementBodies.h"
@@ -15,13 +15,6 @@ using test::RecordingDrawSurface;
 using AddressField = CFunctionKeyPanelForm::AddressField;
 using Check = CFunctionKeyPanelForm::Check;
 using Field = CFunctionKeyPanelForm::Field;
-
-std::vector<RecordingDrawSurface::Call> Draw(CGraphObj& element) {
-    test::FakeElementView view;
-    RecordingDrawSurface surface;
-    element.Draw(view, surface);
-    return surface.calls;
-}
 
 TEST(FunctionKey, EachKeyHasItsCodeAndThreeLooks) {
     struct Case {
@@ -54,22 +47,22 @@ TEST(FunctionKey, EachKeyHasItsCodeAndThreeLooks) {
 TEST(FunctionKey, HandDoublesTheWidthAndAHiddenKeyLosesItForGood) {
     CFunctionKey key(CRect{0, 0, 0, 0});
     key.SetDoubleSize(1);
-    auto calls = Draw(key);
+    auto calls = test::DrawCalls(key);
     EXPECT_EQ(key.GetPosition(), (CRect{0, 0, 144, 72}));  // 64 x 32 dots
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].rect, (CRect{0, 0, 72, 72}));  // the hand, then the key beside it
     EXPECT_EQ(calls[1].rect, (CRect{72, 0, 144, 72}));
     key.SetInverse(1);
-    EXPECT_EQ(Draw(key)[0].picture.m_dots.size(), 36u * 36u);
+    EXPECT_EQ(test::DrawCalls(key)[0].picture.m_dots.size(), 36u * 36u);
 
     key.SetLook(true, true, false);
     key.SetDoubleSize(0);
-    calls = Draw(key);
+    calls = test::DrawCalls(key);
     EXPECT_EQ(calls.size(), 1u);
     EXPECT_EQ(key.GetPosition(), (CRect{0, 0, 36, 36}));
     EXPECT_FALSE(key.HasHand());
     key.SetLook(key.HasHand(), false, false);
-    EXPECT_EQ(Draw(key).size(), 1u);
+    EXPECT_EQ(test::DrawCalls(key).size(), 1u);
 }
 
 TEST(FunctionKey, BodyRoundTripsAndReadingRefreshesCodeAndPicture) {

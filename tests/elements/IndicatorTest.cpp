@@ -3,7 +3,7 @@
 #include "elements/Indicator.h"
 #include "elements/IndicatorPanelForm.h"
 #include "model/TaveloDoc.h"
-#include "support/FakeElementView.h"
+#include "support/DrawCalls.h"
 #include "support/PlcSamples.h"
 #include "support/RecordingDrawSurface.h"
 #include "tests/elements/ElementBodies.h"
@@ -15,11 +15,9 @@ using test::RecordingDrawSurface;
 using AddressField = CIndicatorPanelForm::AddressField;
 
 RecordingDrawSurface::Call DrawOnce(CGraphObj& element) {
-    test::FakeElementView view;
-    RecordingDrawSurface surface;
-    element.Draw(view, surface);
-    EXPECT_EQ(surface.calls.size(), 1u);
-    return surface.calls.at(0);
+    const auto calls = test::DrawCalls(element);
+    EXPECT_EQ(calls.size(), 1u);
+    return calls.at(0);
 }
 
 TEST(Indicator, LampIs16DotsOr32WithDoubleSizeAndShowsThePictureOfShapeAndLogic) {

@@ -4,7 +4,7 @@
 #include "model/Archive.h"
 #include "model/ClassRegistry.h"
 #include "support/ByteHelpers.h"
-#include "support/FakeElementView.h"
+#include "support/DrawCalls.h"
 #include "support/RecordingDrawSurface.h"
 
 namespace tavelo {
@@ -17,11 +17,9 @@ using test::RecordingDrawSurface;
 
 // Draws the text once and returns the one text call.
 RecordingDrawSurface::Call DrawOnce(CStaticText& text) {
-    test::FakeElementView view;
-    RecordingDrawSurface surface;
-    text.Draw(view, surface);
-    EXPECT_EQ(surface.calls.size(), 1u);
-    return surface.calls.front();
+    const auto calls = test::DrawCalls(text);
+    EXPECT_EQ(calls.size(), 1u);
+    return calls.at(0);
 }
 
 TEST(StaticTextSize, BoxFollowsTheStringWithinOneCellAndTheCanvasWidth) {

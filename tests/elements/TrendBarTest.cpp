@@ -4,7 +4,7 @@
 #include "elements/TrendBarPanelForm.h"
 #include "model/NewProject.h"
 #include "model/TaveloDoc.h"
-#include "support/FakeElementView.h"
+#include "support/DrawCalls.h"
 #include "support/PlcSamples.h"
 #include "support/RecordingDrawSurface.h"
 #include "tests/elements/ElementBodies.h"
@@ -16,13 +16,6 @@ using test::RecordingDrawSurface;
 using Kind = RecordingDrawSurface::Kind;
 using Field = CTrendBarPanelForm::Field;
 using AddressField = CTrendBarPanelForm::AddressField;
-
-std::vector<RecordingDrawSurface::Call> Draw(CGraphObj& element) {
-    test::FakeElementView view;
-    RecordingDrawSurface surface;
-    element.Draw(view, surface);
-    return surface.calls;
-}
 
 TEST(TrendBar, BarsFillTheirLower35PercentFromTheirDirection) {
     struct Case {
@@ -41,7 +34,7 @@ TEST(TrendBar, BarsFillTheirLower35PercentFromTheirDirection) {
         if (c.direction >= CTrendBar::kLeft) bar.SetSize(16, 48);
         bar.SetDirection(c.direction);
         bar.SetDoubleSize(1);  // no effect on graphs
-        const auto calls = Draw(bar);
+        const auto calls = test::DrawCalls(bar);
         ASSERT_EQ(calls.size(), 7u);
         EXPECT_EQ(calls[0].kind, Kind::Rectangle);
         EXPECT_EQ(calls[0].rect, c.frame) << c.direction;
@@ -54,7 +47,7 @@ TEST(TrendBar, BarsFillTheirLower35PercentFromTheirDirection) {
 
 TEST(TrendBar, TrendShowsAxesAndTheFivePointCurve) {
     CTrendBar trend(CTrendBar::kTrendGraph);
-    const auto calls = Draw(trend);
+    const auto calls = test::DrawCalls(trend);
     EXPECT_EQ(trend.GetPosition(), (CRect{0, 0, 216, 108}));  // 96 x 48 dots
     ASSERT_EQ(calls.size(), 1u + 7 + 4);
     EXPECT_EQ(calls[0].rect, (CRect{0, 0, 215, 105}));
