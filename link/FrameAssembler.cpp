@@ -1,0 +1,33 @@
+#include "FrameAssembler.h"
+
+#include <algorithm>
+
+#include "Frame.h"
+
+namespace tavelo {
+
+void CFrameAssembler::Feed(std::span<const std::uint8_t> bytes) {
+    const std::size_t room = kCapacity - m_buffer.size();
+    const std::size_t taken = std::min(room, bytes.size());
+    m_buffer.insert(m_buffer.end(), bytes.begin(), bytes.begin() + static_cast<long>(taken));
+    SkipToStartByte();
+}
+
+void CFrameAssembler::SkipToStartByte() {
+    const auto start = std::find_if(m_buffer.begin(), m_buffer.end(), [](std::uint8_t byte) {
+        return byte == kStartByteZorA || byte == kStartByteZorB;
+    });
+    m_buffer.erase(m_buffer.begin(), start);
+}
+
+std::optional<std::vector<std::uint8_t>> CFrameAssembler::TakeFrame() {
+    if (m_buffer.size() < 2) return std::nullopt;
+    const std::size_t length = std::min<std::size_t>(m_buffer[1] + kFrameOverhead, kCapacity);
+    if (m_buffer.size() < length) return std::nullopt;
+    std::vector<std::uint8_t> frame(m_buffer.begin(), m_buffer.begin() + static_cast<long>(length));
+    m_buffer.erase(m_buffer.begin(), m_buffer.begin() + static_cast<long>(length));
+    SkipToStartByte();
+    return frame;
+}
+
+}  // namespace tavelo
