@@ -10,7 +10,7 @@
 #include "link/PlcDriver.h"
 #include "link/qt/Download.h"
 #include "model/FileBytes.h"
-#include "tests/link/PanelProcess.h"
+#include "tests/support/PanelProcess.h"
 #include "tests/support/TempDir.h"
 
 namespace {

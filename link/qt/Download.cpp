@@ -10,6 +10,7 @@
 
 #include "DownloadWorker.h"
 #include "QtSerialPort.h"
+#include "link/FrameLog.h"
 #include "link/PlcDriver.h"
 #include "plc/ProgramDirectory.h"
 
@@ -54,9 +55,11 @@ constexpr std::chrono::milliseconds kCancelPoll{50};
 
 CDownloadWorker::PortFactory RealPort(const CDownloadRequest& request) {
     return [device = ResolvePortDevice(request.m_strPort, request.m_strComPrefix),
-            log = request.m_pLog](std::string& error) -> std::unique_ptr<CSerialPort> {
+            log = request.m_pLog,
+            frameLog = request.m_pFrameLog](std::string& error) -> std::unique_ptr<CSerialPort> {
         auto port = std::make_unique<CQtSerialPort>(log);
         if (!port->Open(device, error)) return nullptr;
+        if (frameLog) return std::make_unique<CLoggedSerialPort>(std::move(port), *frameLog);
         return port;
     };
 }

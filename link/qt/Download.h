@@ -30,6 +30,8 @@ struct CDownloadRequest {
     std::optional<std::filesystem::path> m_driversFolder;
     // Notices and the reason of a failure, when given.
     std::ostream* m_pLog = nullptr;
+    // Every frame sent and received with its time and meaning, when given.
+    std::ostream* m_pFrameLog = nullptr;
     // Called on the caller's thread with each new position, 0..100.
     std::function<void(int)> m_progress;
     // When given and set, the download is cancelled.

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "PanelProcess.h"
+#include "support/PanelProcess.h"
 #include "SessionHarness.h"
 #include "link/LinkMessages.h"
 #include "link/PlcDriver.h"

@@ -3,13 +3,10 @@
 #include <memory>
 #include <ostream>
 
-#include "ProjectContext.h"
-#include "compiler/ImageCompiler.h"
-#include "compiler/ReapplyPanels.h"
+#include "ProjectImage.h"
+#include "compiler/ImageLayout.h"
 #include "model/FileBytes.h"
 #include "model/FileError.h"
-#include "model/TextCodec.h"
-#include "plc/ProgramDirectory.h"
 #include "tools/common/CliProgram.h"
 
 namespace tavelo::cli {
@@ -41,25 +38,17 @@ void WriteSummary(const CDownloadImage& image, const std::filesystem::path& file
 
 int Build(const CBuildOptions& options, std::ostream& out, std::ostream& err) {
     CProjectContext project(kCommand);
-    if (!project.Open(options.m_strProject, err)) return tools::kExitFailed;
-    ReapplyPanels(project.m_doc, project.m_state);
-    const CCompileOutcome outcome =
-        CompileDownloadImage(project.m_doc, project.m_state, GetProgramDirectory());
-    // Messages the panel's tool shows on the way, and the failure's own last.
-    for (const std::u16string& message : outcome.m_messages) project.Report(err, ToUtf8(message));
-    if (!outcome.Succeeded()) {
-        project.Report(err, options.m_strProject + ": not compiled: " + outcome.m_strReason);
-        return tools::kExitFailed;
-    }
+    const std::optional<CDownloadImage> compiled = OpenAndCompile(project, options.m_strProject, err);
+    if (!compiled) return tools::kExitFailed;
     std::filesystem::path image = options.m_strImage;
     if (image.empty()) image = std::filesystem::path(options.m_strProject).replace_extension(kImageExtension);
     try {
-        WriteFileAtomically(image, outcome.m_image->m_bytes);
+        WriteFileAtomically(image, compiled->m_bytes);
     } catch (const CFileError& error) {
         project.Report(err, error.what());
         return tools::kExitFailed;
     }
-    WriteSummary(*outcome.m_image, image, out);
+    WriteSummary(*compiled, image, out);
     return 0;
 }
 

@@ -4,6 +4,7 @@
 
 #include "BitmapCommand.h"
 #include "BuildCommand.h"
+#include "DownloadCommand.h"
 #include "GlyphsCommand.h"
 #include "ImageCommand.h"
 #include "PlcTypesCommand.h"
@@ -27,6 +28,8 @@ int RunCli(const Arguments& args, std::ostream& out, std::ostream& err) {
     AddBitmapCommand(app, run);
     AddBuildCommand(app, run);
     AddImageCommand(app, run);
+    AddDownloadCommand(app, run);
+    AddPortsCommand(app, run);
     if (args.empty()) {
         out << app.help();
         return tools::kExitUsage;

@@ -1,0 +1,38 @@
+#pragma once
+// A serial port that writes every frame sent and every chunk received to a log, with the time
+// since the port was opened and what the bytes mean, so a failed download in the field can be
+// read afterwards.
+
+#include <chrono>
+#include <iosfwd>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "SerialPort.h"
+
+namespace tavelo {
+
+// What a frame means, as the PC sends it ("write image block 3") or the panel answers
+// ("reply: block written"), or why the bytes are not one frame.
+std::string DescribeFrameBytes(std::span<const std::uint8_t> bytes, bool sent);
+
+class CLoggedSerialPort : public CSerialPort {
+public:
+    CLoggedSerialPort(std::unique_ptr<CSerialPort> port, std::ostream& log);
+
+    bool Write(std::span<const std::uint8_t> bytes) override;
+    bool SetRts(bool on) override;
+    std::vector<std::uint8_t> ReadAvailable() override;
+    void SetDataHandler(std::function<void()> handler) override;
+
+private:
+    void Log(const char* direction, std::span<const std::uint8_t> bytes, const std::string& meaning);
+
+    std::unique_ptr<CSerialPort> m_pPort;
+    std::ostream& m_log;
+    std::mutex m_mutex;
+    const std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
+};
+
+}  // namespace tavelo
