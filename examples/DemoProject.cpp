@@ -21,8 +21,8 @@
 #include "model/NewProject.h"
 #include "model/ProjectFile.h"
 #include "model/SystemSettingsForm.h"
-#include "model/TextCodec.h"
 #include "model/TaveloDoc.h"
+#include "model/TextCodec.h"
 #include "plc/LinkSettingsForm.h"
 #include "plc/PlcTypeFile.h"
 
@@ -84,7 +84,8 @@ void SetUpAlarms(tavelo::CTaveloDoc& doc, const tavelo::CAppState& state) {
 // Places an element on a screen as a drawing tool does, then lets its panel take it.
 template <class Element, class Form>
 Form& Place(tavelo::CTaveloDoc& doc, Form& form, int screen, int x, int y) {
-    auto& element = static_cast<Element&>(doc.AddElement(std::make_unique<Element>(tavelo::CRect{})));
+    auto& element =
+        static_cast<Element&>(doc.AddElement(std::make_unique<Element>(tavelo::CRect{})));
     element.m_nScreenNo = screen;
     form.SetObject(&element);
     form.SetPositionText(Form::Axis::kX, tavelo::FromUtf8(std::to_string(x)));

@@ -15,29 +15,41 @@ std::string Block(const char* what, const CFrame& frame) {
 
 std::string RequestMeaning(const CFrame& frame) {
     switch (frame.m_nCommand) {
-        case kCmdStart: return "start";
-        case kCmdWriteImage: return Block("write image block", frame);
-        case kCmdWriteDriver: return Block("write driver block", frame);
+        case kCmdStart:
+            return "start";
+        case kCmdWriteImage:
+            return Block("write image block", frame);
+        case kCmdWriteDriver:
+            return Block("write driver block", frame);
         case kCmdRead:
-            return Block(frame.m_nSubCommand == kSubDriver ? "read driver block" : "read image block",
-                         frame);
-        case kCmdFinish: return "finish";
-        default: return "command " + std::to_string(frame.m_nCommand);
+            return Block(
+                frame.m_nSubCommand == kSubDriver ? "read driver block" : "read image block",
+                frame);
+        case kCmdFinish:
+            return "finish";
+        default:
+            return "command " + std::to_string(frame.m_nCommand);
     }
 }
 
 std::string ReplyMeaning(const CFrame& frame) {
     switch (frame.m_nCommand) {
-        case kReplyRestart: return "reply: restart";
-        case kReplyStarted: return "reply: started";
+        case kReplyRestart:
+            return "reply: restart";
+        case kReplyStarted:
+            return "reply: started";
         case kReplyWritten:
             return !frame.m_payload.empty() && frame.m_payload[0] == kWriteRefused
                        ? "reply: write refused"
                        : "reply: block written";
-        case kReplyImageBlock: return Block("reply: image block", frame);
-        case kReplyDriverBlock: return Block("reply: driver block", frame);
-        case kReplyFinished: return "reply: finished";
-        default: return "reply: command " + std::to_string(frame.m_nCommand);
+        case kReplyImageBlock:
+            return Block("reply: image block", frame);
+        case kReplyDriverBlock:
+            return Block("reply: driver block", frame);
+        case kReplyFinished:
+            return "reply: finished";
+        default:
+            return "reply: command " + std::to_string(frame.m_nCommand);
     }
 }
 

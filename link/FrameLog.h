@@ -27,7 +27,8 @@ public:
     void SetDataHandler(std::function<void()> handler) override;
 
 private:
-    void Log(const char* direction, std::span<const std::uint8_t> bytes, const std::string& meaning);
+    void Log(const char* direction, std::span<const std::uint8_t> bytes,
+             const std::string& meaning);
 
     std::unique_ptr<CSerialPort> m_pPort;
     std::ostream& m_log;

@@ -38,9 +38,9 @@ TEST_F(BitmapCommand, ShowsWhatAStaticBitmapWouldStore) {
 
     const auto json = RunCommand({"bitmap", file, "--json"});
     ASSERT_EQ(json.exitCode, 0) << json.err;
-    for (const char* key : {"\"pixelWidth\": 12", "\"pixelHeight\": 8", "\"width\": 16",
-                            "\"height\": 8", "\"byteCount\": 16", "\"panelBits\": \"",
-                            "\"bits\": \""})
+    for (const char* key :
+         {"\"pixelWidth\": 12", "\"pixelHeight\": 8", "\"width\": 16", "\"height\": 8",
+          "\"byteCount\": 16", "\"panelBits\": \"", "\"bits\": \""})
         EXPECT_NE(json.out.find(key), std::string::npos) << key << "\n" << json.out;
 }
 

@@ -34,9 +34,9 @@ TEST_F(BuildImageCommands, ABuiltImageReadsBackWithoutViolations) {
     const auto json = RunCommand({"image", PathOf("p.img").string(), "--json"});
     EXPECT_NE(json.out.find("\"violations\": []"), std::string::npos) << json.out;
 
-    ASSERT_EQ(RunCommand({"build", PathOf("p.ZORX").string(), "-o", PathOf("q.bin").string()})
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        RunCommand({"build", PathOf("p.ZORX").string(), "-o", PathOf("q.bin").string()}).exitCode,
+        0);
     EXPECT_EQ(ReadFileBytes(PathOf("q.bin")), ReadFileBytes(PathOf("p.img")));
 }
 

@@ -57,9 +57,15 @@ TEST_F(DownloadCommand, FailuresPrintTheResultAndExitWithOne) {
     EXPECT_NE(wrongModel.out.find(ToUtf8(link_messages::kWrongModel)), std::string::npos)
         << wrongModel.out;
 
-    const auto noPort = Download(Path("no-such-port"));
-    EXPECT_EQ(noPort.exitCode, 1);
-    EXPECT_NE(noPort.out.find("该串口不存在"), std::string::npos) << noPort.out;
+    for (const auto& args : std::vector<cli::Arguments>{
+             {"--port", Path("no-such-port")}, {"--port", "COM3", "--com-prefix", Path("none")}}) {
+        cli::Arguments command = {"download", Path("p.ZORX"), "--drivers",
+                                  m_drivers.Path().string()};
+        command.insert(command.end(), args.begin(), args.end());
+        const auto noPort = RunCommand(command);
+        EXPECT_EQ(noPort.exitCode, 1);
+        EXPECT_NE(noPort.out.find("该串口不存在"), std::string::npos) << noPort.out;
+    }
     EXPECT_EQ(RunCommand({"download", Path("p.ZORX")}).exitCode, 2);
 }
 

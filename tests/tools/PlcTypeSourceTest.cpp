@@ -3,8 +3,8 @@
 #include <string>
 
 #include "support/PlcSamples.h"
-#include "tools/plcgen/PlcTypeSource.h"
 #include "tools/common/SourceError.h"
+#include "tools/plcgen/PlcTypeSource.h"
 
 namespace tavelo {
 namespace {

@@ -1,7 +1,8 @@
+#include "BitmapCommand.h"
+
 #include <memory>
 #include <ostream>
 
-#include "BitmapCommand.h"
 #include "elements/BitmapImport.h"
 #include "model/TextCodec.h"
 #include "tools/common/CliProgram.h"

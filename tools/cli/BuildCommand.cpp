@@ -26,9 +26,8 @@ void WriteSummary(const CDownloadImage& image, const std::filesystem::path& file
     out << file.string() << ": " << image.GetLength() << " bytes, " << image.m_bytes.size()
         << " with padding, " << image.GetBlockCount() << " blocks\n";
     const CImageLayout& layout = image.m_layout;
-    out << "glyphs: " << layout.m_nWideCount << " wide, " << layout.m_nVectorCount
-        << " vector, " << layout.m_nGraphicCount << " graphics, " << layout.m_nNarrowCount
-        << " narrow\n";
+    out << "glyphs: " << layout.m_nWideCount << " wide, " << layout.m_nVectorCount << " vector, "
+        << layout.m_nGraphicCount << " graphics, " << layout.m_nNarrowCount << " narrow\n";
     for (std::size_t i = 0; i < kImageAreaCount; ++i) {
         const CImageArea& area = layout.m_areas[i];
         out << "  " << ImageAreaName(static_cast<EImageArea>(i)) << ": " << area.m_nSize
@@ -38,10 +37,12 @@ void WriteSummary(const CDownloadImage& image, const std::filesystem::path& file
 
 int Build(const CBuildOptions& options, std::ostream& out, std::ostream& err) {
     CProjectContext project(kCommand);
-    const std::optional<CDownloadImage> compiled = OpenAndCompile(project, options.m_strProject, err);
+    const std::optional<CDownloadImage> compiled =
+        OpenAndCompile(project, options.m_strProject, err);
     if (!compiled) return tools::kExitFailed;
     std::filesystem::path image = options.m_strImage;
-    if (image.empty()) image = std::filesystem::path(options.m_strProject).replace_extension(kImageExtension);
+    if (image.empty())
+        image = std::filesystem::path(options.m_strProject).replace_extension(kImageExtension);
     try {
         WriteFileAtomically(image, compiled->m_bytes);
     } catch (const CFileError& error) {

@@ -25,6 +25,7 @@ constexpr int kLineStep = 10;
 struct CDownloadOptions {
     std::string m_strProject;
     std::string m_strPort;
+    std::string m_strComPrefix = kDefaultComPrefix;
     std::optional<std::string> m_drivers;
     std::optional<std::string> m_log;
 };
@@ -74,6 +75,7 @@ int Download(const CDownloadOptions& options, std::ostream& out, std::ostream& e
     request.m_nPlcListIndex = project.m_state.m_nPlcListIndex;
     request.m_nModelIndex = project.m_state.m_nModelIndex;
     request.m_strPort = options.m_strPort;
+    request.m_strComPrefix = options.m_strComPrefix;
     if (options.m_drivers) request.m_driversFolder = *options.m_drivers;
     request.m_pLog = &err;
     if (options.m_log) request.m_pFrameLog = &frameLog;
@@ -92,8 +94,9 @@ void AddDownloadCommand(CLI::App& app, CCommandRun& run) {
         "download", "compile a project and write it to the panel over a serial port");
     command->add_option("PROJECT", options->m_strProject, "a project file (.ZORX or .ZOR)")
         ->required();
-    command->add_option("--port", options->m_strPort, "COM1 to COM4, or a device path")
-        ->required();
+    command->add_option("--port", options->m_strPort, "COM1 to COM4, or a device path")->required();
+    command->add_option("--com-prefix", options->m_strComPrefix,
+                        "the device COMn stands for, with n - 1 after it (default /dev/ttyS)");
     command->add_option("--drivers", options->m_drivers,
                         "the folder with the panel maker's PLC driver files");
     command->add_option("--log", options->m_log,

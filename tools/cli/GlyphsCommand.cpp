@@ -31,8 +31,7 @@ std::string UnicodeName(char16_t character) {
 
 std::string SpacedHex(const std::vector<std::uint8_t>& bytes) {
     std::string text;
-    for (std::uint8_t byte : bytes)
-        text += (text.empty() ? "" : " ") + tools::Hex({byte});
+    for (std::uint8_t byte : bytes) text += (text.empty() ? "" : " ") + tools::Hex({byte});
     return text;
 }
 

@@ -43,15 +43,16 @@ void WriteText(const CImageContents& contents, std::ostream& out) {
     out << contents.m_nSize << " bytes read, " << contents.m_nLength << " before the padding\n";
     WriteRecord(contents.m_header, "", out);
     WriteRecord(contents.m_systemBlock, "", out);
-    out << "glyphs: " << contents.m_wideGlyphs.size() << " wide, "
-        << contents.m_narrowGlyphs.size() << " narrow\n";
+    out << "glyphs: " << contents.m_wideGlyphs.size() << " wide, " << contents.m_narrowGlyphs.size()
+        << " narrow\n";
     for (const CImageScreen& screen : contents.m_screens) {
         WriteRecord(screen.m_entry, "", out);
         for (const auto* list : {&screen.m_elements, &screen.m_keyEntries, &screen.m_pollEntries})
             for (const CImageRecord& record : *list) WriteRecord(record, "  ", out);
     }
     for (const CImageRecord& alarm : contents.m_alarms) WriteRecord(alarm, "", out);
-    if (!contents.m_strError.empty()) out << "cannot be read further: " << contents.m_strError << "\n";
+    if (!contents.m_strError.empty())
+        out << "cannot be read further: " << contents.m_strError << "\n";
     out << contents.m_violations.size() << " violations\n";
     for (const CImageViolation& violation : contents.m_violations)
         out << "  at " << violation.m_nOffset << ": " << violation.m_strText << "\n";
@@ -113,8 +114,7 @@ int ShowImage(const CImageOptions& options, std::ostream& out, std::ostream& err
         WriteText(contents, out);
     if (contents.IsConsistent()) return 0;
     err << "tavelo-cli image: " << options.m_strFile << ": " << contents.m_violations.size()
-        << " violations" << (contents.m_strError.empty() ? "" : ", " + contents.m_strError)
-        << "\n";
+        << " violations" << (contents.m_strError.empty() ? "" : ", " + contents.m_strError) << "\n";
     return tools::kExitFailed;
 }
 

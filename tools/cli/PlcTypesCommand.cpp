@@ -1,7 +1,7 @@
 #include "PlcTypesCommand.h"
 
-#include <memory>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -55,8 +55,9 @@ void WriteJson(const std::vector<CPLC>& types, const std::filesystem::path& file
 }
 
 int ListPlcTypes(const COptions& options, std::ostream& out, std::ostream& err) {
-    const std::filesystem::path file =
-        options.m_strFile.empty() ? CPlcTypeFile::DefaultPath() : std::filesystem::path(options.m_strFile);
+    const std::filesystem::path file = options.m_strFile.empty()
+                                           ? CPlcTypeFile::DefaultPath()
+                                           : std::filesystem::path(options.m_strFile);
     std::vector<CPLC> types;
     try {
         types = CPlcTypeFile::Load(file);

@@ -3,11 +3,10 @@
 // and one policy for the outcome of parsing: help and version go to out with exit code 0,
 // wrong arguments give one line on err and exit code 2.
 
+#include <CLI/CLI.hpp>
 #include <iosfwd>
 #include <string>
 #include <vector>
-
-#include <CLI/CLI.hpp>
 
 namespace tavelo::tools {
 

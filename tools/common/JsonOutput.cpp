@@ -6,7 +6,9 @@
 
 namespace tavelo::tools {
 
-Json JsonText(const std::u16string& text) { return ToUtf8(text); }
+Json JsonText(const std::u16string& text) {
+    return ToUtf8(text);
+}
 
 Json JsonTexts(const std::vector<std::u16string>& texts) {
     Json list = Json::array();

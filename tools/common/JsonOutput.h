@@ -4,10 +4,9 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 namespace tavelo::tools {
 

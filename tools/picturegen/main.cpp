@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "tools/common/DrawingSource.h"
 #include "model/FileBytes.h"
 #include "tools/common/CliProgram.h"
+#include "tools/common/DrawingSource.h"
 
 namespace {
 
