@@ -81,22 +81,23 @@ CGraphObj* CTaveloDoc::ElementAt(CPoint point, const CElementView& view) const {
     return nullptr;
 }
 
-void CTaveloDoc::DrawScreen(CDrawSurface& surface, const CElementView& view) {
+void CTaveloDoc::DrawScreen(CDrawSurface& surface, const CElementView& view) const {
     const std::int32_t screen = view.GetCurrentScreenNo();
-    auto isSelectedOnScreen = [&](const auto& element) {
-        return element->m_nScreenNo == screen && view.IsSelected(*element);
-    };
     for (const auto& element : m_elements)
         if (element->m_nScreenNo == screen && !view.IsSelected(*element))
             element->Draw(view, surface);
     for (const auto& element : m_elements) {
-        if (!isSelectedOnScreen(element)) continue;
+        if (element->m_nScreenNo != screen || !view.IsSelected(*element)) continue;
         element->Draw(view, surface);
         if (!view.IsPlacementPreviewOn())
             element->DrawSelectionMarks(surface, CGraphObj::kMarksSelected);
     }
-    auto first = std::find_if(m_elements.begin(), m_elements.end(), isSelectedOnScreen);
-    if (first != m_elements.end()) std::rotate(first, first + 1, m_elements.end());
+}
+
+void CTaveloDoc::BringToFront(const CGraphObj* element) {
+    auto it = std::find_if(m_elements.begin(), m_elements.end(),
+                           [element](const auto& owned) { return owned.get() == element; });
+    if (it != m_elements.end()) std::rotate(it, it + 1, m_elements.end());
 }
 
 CScreen& CTaveloDoc::AddScreen(std::unique_ptr<CScreen> screen) {

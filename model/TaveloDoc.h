@@ -55,9 +55,12 @@ public:
     void ClearAll();
     // The topmost element of the view's current screen that the point hits, or null.
     CGraphObj* ElementAt(CPoint point, const CElementView& view) const;
-    // Unselected elements first, then the selected ones with their marks; afterwards the first
-    // selected element of the screen moves to the end of the list, so it is drawn on top.
-    void DrawScreen(CDrawSurface& surface, const CElementView& view);
+    // Unselected elements first, then the selected ones with their marks. Drawing never
+    // reorders the list, so the order a file is saved in does not depend on repaints.
+    void DrawScreen(CDrawSurface& surface, const CElementView& view) const;
+    // Moves the element to the end of the list, so it is drawn on top and wins hit tests; the
+    // editor calls it once when the element is selected. The modified mark stays as it was.
+    void BringToFront(const CGraphObj* element);
     const ElementList& GetElements() const { return m_elements; }
     CSize GetDisplaySize() const { return m_sizeDisplay; }
 

@@ -152,7 +152,7 @@ TEST(DocumentElements, DrawScreenDrawsUnselectedFirstThenSelectedWithMarksUnless
     EXPECT_EQ(surface.calls[0].rect, (CRect{30, 10, 40, 20}));
     EXPECT_EQ(surface.calls[1].rect, (CRect{10, 10, 20, 20}));
     EXPECT_EQ(surface.calls[2].kind, Kind::FocusRect);
-    EXPECT_EQ(doc.GetElements().back().get(), &selected);
+    EXPECT_EQ(doc.GetElements().front().get(), &selected);
 
     view.placementPreview = true;
     surface.calls.clear();
@@ -161,17 +161,22 @@ TEST(DocumentElements, DrawScreenDrawsUnselectedFirstThenSelectedWithMarksUnless
     for (const auto& call : surface.calls) EXPECT_EQ(call.kind, Kind::Rectangle);
 }
 
-TEST(DocumentElements, RepeatedRedrawsAlternateTwoSelectedElements) {
+TEST(DocumentElements, RedrawsKeepTheListOrderAndBringToFrontMovesOneElementOnce) {
     CTaveloDoc doc;
     FakeElementView view;
-    CGraphObj& first = doc.AddElement(Make("CStaticText", 1));
-    CGraphObj& second = doc.AddElement(Make("CRegister", 1));
+    CGraphObj& first = doc.AddElement(Make("CStaticText", 1, {0, 0, 20, 20}));
+    CGraphObj& second = doc.AddElement(Make("CRegister", 1, {0, 0, 20, 20}));
     view.selection = {&first, &second};
     RecordingDrawSurface surface;
     doc.DrawScreen(surface, view);
-    EXPECT_EQ(doc.GetElements()[0].get(), &second);
     doc.DrawScreen(surface, view);
     EXPECT_EQ(doc.GetElements()[0].get(), &first);
+
+    doc.SetModified(false);
+    doc.BringToFront(&first);
+    EXPECT_EQ(doc.GetElements()[0].get(), &second);
+    EXPECT_EQ(doc.ElementAt({5, 5}, view), &first);
+    EXPECT_FALSE(doc.IsModified());
 }
 
 TEST(DocumentLists, BuildKindListsSortsByClassNameAndSkipsOthers) {

@@ -1,0 +1,15 @@
+#pragma once
+// The file chooser of the running program: the platform's file dialogs.
+
+#include "FileChooser.h"
+
+namespace tavelo {
+
+class CFileDialogChooser : public CFileChooser {
+public:
+    QString ChooseProjectToOpen(QWidget* parent) override;
+    QString ChooseProjectToSave(QWidget* parent) override;
+    QString ChooseBitmap(QWidget* parent) override;
+};
+
+}  // namespace tavelo

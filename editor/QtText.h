@@ -1,0 +1,16 @@
+#pragma once
+// Conversions between the core's UTF-16 text and Qt's strings.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace tavelo {
+
+inline QString ToQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::u16string ToU16(const QString& text) { return text.toStdU16String(); }
+
+}  // namespace tavelo

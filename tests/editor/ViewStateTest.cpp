@@ -1,0 +1,122 @@
+// Selection, band selection, moves, deletion and alignment of the editing state.
+
+#include <QTest>
+#include <vector>
+
+#include "editor/ViewState.h"
+#include "elements/Register.h"
+#include "model/AppState.h"
+#include "model/Screen.h"
+#include "model/TaveloDoc.h"
+
+using namespace tavelo;
+
+namespace {
+
+struct Listener : CViewStateListener {
+    void CanvasChanged() override { ++redraws; }
+    void ShowProperties(CGraphObj* object, int templateId) override {
+        shown.push_back({object, templateId});
+    }
+    void SelectionMoved() override {}
+    void ElementDeleting(const CGraphObj* element) override { deleting.push_back(element); }
+
+    int redraws = 0;
+    std::vector<std::pair<CGraphObj*, int>> shown;
+    std::vector<const CGraphObj*> deleting;
+};
+
+}  // namespace
+
+class ViewStateTest : public QObject {
+    Q_OBJECT
+
+    CTaveloDoc doc;
+    CAppState state;
+    CViewState view{doc, state};
+    Listener listener;
+
+    CGraphObj& Place(std::int32_t screen, CRect rect) {
+        auto element = std::make_unique<CRegister>(rect);
+        element->m_nScreenNo = screen;
+        return doc.AddElement(std::move(element));
+    }
+
+private slots:
+    void init() {
+        doc.DeleteAll();
+        doc.AddScreen(MakeNewScreen(1, u"画面 1"));
+        view.ClearSelection();
+        view.SetCurrentScreenNo(1);
+        view.SetProjectOpen(true);
+        listener = {};
+        view.SetListener(&listener);
+    }
+
+    void selectingBringsToFrontOnceAndShowsItsPanel() {
+        CGraphObj& first = Place(1, {0, 0, 90, 36});
+        Place(1, {0, 0, 90, 36});
+        view.Select(&first, false);
+        QCOMPARE(doc.GetElements().back().get(), &first);
+        QCOMPARE(listener.shown.back(), std::make_pair(&first, CViewState::kByKind));
+    }
+
+    void shiftOnASelectedElementOrOneOfAnotherScreenEmptiesTheSelection() {
+        CGraphObj& a = Place(1, {0, 0, 90, 36});
+        CGraphObj& other = Place(2, {0, 0, 90, 36});
+        view.Select(&a, false);
+        view.Select(&a, true);
+        QVERIFY(view.GetSelection().empty());
+        view.Select(&a, false);
+        view.Select(&other, true);
+        QVERIFY(view.GetSelection().empty());
+        QCOMPARE(listener.shown.back().second, CViewState::kScreenTemplate);
+    }
+
+    void aBandSelectsTheSameElementsInEitherDirection() {
+        Place(1, {0, 0, 36, 36});
+        Place(1, {45, 0, 81, 36});
+        Place(1, {200, 90, 236, 126});
+        Place(2, {0, 0, 36, 36});
+        view.SelectInBand({90, 40, -5, -5}, false);
+        QCOMPARE(view.GetSelection().size(), std::size_t{2});
+        view.SelectInBand({-5, -5, 90, 40}, false);
+        QCOMPARE(view.GetSelection().size(), std::size_t{2});
+    }
+
+    void deletingFreesTheSelectionAndTellsTheListenerFirst() {
+        CGraphObj& a = Place(1, {0, 0, 36, 36});
+        Place(1, {45, 0, 81, 36});
+        view.Select(&a, false);
+        view.DeleteSelection();
+        QCOMPARE(doc.GetElements().size(), std::size_t{1});
+        QCOMPARE(listener.deleting, std::vector<const CGraphObj*>{&a});
+        QVERIFY(view.GetSelection().empty());
+        QCOMPARE(listener.shown.back().second, CViewState::kScreenTemplate);
+    }
+
+    void alignmentTakesTheExtremeEdgeAndKeepsSizes() {
+        CGraphObj& a = Place(1, {18, 9, 54, 45});
+        CGraphObj& b = Place(1, {90, 27, 180, 63});
+        view.Select(&a, false);
+        view.Select(&b, true);
+        view.Align(EAlignment::kRight);
+        QCOMPARE(a.GetPosition(), (CRect{144, 9, 180, 45}));
+        view.Align(EAlignment::kTop);
+        QCOMPARE(b.GetPosition(), (CRect{90, 9, 180, 45}));
+    }
+
+    void alignmentDoesNothingWhenTheFirstSelectedEdgeIsNegative() {
+        CGraphObj& a = Place(1, {-9, 9, 27, 45});
+        CGraphObj& b = Place(1, {90, 27, 180, 63});
+        view.Select(&a, false);
+        view.Select(&b, true);
+        doc.SetModified(false);
+        view.Align(EAlignment::kLeft);
+        QCOMPARE(b.GetPosition().left, 90);
+        QVERIFY(!doc.IsModified());
+    }
+};
+
+QTEST_GUILESS_MAIN(ViewStateTest)
+#include "ViewStateTest.moc"
