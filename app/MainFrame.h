@@ -1,0 +1,78 @@
+#pragma once
+// The main window: the menus, the system toolbar, the drawing tool palette and the status bar
+// around the one view, with every command routed to the part that handles it and made
+// available as the editor's state allows.
+
+#include <QMainWindow>
+#include <QUrl>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "RecentFiles.h"
+
+class QMenu;
+class QToolBar;
+
+namespace tavelo {
+
+class CProjectCommands;
+class CToolPalette;
+struct CToolCommand;
+class CTaveloView;
+struct CEditorContext;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CEditorContext& context);
+
+    CTaveloView& GetView() const { return *m_pView; }
+    CProjectCommands& GetProjectCommands() const { return *m_pProjectCommands; }
+    CToolPalette* GetDrawingToolbar() const { return m_pDrawingToolbar; }
+    // Finds an action by its menu text, for tests and the screenshot.
+    QAction* FindAction(const QString& text) const;
+    // Makes every command available or not, as the editor's state allows.
+    void UpdateCommandStates();
+    void OpenUserManual();
+
+    // Tests replace the desktop's file opener.
+    std::function<bool(const QUrl&)> m_openUrl;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    QAction* AddCommand(QMenu* menu, const char16_t* text, std::function<void()> handler,
+                        const QKeySequence& shortcut = {}, const char16_t* tip = nullptr);
+    void BuildFileMenu();
+    void BuildEditMenu();
+    void BuildViewMenu();
+    void BuildToolsMenu();
+    void BuildDrawMenu();
+    void BuildHelpMenu();
+    void BuildSystemToolbar();
+    void FillRecentFiles();
+    void OnProjectFileUsed(const QString& path);
+
+    CEditorContext& m_context;
+    CTaveloView* m_pView;
+    CProjectCommands* m_pProjectCommands;
+    CToolPalette* m_pDrawingToolbar;
+    CRecentFiles m_recentFiles;
+    QMenu* m_pFileMenu = nullptr;
+    QAction* m_pRecentSeparator = nullptr;
+    QList<QAction*> m_recentActions;
+    // Enabled as their names say.
+    QList<QAction*> m_projectActions;
+    QAction* m_pSave = nullptr;
+    QAction* m_pDeleteScreen = nullptr;
+    QAction* m_pDeleteSelection = nullptr;
+    QList<QAction*> m_alignActions;
+    QAction* m_pDownload = nullptr;
+    std::vector<std::pair<QAction*, const CToolCommand*>> m_toolActions;
+};
+
+}  // namespace tavelo

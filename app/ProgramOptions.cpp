@@ -1,0 +1,72 @@
+#include "ProgramOptions.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+#include <cstdio>
+
+#include "MainFrame.h"
+#include "TaveloApp.h"
+#include "editor/TaveloView.h"
+#include "plc/ProgramDirectory.h"
+
+namespace tavelo {
+namespace {
+
+// Without a display the screenshot is made on the offscreen platform.
+void ChoosePlatformForScreenshot(int argc, char* argv[]) {
+    bool screenshot = false;
+    for (int i = 1; i < argc; ++i)
+        if (QByteArray(argv[i]).startsWith("--screenshot")) screenshot = true;
+    if (screenshot && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+}  // namespace
+
+int RunTavelo(int argc, char* argv[]) {
+    ChoosePlatformForScreenshot(argc, argv);
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tavelo"));
+    QApplication::setApplicationName(QStringLiteral("Tavelo"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVELO_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Tavelo: screens for ZOR operator panels"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Write the main window to FILE.png after loading, then exit."),
+        QStringLiteral("FILE.png"));
+    parser.addOption(screenshot);
+    const QCommandLineOption screen(QStringLiteral("screen"),
+                                    QStringLiteral("Show screen N of the project first."),
+                                    QStringLiteral("N"));
+    parser.addOption(screen);
+    parser.addPositionalArgument(QStringLiteral("PROJECT"),
+                                 QStringLiteral("A project file (.ZORX or .ZOR) to open."));
+    parser.process(application);
+    if (parser.positionalArguments().size() > 1) {
+        std::fputs("tavelo: only one PROJECT may be given (see tavelo --help)\n", stderr);
+        return 2;
+    }
+
+    CTaveloApp tavelo(GetProgramDirectory(), parser.isSet(screenshot));
+    tavelo.Start(parser.positionalArguments().value(0));
+    if (parser.isSet(screen)) tavelo.GetMainFrame().GetView().ChooseScreen(parser.value(screen).toInt());
+    if (!parser.isSet(screenshot)) return application.exec();
+
+    const QString file = parser.value(screenshot);
+    QApplication::processEvents();
+    if (!tavelo.GetMainFrame().grab().save(file)) {
+        std::fprintf(stderr, "tavelo: cannot write %s\n", qPrintable(file));
+        return 1;
+    }
+    // The window is closed without the save question: nothing was edited.
+    return 0;
+}
+
+}  // namespace tavelo

@@ -1,0 +1,102 @@
+// The editor's start-up (main window made, shown and idle) and the repaint of a full screen of
+// 50 elements of every placeable kind, on the offscreen platform.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+
+#include "app/MainFrame.h"
+#include "editor/CanvasGeometry.h"
+#include "editor/EditorContext.h"
+#include "editor/FileDialogChooser.h"
+#include "editor/MessageBoxMessenger.h"
+#include "editor/TaveloView.h"
+#include "elements/DynamicText.h"
+#include "elements/ElementClasses.h"
+#include "elements/FunctionKey.h"
+#include "elements/Indicator.h"
+#include "elements/Register.h"
+#include "elements/StaticText.h"
+#include "elements/TrendBar.h"
+#include "model/AppState.h"
+#include "model/ClassRegistry.h"
+#include "model/ModelClasses.h"
+#include "model/NewProject.h"
+#include "model/TaveloDoc.h"
+#include "plc/ProgramDirectory.h"
+
+namespace tavelo {
+namespace {
+
+struct Editor {
+    Editor() {
+        RegisterModelClasses(registry);
+        RegisterElementClasses(registry);
+    }
+    CTaveloDoc doc;
+    CAppState state;
+    CClassRegistry registry;
+    CMessageBoxMessenger messenger;
+    CFileDialogChooser files;
+    CEditorContext context{doc, state, registry, messenger, files, GetProgramDirectory()};
+};
+
+std::unique_ptr<CGraphObj> MakeElement(int index) {
+    // Five rows of ten, 43 canvas units apart, so every element is on the display.
+    const CRect rect{(index % 10) * 43, (index / 10) * 28, (index % 10) * 43 + 36,
+                     (index / 10) * 28 + 27};
+    switch (index % 6) {
+        case 0: return std::make_unique<CStaticText>(rect);
+        case 1: return std::make_unique<CRegister>(rect);
+        case 2: return std::make_unique<CIndicator>(rect);
+        case 3: return std::make_unique<CFunctionKey>(rect);
+        case 4: return std::make_unique<CDynamicText>(rect);
+        default: return std::make_unique<CTrendBar>(CTrendBar::kBarGraph, rect);
+    }
+}
+
+void BM_StartUpShownAndIdle(benchmark::State& state) {
+    for (auto _ : state) {
+        Editor editor;
+        CMainFrame frame(editor.context);
+        frame.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(frame.isVisible());
+    }
+}
+BENCHMARK(BM_StartUpShownAndIdle)->Unit(benchmark::kMillisecond);
+
+void BM_RepaintFullScreenOf50Elements(benchmark::State& state) {
+    Editor editor;
+    MakeNewProject(editor.doc);
+    for (int i = 0; i < 50; ++i) {
+        auto element = MakeElement(i);
+        element->m_nScreenNo = 1;
+        editor.doc.AddElement(std::move(element));
+    }
+    CTaveloView view(editor.context);
+    view.StartProject();
+    QImage target(view.size(), QImage::Format_RGB32);
+    const QRegion canvas(kCanvasFrame.left, kCanvasFrame.top, kCanvasFrame.Width() + 1,
+                         kCanvasFrame.Height() + 1);
+    for (auto _ : state) {
+        view.render(&target, QPoint(), canvas);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_RepaintFullScreenOf50Elements)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tavelo
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The system's own texts shown by the view, the screen list and the project commands.
+
+namespace tavelo::editor_text {
+
+// Screen list.
+inline constexpr const char16_t* kScreenGroup = u"画面";
+inline constexpr const char16_t* kScreenColumn = u"画面";
+inline constexpr const char16_t* kDescriptionColumn = u"画面描述";
+inline constexpr const char16_t* kNewButton = u"新  建";
+inline constexpr const char16_t* kDeleteButton = u"删  除";
+inline constexpr const char16_t* kNewScreenEntry = u"新建画面(&N)...";
+inline constexpr const char16_t* kDeleteScreenEntry = u"删除画面(&D)...";
+inline constexpr const char16_t* kCopyScreenEntry = u"复制画面(&C)...";
+
+// Project commands.
+inline constexpr const char16_t* kInstallFirst = u"请安装后再运行";
+inline constexpr const char16_t* kAskToSave = u"是否保存当前工程!";
+inline constexpr const char16_t* kAskToReplace = u"该项目已存在，是否替换当前工程!";
+// Caption of the main window without a project path, and of plain messages.
+inline constexpr const char16_t* kFrameCaption = u"ZOR";
+inline constexpr const char16_t* kMessageCaption = u"Tavelo";
+// The document's path name after New.
+inline constexpr const char16_t* kUntitled = u"Untitled";
+
+}  // namespace tavelo::editor_text

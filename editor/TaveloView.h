@@ -1,0 +1,102 @@
+#pragma once
+// The one view of the project: the screen list on the left, the canvas that shows the current
+// screen as the panel's display, the drawing tool palette beside it and the property panel
+// below it. It owns the editing state and routes pointer and key input to the tools.
+
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "EditorContext.h"
+#include "ViewState.h"
+#include "canvas/CanvasPainter.h"
+#include "download/DownloadOptions.h"
+#include "panels/PanelHost.h"
+#include "tools/ToolHost.h"
+
+namespace tavelo {
+
+class CPropertyPanelStack;
+class CScreenListPanel;
+class CToolRegistry;
+
+class CTaveloView : public QWidget,
+                    private CViewStateListener,
+                    public CToolHost,
+                    public CPanelHost {
+    Q_OBJECT
+public:
+    explicit CTaveloView(CEditorContext& context, QWidget* parent = nullptr);
+    ~CTaveloView() override;
+
+    CEditorContext& GetContext() const { return m_context; }
+    CViewState& GetViewState() override { return m_viewState; }
+    CScreenListPanel* GetScreenList() const { return m_pScreenList; }
+    CPropertyPanelStack* GetPanels() const { return m_pPanels; }
+
+    // A project was made or opened: editing starts on the first screen.
+    void StartProject();
+    // The project was closed: nothing is shown or selected any more.
+    void EndProject();
+    // Makes the screen current and shows its properties.
+    void ChooseScreen(std::int32_t number);
+    void FillScreenList();
+    void Redraw();
+
+    // The view's commands.
+    void NewScreen();
+    void CopyScreen();
+    void DeleteScreen();
+    void DeleteSelection();
+    void ToggleGrid();
+    // The dialog makes its own checks.
+    void Download();
+    CDownloadOptions m_downloadOptions;
+
+    // CToolHost
+    void CapturePointer() override;
+    void ReleasePointer() override;
+    bool HasCapture() const override;
+    void SetCursorShape(ECursorShape shape) override;
+    void SetBand(const std::optional<CRect>& clientBand) override;
+    void RefreshPanels() override;
+
+    // CPanelHost
+    void ElementChanged(CGraphObj* object, int templateId) override;
+
+signals:
+    // Something the command availability depends on changed.
+    void StateChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // CViewStateListener
+    void CanvasChanged() override;
+    void ShowProperties(CGraphObj* object, int templateId) override;
+    void SelectionMoved() override;
+    void ElementDeleting(const CGraphObj* element) override;
+
+    void AfterScreenCommand(std::optional<std::int32_t> current);
+    void ShowScreenProperties();
+    // Arrow keys move the selection, Delete deletes it; false for any other key.
+    bool HandleEditingKey(int key);
+
+    CEditorContext& m_context;
+    CViewState m_viewState;
+    CCanvasPainter m_painter;
+    CScreenListPanel* m_pScreenList;
+    CPropertyPanelStack* m_pPanels;
+    std::unique_ptr<CToolRegistry> m_pTools;
+    std::optional<CRect> m_band;
+    bool m_bCapturing = false;
+};
+
+}  // namespace tavelo

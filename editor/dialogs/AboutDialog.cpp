@@ -1,0 +1,42 @@
+#include "AboutDialog.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "DialogTexts.h"
+#include "editor/QtText.h"
+#include "model/DisplayTypeForm.h"
+
+namespace tavelo {
+
+namespace {
+constexpr int kIconSize = 32;
+}
+
+CAboutDialog::CAboutDialog(const CAppState& state, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(ToQString(dialog_text::kAboutCaption));
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QApplication::windowIcon().pixmap(kIconSize, kIconSize));
+    m_pVersion = new QLabel(ToQString(CDisplayTypeForm::GetVersionText(state)), this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(ToQString(dialog_text::kOk));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* text = new QHBoxLayout;
+    text->addWidget(icon);
+    text->addWidget(m_pVersion, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(text);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString CAboutDialog::GetVersionText() const {
+    return m_pVersion->text();
+}
+
+}  // namespace tavelo

@@ -1,0 +1,44 @@
+#pragma once
+// A number field with spin buttons: the field holds the digits the user typed, even outside
+// the range, and the buttons step the number within the range, as the form models expect.
+
+#include <QAbstractSpinBox>
+#include <cstdint>
+
+#include "model/SpinRange.h"
+
+namespace tavelo {
+
+class CSpinButtonEdit : public QAbstractSpinBox {
+    Q_OBJECT
+
+public:
+    explicit CSpinButtonEdit(QWidget* parent = nullptr);
+
+    void SetRange(CSpinRange range) { m_range = range; }
+    CSpinRange GetRange() const { return m_range; }
+    // Shows the text without reporting it as the user's edit; the caret stays where it was
+    // when the text is unchanged.
+    void SetText(const QString& text);
+
+    void stepBy(int steps) override;
+    QValidator::State validate(QString& input, int& pos) const override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+signals:
+    // The whole text after a keystroke or a step of the buttons.
+    void TextEdited(const QString& text);
+
+protected:
+    StepEnabled stepEnabled() const override;
+
+private:
+    static constexpr int kShownDigits = 6;
+
+    std::int64_t CurrentNumber() const;
+
+    CSpinRange m_range{0, 0};
+};
+
+}  // namespace tavelo

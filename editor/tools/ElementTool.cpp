@@ -1,0 +1,29 @@
+#include "ElementTool.h"
+
+#include "ToolHost.h"
+#include "ToolNumber.h"
+#include "editor/CanvasGeometry.h"
+#include "model/TaveloDoc.h"
+
+namespace tavelo {
+
+void CElementTool::Press(CToolHost& host, const CToolEvent& event) {
+    CTool::Press(host, event);
+    CViewState& view = host.GetViewState();
+    std::unique_ptr<CGraphObj> element = MakeElementAt(host, ClientToCanvas(m_ptDown));
+    if (element) {
+        element->m_nScreenNo = view.GetCurrentScreenNo();
+        view.Select(&view.GetDoc().AddElement(std::move(element)), false);
+    }
+    // With nothing placed the tool could only fail again, so the select tool takes over too.
+    view.SetCurrentTool(tool_number::kSelect);
+}
+
+std::unique_ptr<CGraphObj> CElementTool::MakeElementAt(CToolHost& /*host*/, CPoint canvas) {
+    std::unique_ptr<CGraphObj> element = m_maker();
+    // The kind works out its size from this corner at its first drawing.
+    element->SetTopLeft(canvas.x, canvas.y);
+    return element;
+}
+
+}  // namespace tavelo

@@ -1,0 +1,167 @@
+// The canvas through the view: each element kind shows its preview inside its own rectangle
+// and nowhere else, selected elements carry their marks, and the display's colours and grid.
+
+#include <QImage>
+#include <QTest>
+#include <functional>
+
+#include "editor/CanvasGeometry.h"
+#include "editor/TaveloView.h"
+#include "elements/BitmapImport.h"
+#include "elements/DynamicBitmap.h"
+#include "elements/DynamicText.h"
+#include "elements/FunctionKey.h"
+#include "elements/Indicator.h"
+#include "elements/Register.h"
+#include "elements/StaticBitmap.h"
+#include "elements/StaticText.h"
+#include "elements/TrendBar.h"
+#include "model/NewProject.h"
+#include "support/BmpFiles.h"
+#include "support/qt/EditorFixture.h"
+
+using namespace tavelo;
+using namespace tavelo::test;
+
+namespace {
+
+using Maker = std::function<std::unique_ptr<CGraphObj>(const CRect&)>;
+
+std::unique_ptr<CGraphObj> VectorText(const CRect& rect) {
+    auto text = std::make_unique<CStaticText>(rect);
+    text->SetVector(true);
+    return text;
+}
+
+std::unique_ptr<CGraphObj> Bitmap(const CRect& rect) {
+    BmpLayout layout;
+    layout.width = 32;
+    layout.height = 16;
+    layout.pixel = [](std::int32_t x, std::int32_t) { return x < 16 ? 0u : 1u; };
+    const Bytes bytes = MakeBmp(layout);
+    auto bitmap =
+        std::make_unique<CStaticBitmap>(*CBitmapImport::FromBytes(bytes).m_bitmap, u"half.bmp");
+    bitmap->MoveKeepingSize(CRectObj::ECorner::TopLeft, rect.left, rect.top);
+    return bitmap;
+}
+
+// Dark pixels of the view's image inside and outside a canvas rectangle. Graph scales and
+// text drawn in the box's height may reach a few units beyond the rectangle, as far as the
+// selection marks do.
+std::pair<int, int> DarkPixels(const QImage& image, const CRect& canvas) {
+    int inside = 0;
+    int outside = 0;
+    for (int y = 0; y < kCanvasSize.cy; ++y)
+        for (int x = 0; x < kCanvasSize.cx; ++x) {
+            const CPoint client = CanvasToClient({x, y});
+            if (qGray(image.pixel(client.x, client.y)) >= 96) continue;
+            constexpr int kReach = 6;
+            const bool in = x >= canvas.left - kReach && x < canvas.right + kReach &&
+                            y >= canvas.top - kReach && y < canvas.bottom + kReach;
+            ++(in ? inside : outside);
+        }
+    return {inside, outside};
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Maker)
+
+class CanvasTest : public QObject {
+    Q_OBJECT
+
+    EditorFixture fixture;
+    std::unique_ptr<CTaveloView> view;
+
+    CGraphObj& Place(const Maker& make, const CRect& rect) {
+        auto element = make(rect);
+        element->m_nScreenNo = 1;
+        return fixture.doc.AddElement(std::move(element));
+    }
+
+private slots:
+    void init() {
+        MakeNewProject(fixture.doc);
+        view = std::make_unique<CTaveloView>(fixture.context);
+        view->StartProject();
+        view->ToggleGrid();
+    }
+    void cleanup() {
+        view.reset();
+        fixture.doc.DeleteAll();
+    }
+
+    void eachKindDrawsInsideItsRectangleOnly_data() {
+        QTest::addColumn<Maker>("make");
+        // Where the preview lies when the element reports another rectangle (the static
+        // bitmap answers its picture's pixel rectangle).
+        QTest::addColumn<QRect>("area");
+        auto rect = [](auto make) { return Maker(make); };
+        QTest::newRow("text") << rect([](const CRect& r) {
+            return std::make_unique<CStaticText>(r);
+        }) << QRect();
+        QTest::newRow("vector text") << Maker(VectorText) << QRect();
+        QTest::newRow("dynamic text") << rect([](const CRect& r) {
+            auto text = std::make_unique<CDynamicText>(r);
+            text->GetTextList() = {u"运行", u"停止"};
+            return text;
+        }) << QRect();
+        QTest::newRow("register") << rect([](const CRect& r) {
+            return std::make_unique<CRegister>(r);
+        }) << QRect();
+        QTest::newRow("indicator")
+            << rect([](const CRect& r) { return std::make_unique<CIndicator>(r); }) << QRect();
+        QTest::newRow("function key")
+            << rect([](const CRect& r) { return std::make_unique<CFunctionKey>(r); }) << QRect();
+        QTest::newRow("bar graph") << rect([](const CRect& r) {
+            return std::make_unique<CTrendBar>(CTrendBar::kBarGraph, r);
+        }) << QRect();
+        QTest::newRow("trend graph") << rect([](const CRect& r) {
+            return std::make_unique<CTrendBar>(CTrendBar::kTrendGraph, r);
+        }) << QRect();
+        QTest::newRow("static bitmap") << Maker(Bitmap) << QRect(90, 36, 72, 36);
+        QTest::newRow("dynamic bitmap")
+            << rect([](const CRect& r) { return std::make_unique<CDynamicBitmap>(r); }) << QRect();
+    }
+    void eachKindDrawsInsideItsRectangleOnly() {
+        QFETCH(Maker, make);
+        QFETCH(QRect, area);
+        CGraphObj& element = Place(make, {90, 36, 306, 144});
+        view->grab();  // the first drawing sizes texts and registers
+        const CRect drawn =
+            area.isNull() ? element.GetPosition()
+                          : CRect{area.left(), area.top(), area.right() + 1, area.bottom() + 1};
+        const auto [inside, outside] = DarkPixels(view->grab().toImage(), drawn);
+        QVERIFY2(inside > 0, "nothing drawn inside the element");
+        QCOMPARE(outside, 0);
+    }
+
+    void elementsOfOtherScreensAreNotDrawn() {
+        CGraphObj& lamp = Place([](const CRect& r) { return std::make_unique<CIndicator>(r); },
+                                {90, 36, 126, 72});
+        lamp.m_nScreenNo = 2;
+        QCOMPARE(DarkPixels(view->grab().toImage(), {0, 0, 0, 0}).second, 0);
+    }
+
+    void aSelectedElementShowsItsMarksOutsideItsPreview() {
+        CGraphObj& lamp = Place([](const CRect& r) { return std::make_unique<CIndicator>(r); },
+                                {90, 36, 126, 72});
+        const int before = DarkPixels(view->grab().toImage(), lamp.GetPosition()).first;
+        view->GetViewState().Select(&lamp, false);
+        const auto [after, outside] = DarkPixels(view->grab().toImage(), lamp.GetPosition());
+        QVERIFY(after > before);
+        QCOMPARE(outside, 0);
+    }
+
+    void theGridShowsGreyPointsEveryEightDots() {
+        view->ToggleGrid();
+        const QImage image = view->grab().toImage();
+        const CPoint grid = CanvasToClient({kGridPitch * 3, kGridPitch * 2});
+        QCOMPARE(image.pixel(grid.x, grid.y), CCanvasPainter::kGridColour);
+        const CPoint between = CanvasToClient({kGridPitch * 3 + 9, kGridPitch * 2 + 9});
+        QCOMPARE(image.pixel(between.x, between.y), CCanvasPainter::kProjectBackground);
+    }
+};
+
+QTEST_MAIN(CanvasTest)
+#include "CanvasTest.moc"

@@ -1,0 +1,374 @@
+// The tools through their registry, as the view drives them: picking, dragging and band
+// selection with the select tool, the drawing commands, the placement preview, and placing
+// each element kind.
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <optional>
+
+#include "editor/CanvasGeometry.h"
+#include "editor/ViewState.h"
+#include "editor/tools/SelectTool.h"
+#include "editor/tools/ToolCommand.h"
+#include "editor/tools/ToolCommands.h"
+#include "editor/tools/ToolHost.h"
+#include "editor/tools/ToolRegistry.h"
+#include "elements/DynamicText.h"
+#include "elements/Register.h"
+#include "elements/StaticBitmap.h"
+#include "elements/StaticText.h"
+#include "elements/TrendBar.h"
+#include "model/Screen.h"
+#include "support/BmpFiles.h"
+#include "support/qt/EditorFixture.h"
+
+using namespace tavelo;
+using namespace tavelo::test;
+
+namespace {
+
+// The view's part: records capture, cursor, band and panel refreshes.
+class FakeToolHost : public CToolHost {
+public:
+    explicit FakeToolHost(CViewState& view) : m_view(view) {}
+
+    CViewState& GetViewState() override { return m_view; }
+    void CapturePointer() override { captured = true; }
+    void ReleasePointer() override { captured = false; }
+    bool HasCapture() const override { return captured; }
+    void SetCursorShape(ECursorShape shape) override { cursor = shape; }
+    void SetBand(const std::optional<CRect>& clientBand) override { band = clientBand; }
+    void RefreshPanels() override { ++refreshes; }
+
+    bool captured = false;
+    ECursorShape cursor = ECursorShape::kArrow;
+    std::optional<CRect> band;
+    int refreshes = 0;
+
+private:
+    CViewState& m_view;
+};
+
+// A fixture document with screen 1 current and a project open.
+struct ToolScene : EditorFixture {
+    ToolScene() {
+        doc.AddScreen(MakeNewScreen(1, u"画面 1"));
+        view.SetProjectOpen(true);
+        view.SetCurrentScreenNo(1);
+        doc.SetModified(false);
+    }
+
+    CViewState view{doc, state};
+    FakeToolHost host{view};
+    CToolRegistry tools{messenger};
+};
+
+const CToolCommand& Command(int id) {
+    return *tool_command::Find(id);
+}
+
+bool IsVectorText(const CGraphObj& element) {
+    if (auto* text = dynamic_cast<const CStaticText*>(&element)) return text->IsVector();
+    if (auto* text = dynamic_cast<const CDynamicText*>(&element)) return text->IsVector();
+    return false;
+}
+
+int GraphKind(const CGraphObj& element) {
+    auto* graph = dynamic_cast<const CTrendBar*>(&element);
+    return graph ? graph->GetShape() : 0;
+}
+
+CGraphObj& Place(ToolScene& scene, CRect rect) {
+    auto element = std::make_unique<CRegister>(rect);
+    element->m_nScreenNo = 1;
+    return scene.doc.AddElement(std::move(element));
+}
+
+void Click(ToolScene& scene, CPoint canvas, bool shift = false) {
+    scene.tools.OnMove(scene.host, CanvasToClient(canvas), shift);
+    scene.tools.OnLeftPress(scene.host, CanvasToClient(canvas), shift);
+    scene.tools.OnLeftRelease(scene.host, CanvasToClient(canvas), shift);
+}
+
+std::vector<CGraphObj*> List(std::initializer_list<CGraphObj*> elements) {
+    return elements;
+}
+
+}  // namespace
+
+class ToolTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString WriteBmp(const QString& name, std::int32_t width, std::int32_t height) {
+        const QString path = dir.filePath(name);
+        BmpLayout layout;
+        layout.width = width;
+        layout.height = height;
+        const Bytes bytes = MakeBmp(layout);
+        std::ofstream(path.toStdString(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        return path;
+    }
+
+private slots:
+    void aClickPicksAndShiftAddsWithoutDroppingWhatIsSelected() {
+        ToolScene scene;
+        CGraphObj& a = Place(scene, {0, 0, 36, 36});
+        CGraphObj& b = Place(scene, {90, 0, 126, 36});
+        Click(scene, {10, 10});
+        QCOMPARE(scene.view.GetSelection(), List({&a}));
+        Click(scene, {100, 10}, true);
+        QCOMPARE(scene.view.GetSelection(), List({&a, &b}));
+        Click(scene, {10, 10}, true);  // already selected: unchanged
+        QCOMPARE(scene.view.GetSelection(), List({&a, &b}));
+        Click(scene, {100, 10});  // a selected element keeps the group for dragging
+        QCOMPARE(scene.view.GetSelection(), List({&a, &b}));
+        Click(scene, {300, 100}, true);  // empty canvas with Shift keeps the selection
+        QCOMPARE(scene.view.GetSelection(), List({&a, &b}));
+        Click(scene, {300, 100});
+        QVERIFY(scene.view.GetSelection().empty());
+    }
+
+    void aDragMovesInWholeStepsAndKeepsTheRemainderPending() {
+        // Pointer offsets from the press; the selection's move and the last point's.
+        const struct {
+            std::vector<CPoint> steps;
+            CPoint moved, lastMoved;
+        } rows[] = {
+            {{{18, 5}}, {18, 0}, {18, 0}},
+            {{{13, 4}}, {0, 0}, {0, 0}},
+            {{{4, 5}, {13, 14}, {22, 2}}, {0, 0}, {0, 0}},
+            {{{13, 4}, {18, 5}}, {18, 0}, {18, 0}},
+            {{{-20, -18}}, {-18, -18}, {-18, -18}},
+            {{{18, 5}, {22, 9}}, {18, 9}, {18, 9}},  // the pending 5 completes later
+        };
+        for (const auto& row : rows) {
+            ToolScene scene;
+            CGraphObj& element = Place(scene, {90, 45, 126, 81});
+            scene.doc.SetModified(false);
+            const CPoint press = CanvasToClient({99, 54});
+            scene.tools.OnLeftPress(scene.host, press, false);
+            const CTool& tool = *scene.tools.Find(0);
+            QCOMPARE(tool.GetLastPoint(), press);
+            for (CPoint step : row.steps)
+                scene.tools.OnMove(scene.host, {press.x + step.x, press.y + step.y}, false);
+            QCOMPARE(element.GetPosition().TopLeft(), (CPoint{90 + row.moved.x, 45 + row.moved.y}));
+            QCOMPARE(tool.GetLastPoint(),
+                     (CPoint{press.x + row.lastMoved.x, press.y + row.lastMoved.y}));
+            QCOMPARE(scene.host.refreshes > 0, row.moved != CPoint{});
+            QCOMPARE(scene.doc.IsModified(), row.moved != CPoint{});
+        }
+    }
+
+    void aBandSelectsWhatItTouchesInEitherDirection() {
+        const std::pair<CPoint, CPoint> bands[] = {
+            {{9, 90}, {126, 18}}, {{126, 18}, {9, 90}}, {{135, 99}, {9, 18}}};
+        for (const auto& [from, to] : bands) {
+            ToolScene scene;
+            CGraphObj& a = Place(scene, {0, 0, 36, 36});
+            CGraphObj& b = Place(scene, {90, 72, 126, 108});
+            Place(scene, {200, 90, 236, 126});
+            const CPoint clientFrom = CanvasToClient(from), clientTo = CanvasToClient(to);
+            scene.tools.OnLeftPress(scene.host, clientFrom, false);
+            scene.tools.OnMove(scene.host, clientTo, false);
+            QCOMPARE(scene.host.band,
+                     std::optional<CRect>(
+                         CRect{clientFrom.x, clientFrom.y, clientTo.x, clientTo.y}.Normalized()));
+            QVERIFY(scene.view.GetSelection().empty());
+            scene.tools.OnLeftRelease(scene.host, clientTo, false);
+            QVERIFY(!scene.host.band);
+            QCOMPARE(scene.view.GetSelection(), List({&a, &b}));
+        }
+    }
+
+    void aClickOnEmptyCanvasBesideAnElementSelectsNothing() {
+        ToolScene scene;
+        Place(scene, {0, 0, 36, 36});
+        // (42, 20) misses the element; its snapped point (36, 18) lies within its margin.
+        Click(scene, {42, 20});
+        QVERIFY(scene.view.GetSelection().empty());
+    }
+
+    void aDragOffTheCanvasMovesNothingAndItsReleaseStillEndsIt() {
+        ToolScene scene;
+        CGraphObj& element = Place(scene, {90, 45, 126, 81});
+        scene.tools.OnLeftPress(scene.host, CanvasToClient({99, 54}), false);
+        QVERIFY(scene.host.captured);
+        QCOMPARE(scene.host.cursor, ECursorShape::kSizeAll);
+        scene.tools.OnMove(scene.host, {CanvasToClient({99, 54}).x, 200}, false);
+        QCOMPARE(element.GetPosition().TopLeft(), (CPoint{90, 45}));
+        scene.tools.OnLeftRelease(scene.host, {800, 400}, false);
+        QVERIFY(!scene.host.captured);
+        QCOMPARE(scene.host.cursor, ECursorShape::kArrow);
+    }
+
+    void theRightButtonCancelsTheChosenTool() {
+        ToolScene scene;
+        Place(scene, {0, 0, 36, 36});
+        Click(scene, {10, 10});
+        ChooseTool(scene.view, *tool_command::Find(tool_command::kTrendGraph));
+        scene.tools.OnRightRelease(scene.host);
+        QCOMPARE(scene.view.GetCurrentTool(), 0);
+        QVERIFY(!scene.view.GetPreview().m_bOn);
+        QVERIFY(scene.view.GetSelection().empty());
+        scene.tools.OnLeftPress(scene.host, CanvasToClient({200, 100}), false);
+        QCOMPARE(scene.doc.GetElements().size(), 1u);
+    }
+
+    void eachToolPlacesItsKindAtTheSnappedPoint() {
+        using namespace tool_command;
+        constexpr int kBar = CTrendBar::kBarGraph, kTrend = CTrendBar::kTrendGraph;
+        const struct {
+            int command;
+            const char* className;
+            bool vector;
+            int graphKind;
+            CPoint client, topLeft;
+        } rows[] = {
+            {kRegister, "CRegister", false, 0, {215, 30}, {0, 0}},
+            {kStaticText, "CStaticText", false, 0, CanvasToClient({53, 26}), {45, 18}},
+            {kVectorStaticText, "CStaticText", true, 0, CanvasToClient({9, 9}), {9, 9}},
+            {kDynamicText, "CDynamicText", false, 0, CanvasToClient({100, 100}), {99, 99}},
+            {kVectorDynamicText, "CDynamicText", true, 0, CanvasToClient({431, 143}), {423, 135}},
+            {kIndicator, "CIndicator", false, 0, {207, 60}, {0, 27}},  // left of the canvas
+            {kBarGraph, "CTrendBar", false, kBar, CanvasToClient({20, 40}), {18, 36}},
+            {kTrendGraph, "CTrendBar", false, kTrend, CanvasToClient({80, 8}), {72, 0}},
+            {kFunctionKey, "CFunctionKey", false, 0, CanvasToClient({17, 17}), {9, 9}},
+        };
+        for (const auto& row : rows) {
+            ToolScene scene;
+            ChooseTool(scene.view, Command(row.command));
+            scene.tools.OnLeftPress(scene.host, row.client, false);
+            QVERIFY(scene.host.captured);
+            scene.tools.OnLeftRelease(scene.host, row.client, false);
+
+            QCOMPARE(scene.doc.GetElements().size(), 1u);
+            CGraphObj* element = scene.doc.GetElements().front().get();
+            QCOMPARE(element->GetClassName(), std::string(row.className));
+            QCOMPARE(IsVectorText(*element), row.vector);
+            QCOMPARE(GraphKind(*element), row.graphKind);
+            QCOMPARE(element->GetPosition().TopLeft(), row.topLeft);
+            QCOMPARE(element->m_nScreenNo, 1);
+            QCOMPARE(scene.view.GetSelection(), std::vector<CGraphObj*>{element});
+            QVERIFY(scene.doc.IsModified());
+            QCOMPARE(scene.view.GetCurrentTool(), 0);
+            QVERIFY(!scene.view.GetPreview().m_bOn);
+            QVERIFY(!scene.host.captured);
+        }
+    }
+
+    void aPressOutsideTheHitAreaPlacesNothingAndKeepsTheTool() {
+        ToolScene scene;
+        ChooseTool(scene.view, Command(tool_command::kRegister));
+        for (CPoint outside :
+             {CPoint{300, 25}, CPoint{206, 100}, CPoint{643, 100}, CPoint{300, 170}})
+            scene.tools.OnLeftPress(scene.host, outside, false);
+        QVERIFY(scene.doc.GetElements().empty());
+        QCOMPARE(scene.view.GetCurrentTool(), 11);
+        QVERIFY(scene.view.GetPreview().m_bOn);
+    }
+
+    void thePreviewStaysOnTheCanvasAndMovesOnlyOnGridLines() {
+        ToolScene scene;
+        ChooseTool(scene.view, Command(tool_command::kTrendGraph));
+        const struct {
+            CPoint pointer;
+            CPoint topLeft;
+        } steps[] = {
+            {{216, 30}, {216, 27}},   // x on the grid
+            {{220, 31}, {216, 27}},   // neither on the grid: stays
+            {{640, 45}, {423, 45}},   // x held at 426
+            {{405, 168}, {405, 54}},  // y held at 61
+            {{640, 168}, {405, 54}},  // held at (426, 61), neither on the grid: stays
+            {{208, 26}, {405, 54}},   // held at (210, 26), neither on the grid: stays
+            {{208, 36}, {207, 36}},   // x held at 210, y on the grid
+        };
+        for (const auto& step : steps) {
+            scene.tools.OnMove(scene.host, step.pointer, false);
+            const CRect& rect = scene.view.GetPreview().m_rcClient;
+            QCOMPARE(rect.TopLeft(), step.topLeft);
+            QCOMPARE(rect.Width(), 216);
+            QCOMPARE(rect.Height(), 108);
+        }
+    }
+
+    void theSelectCommandDropsToolPreviewAndSelection() {
+        ToolScene scene;
+        ChooseTool(scene.view, Command(tool_command::kIndicator));
+        scene.tools.OnLeftPress(scene.host, {250, 50}, false);
+        scene.tools.OnLeftRelease(scene.host, {250, 50}, false);
+        ChooseTool(scene.view, Command(tool_command::kRegister));
+        QCOMPARE(scene.view.GetPreview().m_sizeDots, (CSize{40, 16}));
+        QVERIFY(IsChecked(scene.view, Command(tool_command::kRegister)));
+        ChooseTool(scene.view, Command(tool_command::kSelect));
+        QCOMPARE(scene.view.GetCurrentTool(), 0);
+        QVERIFY(!scene.view.GetPreview().m_bOn);
+        QVERIFY(scene.view.GetSelection().empty());
+        QVERIFY(IsChecked(scene.view, Command(tool_command::kSelect)));
+        QVERIFY(!IsChecked(scene.view, Command(tool_command::kRegister)));
+    }
+
+    void everyToolCommandHasItsToolAndEveryButtonItsCommand() {
+        ToolScene scene;
+        for (const CToolCommand& command : tool_command::kCommands)
+            QCOMPARE(scene.tools.Find(command.m_nTool) != nullptr, !command.IsAlwaysUnavailable());
+        for (int id : tool_command::kToolbarOrder) QVERIFY(tool_command::Find(id));
+    }
+
+    void aTooLargeBitmapIsRefusedWithTheMessage() {
+        // 193 x 10 and 10 x 65 would fit once rounded; 196 x 8 is stored 200 wide.
+        for (CSize size : {CSize{193, 10}, CSize{10, 65}, CSize{196, 8}}) {
+            ToolScene scene;
+            ChooseTool(scene.view, Command(tool_command::kRegister));
+            scene.files.bitmapPaths.push_back(WriteBmp("large.bmp", size.cx, size.cy));
+            ChooseStaticBitmap(scene.context, scene.view, nullptr);
+            QCOMPARE(scene.messenger.ShownTexts(),
+                     QStringList{QStringLiteral("单色位图超出192*64范围")});
+            QCOMPARE(scene.view.GetCurrentTool(), 0);
+            QVERIFY(!scene.view.GetPreview().m_bOn);
+        }
+    }
+
+    void aFullSizeBitmapIsPlacedWithItsSize() {
+        ToolScene scene;
+        const QString path = WriteBmp("full.bmp", 192, 64);
+        scene.files.bitmapPaths.push_back(path);
+        RunToolCommand(scene.context, scene.view, Command(tool_command::kStaticBitmap), nullptr);
+        QVERIFY(scene.messenger.shown.empty());
+        QCOMPARE(scene.view.GetCurrentTool(), 9);
+        QVERIFY(scene.view.GetPreview().m_bOn);
+        QCOMPARE(scene.view.GetPreview().m_sizeDots, (CSize{192, 64}));
+        QCOMPARE(scene.view.m_strBitmapTitle, u"full");
+
+        scene.tools.OnLeftPress(scene.host, CanvasToClient({5, 4}), false);
+        QCOMPARE(scene.doc.GetElements().size(), 1u);
+        auto& bitmap = dynamic_cast<const CStaticBitmap&>(*scene.doc.GetElements().front());
+        QCOMPARE(bitmap.GetCanvasRect(), (CRect{0, 0, 432, 144}));
+        QCOMPARE(bitmap.GetFileName(), path.toStdU16String());
+        QCOMPARE(scene.view.GetCurrentTool(), 0);
+    }
+
+    void cancellingTheFileOrLosingItPlacesNothing() {
+        ToolScene scene;
+        const QString path = WriteBmp("gone.bmp", 16, 16);
+        scene.files.bitmapPaths.push_back(path);
+        ChooseStaticBitmap(scene.context, scene.view, nullptr);
+        QVERIFY(QFile::remove(path));
+        scene.tools.OnLeftPress(scene.host, {300, 60}, false);
+        QVERIFY(scene.doc.GetElements().empty());
+        QCOMPARE(scene.messenger.shown.size(), 1u);
+        QCOMPARE(scene.view.GetCurrentTool(), 0);
+
+        ChooseStaticBitmap(scene.context, scene.view, nullptr);  // the chooser cancels
+        QVERIFY(scene.view.m_strBitmapPath.empty());
+        QCOMPARE(scene.view.GetCurrentTool(), 0);
+        QVERIFY(!scene.view.GetPreview().m_bOn);
+    }
+};
+
+QTEST_GUILESS_MAIN(ToolTest)
+#include "ToolTest.moc"
