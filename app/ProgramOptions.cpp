@@ -8,6 +8,7 @@
 #include "MainFrame.h"
 #include "TaveloApp.h"
 #include "editor/TaveloView.h"
+#include "model/TaveloDoc.h"
 #include "plc/ProgramDirectory.h"
 
 namespace tavelo {
@@ -22,6 +23,16 @@ void ChoosePlatformForScreenshot(int argc, char* argv[]) {
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// For screenshots of a property panel.
+void SelectElement(CTaveloView& view, int position) {
+    CViewState& state = view.GetViewState();
+    for (const auto& element : state.GetDoc().GetElements()) {
+        if (element->m_nScreenNo != state.GetCurrentScreenNo() || --position > 0) continue;
+        state.Select(element.get(), false);
+        return;
+    }
 }
 
 }  // namespace
@@ -46,6 +57,11 @@ int RunTavelo(int argc, char* argv[]) {
                                     QStringLiteral("Show screen N of the project first."),
                                     QStringLiteral("N"));
     parser.addOption(screen);
+    const QCommandLineOption select(
+        QStringLiteral("select"),
+        QStringLiteral("Select element N of the shown screen (from 1, in drawing order)."),
+        QStringLiteral("N"));
+    parser.addOption(select);
     parser.addPositionalArgument(QStringLiteral("PROJECT"),
                                  QStringLiteral("A project file (.ZORX or .ZOR) to open."));
     parser.process(application);
@@ -56,7 +72,9 @@ int RunTavelo(int argc, char* argv[]) {
 
     CTaveloApp tavelo(GetProgramDirectory(), parser.isSet(screenshot));
     tavelo.Start(parser.positionalArguments().value(0));
-    if (parser.isSet(screen)) tavelo.GetMainFrame().GetView().ChooseScreen(parser.value(screen).toInt());
+    CTaveloView& view = tavelo.GetMainFrame().GetView();
+    if (parser.isSet(screen)) view.ChooseScreen(parser.value(screen).toInt());
+    if (parser.isSet(select)) SelectElement(view, parser.value(select).toInt());
     if (!parser.isSet(screenshot)) return application.exec();
 
     const QString file = parser.value(screenshot);

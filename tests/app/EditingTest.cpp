@@ -1,0 +1,148 @@
+// Editing in the main window with real pointer and key events: placing with the drawing tools,
+// the property panel that follows, dragging, the panel refresh, deleting, aligning, and a
+// project built this way surviving save and open.
+
+#include <QAction>
+#include <QTest>
+
+#include "app/MainFrame.h"
+#include "editor/CanvasGeometry.h"
+#include "editor/ProjectCommands.h"
+#include "editor/TaveloView.h"
+#include "editor/dialogs/SpinButtonEdit.h"
+#include "editor/panels/PropertyDialogBase.h"
+#include "editor/panels/PropertyPanelStack.h"
+#include "model/TaveloDoc.h"
+#include "support/TempDir.h"
+#include "support/qt/EditorFixture.h"
+#include "support/qt/ModalDialogs.h"
+
+using namespace tavelo;
+using namespace tavelo::test;
+
+namespace {
+
+QPoint At(CPoint client) { return {client.x, client.y}; }
+
+}  // namespace
+
+class EditingTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<EditorFixture> fixture;
+    std::unique_ptr<CMainFrame> frame;
+
+    CTaveloView& View() { return frame->GetView(); }
+    CTaveloDoc& Doc() { return fixture->doc; }
+
+    // Chooses the tool through its 绘制 menu entry and clicks the canvas.
+    CGraphObj* Place(const char16_t* menuText, CPoint client) {
+        frame->FindAction(QString::fromUtf16(menuText))->trigger();
+        QTest::mouseMove(&View(), At(client));
+        QTest::mouseClick(&View(), Qt::LeftButton, {}, At(client));
+        // Elements take their size when first drawn, as they do on screen before the next click.
+        View().repaint();
+        const auto& selection = View().GetViewState().GetSelection();
+        return selection.size() == 1 ? selection.front() : nullptr;
+    }
+    CSpinButtonEdit* PanelField(const char* name) {
+        CPropertyPanelStack* panels = View().GetPanels();
+        return panels->GetPanel(panels->VisibleTemplate())->findChild<CSpinButtonEdit*>(name);
+    }
+
+private slots:
+    void init() {
+        fixture = std::make_unique<EditorFixture>();
+        frame = std::make_unique<CMainFrame>(fixture->context);
+        frame->show();
+        ModalDialogs dialogs;
+        QVERIFY(frame->GetProjectCommands().New());
+    }
+    void cleanup() {
+        Doc().SetModified(false);
+        frame.reset();
+        fixture.reset();
+    }
+
+    void theRegisterToolPlacesAtTheSnappedPointAndOpensItsPanel() {
+        CGraphObj* reg = Place(u"寄存器(&G)", {215, 30});
+        QVERIFY(reg);
+        QCOMPARE(reg->GetPosition().TopLeft(), (CPoint{0, 0}));
+        QCOMPARE(View().GetPanels()->VisibleTemplate(), 143);
+        QCOMPARE(View().GetViewState().GetCurrentTool(), 0);
+        QVERIFY(frame->FindAction(QStringLiteral("选择(&S)"))->isChecked());
+        QVERIFY(Doc().IsModified());
+    }
+
+    void draggingMovesInFourDotStepsAndThePanelShowsTheNewPlace() {
+        CGraphObj* lamp = Place(u"指示灯(&I)", {300, 70});
+        QVERIFY(lamp);
+        const CPoint start = lamp->GetPosition().TopLeft();
+        const QPoint grip = At(CanvasToClient({start.x + 9, start.y + 9}));
+        QTest::mousePress(&View(), Qt::LeftButton, {}, grip);
+        QTest::mouseMove(&View(), grip + QPoint(18, 5));
+        QTest::mouseRelease(&View(), Qt::LeftButton, {}, grip + QPoint(18, 5));
+        QCOMPARE(lamp->GetPosition().TopLeft(), (CPoint{start.x + 18, start.y}));
+        QCOMPARE(PanelField("x")->text().toInt(), (start.x + 18) * 4 / 9);
+    }
+
+    void typingInThePanelMovesTheElementOnTheCanvas() {
+        CGraphObj* key = Place(u"功能键(&F)", {300, 70});
+        QVERIFY(key);
+        CSpinButtonEdit* x = PanelField("x");
+        x->selectAll();
+        QTest::keyClicks(x, QStringLiteral("40"));
+        QCOMPARE(key->GetPosition().left, 90);
+    }
+
+    void deleteRemovesTheSelectionAndNoPanelKeepsIt() {
+        CGraphObj* text = Place(u"文本(&T)", {300, 70});
+        QVERIFY(text);
+        QTest::keyClick(&View(), Qt::Key_Delete);
+        QVERIFY(Doc().GetElements().empty());
+        QCOMPARE(View().GetPanels()->VisibleTemplate(), 134);
+        QCOMPARE(View().GetPanels()->GetPanel(132)->GetObject(), nullptr);
+    }
+
+    void aRightClickCancelsTheChosenTool() {
+        frame->FindAction(QStringLiteral("趋势图(&N)"))->trigger();
+        QVERIFY(View().GetViewState().IsPlacementPreviewOn());
+        QTest::mouseClick(&View(), Qt::RightButton, {}, QPoint(300, 70));
+        QCOMPARE(View().GetViewState().GetCurrentTool(), 0);
+        QVERIFY(!View().GetViewState().IsPlacementPreviewOn());
+        QVERIFY(Doc().GetElements().empty());
+    }
+
+    void aShiftBandSelectsTwoAndAlignmentLinesThemUp() {
+        CGraphObj* first = Place(u"指示灯(&I)", {250, 50});
+        CGraphObj* second = Place(u"指示灯(&I)", {400, 100});
+        QTest::mouseClick(&View(), Qt::LeftButton, {}, QPoint(300, 160));  // empties
+        QTest::mousePress(&View(), Qt::LeftButton, {}, QPoint(640, 168));
+        QTest::mouseMove(&View(), QPoint(211, 27));
+        QTest::mouseRelease(&View(), Qt::LeftButton, {}, QPoint(211, 27));
+        QCOMPARE(View().GetViewState().GetSelection().size(), std::size_t{2});
+        frame->UpdateCommandStates();
+        QAction* top = frame->FindAction(QStringLiteral("上对齐"));
+        QVERIFY(top->isEnabled());
+        top->trigger();
+        QCOMPARE(first->GetPosition().top, second->GetPosition().top);
+    }
+
+    void aProjectDrawnWithTheToolsComesBackFromItsFile() {
+        for (const char16_t* tool : {u"文本(&T)", u"矢量静态文本(&V)", u"动态文本(&D)",
+                                     u"矢量动态文本(&C)", u"寄存器(&G)", u"指示灯(&I)",
+                                     u"功能键(&F)", u"柱状图(&A)"})
+            QVERIFY(Place(tool, {215, 30}));
+        CTempDir dir;
+        fixture->files.savePaths = {QString::fromStdString((dir / "drawn").string())};
+        QVERIFY(frame->GetProjectCommands().SaveAs());
+        const std::size_t placed = Doc().GetElements().size();
+        QVERIFY(frame->GetProjectCommands().Close());
+        QVERIFY(frame->GetProjectCommands().OpenPath(
+            QString::fromStdString((dir / "drawn.ZORX").string())));
+        QCOMPARE(Doc().GetElements().size(), placed);
+    }
+};
+
+QTEST_MAIN(EditingTest)
+#include "EditingTest.moc"
