@@ -118,7 +118,6 @@ void SetUpScreenTwo(tavelo::CTaveloDoc& doc, const tavelo::CAppState& state) {
     tavelo::CTextPanelForm title(state);
     Place<tavelo::CStaticText>(doc, title, 2, 0, 0).SetText(u"温度 Temperature");
 
-    // In drawing order (texts, lamps, registers), so a read-back project lists them alike.
     tavelo::CIndicatorPanelForm lamp(state);
     Place<tavelo::CIndicator>(doc, lamp, 2, 120, 24);
     SelectByName(lamp, u"0X");
@@ -233,6 +232,10 @@ int main(int argc, char** argv) {
         SetUpScreenOne(doc, state);
         SetUpScreenTwo(doc, state);
         SetUpScreenThree(doc, state);
+        // In the order a project read back lists its elements, so the example converts to
+        // ".ZOR" and back byte for byte.
+        doc.BuildKindLists();
+        doc.RebuildElementList();
         tavelo::CProjectFile::Save(doc, state, argv[1]);
     } catch (const std::exception& error) {
         std::cerr << "tavelo-demo-project: " << error.what() << "\n";
