@@ -9,8 +9,8 @@
 #include <QToolBar>
 
 #include "AppTexts.h"
-#include "ToolPalette.h"
 #include "CommandAvailability.h"
+#include "ToolPalette.h"
 #include "editor/CanvasGeometry.h"
 #include "editor/EditorContext.h"
 #include "editor/EditorTexts.h"
@@ -26,7 +26,9 @@
 namespace tavelo {
 namespace {
 
-QString Text(const char16_t* text) { return QString::fromUtf16(text); }
+QString Text(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
 
 // Projects are told by their extension, in any case.
 bool IsProjectFile(const QString& path) {
@@ -59,8 +61,7 @@ CMainFrame::CMainFrame(CEditorContext& context)
     BuildSystemToolbar();
     statusBar()->showMessage(Text(app_text::kReady));
 
-    connect(m_pProjectCommands, &CProjectCommands::CaptionChanged, this,
-            &QWidget::setWindowTitle);
+    connect(m_pProjectCommands, &CProjectCommands::CaptionChanged, this, &QWidget::setWindowTitle);
     connect(m_pProjectCommands, &CProjectCommands::ProjectFileUsed, this,
             &CMainFrame::OnProjectFileUsed);
     connect(m_pProjectCommands, &CProjectCommands::ProjectStarted, m_pDrawingToolbar,
@@ -71,9 +72,8 @@ CMainFrame::CMainFrame(CEditorContext& context)
     UpdateCommandStates();
 }
 
-QAction* CMainFrame::AddCommand(QMenu* menu, const char16_t* text,
-                                std::function<void()> handler, const QKeySequence& shortcut,
-                                const char16_t* tip) {
+QAction* CMainFrame::AddCommand(QMenu* menu, const char16_t* text, std::function<void()> handler,
+                                const QKeySequence& shortcut, const char16_t* tip) {
     QAction* action = menu->addAction(Text(text));
     action->setShortcut(shortcut);
     if (tip) {
@@ -95,12 +95,15 @@ QAction* CMainFrame::AddCommand(QMenu* menu, const char16_t* text,
 void CMainFrame::BuildFileMenu() {
     m_pFileMenu = menuBar()->addMenu(Text(app_text::kFileMenu));
     CProjectCommands* commands = m_pProjectCommands;
-    AddCommand(m_pFileMenu, app_text::kNew, [commands] { commands->New(); }, QKeySequence::New,
-               app_text::kTipNew);
-    AddCommand(m_pFileMenu, app_text::kOpen, [commands] { commands->Open(); },
-               QKeySequence::Open, app_text::kTipOpen);
-    m_pSave = AddCommand(m_pFileMenu, app_text::kSave, [commands] { commands->Save(); },
-                         QKeySequence::Save, app_text::kTipSave);
+    AddCommand(
+        m_pFileMenu, app_text::kNew, [commands] { commands->New(); }, QKeySequence::New,
+        app_text::kTipNew);
+    AddCommand(
+        m_pFileMenu, app_text::kOpen, [commands] { commands->Open(); }, QKeySequence::Open,
+        app_text::kTipOpen);
+    m_pSave = AddCommand(
+        m_pFileMenu, app_text::kSave, [commands] { commands->Save(); }, QKeySequence::Save,
+        app_text::kTipSave);
     m_projectActions << AddCommand(m_pFileMenu, app_text::kSaveAs,
                                    [commands] { commands->SaveAs(); });
     m_projectActions << AddCommand(m_pFileMenu, app_text::kCloseProject,
@@ -112,8 +115,9 @@ void CMainFrame::BuildFileMenu() {
                                    [this] { RunPortCommand(m_context, this); });
     m_projectActions << AddCommand(m_pFileMenu, app_text::kLinkSettings,
                                    [this] { RunLinkSettingsCommand(m_context, this); });
-    m_pDownload = AddCommand(m_pFileMenu, app_text::kDownload, [this] { m_pView->Download(); },
-                             Qt::Key_F1, app_text::kTipDownload);
+    m_pDownload = AddCommand(
+        m_pFileMenu, app_text::kDownload, [this] { m_pView->Download(); }, Qt::Key_F1,
+        app_text::kTipDownload);
     m_pRecentSeparator = m_pFileMenu->addSeparator();
     AddCommand(m_pFileMenu, app_text::kExit, [this] { close(); });
     FillRecentFiles();
@@ -127,8 +131,9 @@ void CMainFrame::BuildEditMenu() {
     AddCommand(menu, app_text::kCut, nullptr, QKeySequence::Cut, app_text::kTipCut);
     AddCommand(menu, app_text::kCopy, nullptr, QKeySequence::Copy, app_text::kTipCopy);
     AddCommand(menu, app_text::kPaste, nullptr, QKeySequence::Paste, app_text::kTipPaste);
-    m_pDeleteSelection = AddCommand(menu, app_text::kDelete, [this] { m_pView->DeleteSelection(); },
-                                    Qt::CTRL | Qt::Key_D, app_text::kTipDeleteSelection);
+    m_pDeleteSelection = AddCommand(
+        menu, app_text::kDelete, [this] { m_pView->DeleteSelection(); }, Qt::CTRL | Qt::Key_D,
+        app_text::kTipDeleteSelection);
 }
 
 void CMainFrame::BuildViewMenu() {
@@ -147,21 +152,22 @@ void CMainFrame::BuildViewMenu() {
 void CMainFrame::BuildToolsMenu() {
     QMenu* menu = menuBar()->addMenu(Text(app_text::kToolsMenu));
     CTaveloView* view = m_pView;
-    m_projectActions << AddCommand(menu, app_text::kNewScreen, [view] { view->NewScreen(); },
-                                   {}, app_text::kTipNewScreen);
-    m_projectActions << AddCommand(menu, app_text::kCopyScreen, [view] { view->CopyScreen(); },
-                                   {}, app_text::kTipCopyScreen);
-    m_pDeleteScreen = AddCommand(menu, app_text::kDeleteScreen, [view] { view->DeleteScreen(); },
-                                 {}, app_text::kTipDeleteScreen);
+    m_projectActions << AddCommand(
+        menu, app_text::kNewScreen, [view] { view->NewScreen(); }, {}, app_text::kTipNewScreen);
+    m_projectActions << AddCommand(
+        menu, app_text::kCopyScreen, [view] { view->CopyScreen(); }, {}, app_text::kTipCopyScreen);
+    m_pDeleteScreen = AddCommand(
+        menu, app_text::kDeleteScreen, [view] { view->DeleteScreen(); }, {},
+        app_text::kTipDeleteScreen);
     menu->addSeparator();
-    m_projectActions << AddCommand(menu, app_text::kAlarmList,
-                                   [this] { RunAlarmListCommand(m_context, this); }, {},
-                                   app_text::kTipAlarmList);
-    m_projectActions << AddCommand(menu, app_text::kSystemSettings,
-                                   [this] { RunSystemSettingsCommand(m_context, this); }, {},
-                                   app_text::kTipSystemSettings);
-    m_projectActions << AddCommand(menu, app_text::kGrid, [view] { view->ToggleGrid(); },
-                                   Qt::CTRL | Qt::Key_G);
+    m_projectActions << AddCommand(
+        menu, app_text::kAlarmList, [this] { RunAlarmListCommand(m_context, this); }, {},
+        app_text::kTipAlarmList);
+    m_projectActions << AddCommand(
+        menu, app_text::kSystemSettings, [this] { RunSystemSettingsCommand(m_context, this); }, {},
+        app_text::kTipSystemSettings);
+    m_projectActions << AddCommand(
+        menu, app_text::kGrid, [view] { view->ToggleGrid(); }, Qt::CTRL | Qt::Key_G);
 }
 
 void CMainFrame::BuildDrawMenu() {
@@ -194,7 +200,9 @@ void CMainFrame::BuildSystemToolbar() {
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     bar->setStyleSheet(QStringLiteral("QToolButton { padding: 1px; }"));
     bar->setAllowedAreas(Qt::AllToolBarAreas);
-    const auto add = [this, bar](const char16_t* menuText) { bar->addAction(FindAction(Text(menuText))); };
+    const auto add = [this, bar](const char16_t* menuText) {
+        bar->addAction(FindAction(Text(menuText)));
+    };
     add(app_text::kNew);
     add(app_text::kOpen);
     add(app_text::kSave);

@@ -62,6 +62,11 @@ int RunTavelo(int argc, char* argv[]) {
         QStringLiteral("Select element N of the shown screen (from 1, in drawing order)."),
         QStringLiteral("N"));
     parser.addOption(select);
+    const QCommandLineOption comPrefix(
+        QStringLiteral("com-prefix"),
+        QStringLiteral("The devices COM1..COM4 stand for: PREFIX0..PREFIX3 (default /dev/ttyS)."),
+        QStringLiteral("PREFIX"));
+    parser.addOption(comPrefix);
     parser.addPositionalArgument(QStringLiteral("PROJECT"),
                                  QStringLiteral("A project file (.ZORX or .ZOR) to open."));
     parser.process(application);
@@ -73,6 +78,8 @@ int RunTavelo(int argc, char* argv[]) {
     CTaveloApp tavelo(GetProgramDirectory(), parser.isSet(screenshot));
     tavelo.Start(parser.positionalArguments().value(0));
     CTaveloView& view = tavelo.GetMainFrame().GetView();
+    if (parser.isSet(comPrefix))
+        view.m_downloadOptions.m_strComPrefix = parser.value(comPrefix).toStdString();
     if (parser.isSet(screen)) view.ChooseScreen(parser.value(screen).toInt());
     if (parser.isSet(select)) SelectElement(view, parser.value(select).toInt());
     if (!parser.isSet(screenshot)) return application.exec();

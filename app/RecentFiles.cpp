@@ -25,6 +25,8 @@ void CRecentFiles::Remove(const QString& path) {
     Store();
 }
 
-void CRecentFiles::Store() const { QSettings().setValue(kKey, m_paths); }
+void CRecentFiles::Store() const {
+    QSettings().setValue(kKey, m_paths);
+}
 
 }  // namespace tavelo

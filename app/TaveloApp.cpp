@@ -19,8 +19,9 @@ std::unique_ptr<CMessenger> MakeMessenger(bool unattended) {
 }  // namespace
 
 CTaveloApp::CTaveloApp(std::filesystem::path programDir, bool unattended)
-    : m_pMessenger(MakeMessenger(unattended)),
-      m_context{m_doc, m_state, m_registry, *m_pMessenger, m_files, std::move(programDir)} {
+    : m_pMessenger(MakeMessenger(unattended)), m_context{m_doc,      m_state,
+                                                         m_registry, *m_pMessenger,
+                                                         m_files,    std::move(programDir)} {
     RegisterModelClasses(m_registry);
     RegisterElementClasses(m_registry);
     m_pMainFrame = std::make_unique<CMainFrame>(m_context);

@@ -17,7 +17,7 @@ void CToolPalette::AddButton(QAction* action) {
     button->setAutoRaise(true);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     static_cast<QGridLayout*>(layout())->addWidget(button, m_nButtons / kColumns,
-                                                    m_nButtons % kColumns);
+                                                   m_nButtons % kColumns);
     ++m_nButtons;
     adjustSize();
 }

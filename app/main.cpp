@@ -3,4 +3,6 @@
 
 #include "ProgramOptions.h"
 
-int main(int argc, char* argv[]) { return tavelo::RunTavelo(argc, argv); }
+int main(int argc, char* argv[]) {
+    return tavelo::RunTavelo(argc, argv);
+}

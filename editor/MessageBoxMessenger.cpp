@@ -8,9 +8,12 @@ namespace {
 
 QMessageBox::Icon ToQtIcon(CMessenger::EIcon icon) {
     switch (icon) {
-        case CMessenger::EIcon::kInformation: return QMessageBox::Information;
-        case CMessenger::EIcon::kWarning: return QMessageBox::Warning;
-        case CMessenger::EIcon::kStop: return QMessageBox::Critical;
+        case CMessenger::EIcon::kInformation:
+            return QMessageBox::Information;
+        case CMessenger::EIcon::kWarning:
+            return QMessageBox::Warning;
+        case CMessenger::EIcon::kStop:
+            return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
 }

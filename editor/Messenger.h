@@ -16,8 +16,7 @@ public:
     virtual ~CMessenger() = default;
 
     // A message with the button "确定".
-    virtual void Show(QWidget* parent, const QString& caption, const QString& text,
-                      EIcon icon) = 0;
+    virtual void Show(QWidget* parent, const QString& caption, const QString& text, EIcon icon) = 0;
     // A question with the buttons 是, 否 and 取消; closing the box answers 取消.
     virtual EAnswer AskYesNoCancel(QWidget* parent, const QString& caption, const QString& text,
                                    EIcon icon) = 0;

@@ -23,7 +23,9 @@
 namespace tavelo {
 namespace {
 
-QString Text(const char16_t* text) { return QString::fromUtf16(text); }
+QString Text(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
 
 std::filesystem::path ToPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
@@ -33,7 +35,9 @@ std::filesystem::path ToPath(const QString& path) {
 
 CProjectCommands::CProjectCommands(CTaveloView& view) : QObject(&view), m_view(view) {}
 
-CEditorContext& CProjectCommands::Context() const { return m_view.GetContext(); }
+CEditorContext& CProjectCommands::Context() const {
+    return m_view.GetContext();
+}
 
 QString CProjectCommands::ModelCaption() const {
     return QString::fromUtf16(Context().m_state.GetModelName());
@@ -51,8 +55,10 @@ CProjectCommands::ESaveAnswer CProjectCommands::AskToSave() {
         case CMessenger::EAnswer::kYes:
             // A save that failed keeps the project, whatever the command was.
             return Save() ? ESaveAnswer::kGoOn : ESaveAnswer::kStop;
-        case CMessenger::EAnswer::kNo: return ESaveAnswer::kGoOn;
-        case CMessenger::EAnswer::kCancel: break;
+        case CMessenger::EAnswer::kNo:
+            return ESaveAnswer::kGoOn;
+        case CMessenger::EAnswer::kCancel:
+            break;
     }
     return ESaveAnswer::kStop;
 }
@@ -90,8 +96,7 @@ bool CProjectCommands::OpenPath(const QString& path) {
         CProjectFile::Open(ToPath(path), context.m_registry, context.m_doc, context.m_state);
     } catch (const CFileError& error) {
         context.m_messenger.Show(m_view.window(), Text(editor_text::kMessageCaption),
-                                 QString::fromStdString(error.what()),
-                                 CMessenger::EIcon::kStop);
+                                 QString::fromStdString(error.what()), CMessenger::EIcon::kStop);
         return false;
     }
     ReapplyPanels(context.m_doc, context.m_state);
@@ -135,8 +140,7 @@ bool CProjectCommands::WriteTo(const QString& path) {
         CProjectFile::Save(context.m_doc, context.m_state, ToPath(path));
     } catch (const CFileError& error) {
         context.m_messenger.Show(m_view.window(), Text(editor_text::kMessageCaption),
-                                 QString::fromStdString(error.what()),
-                                 CMessenger::EIcon::kStop);
+                                 QString::fromStdString(error.what()), CMessenger::EIcon::kStop);
         return false;
     }
     emit ProjectFileUsed(QFileInfo(path).absoluteFilePath());

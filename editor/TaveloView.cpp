@@ -60,8 +60,7 @@ CTaveloView::CTaveloView(CEditorContext& context, QWidget* parent)
         Redraw();
     });
     connect(m_pScreenList, &CScreenListPanel::NewScreenRequested, this, &CTaveloView::NewScreen);
-    connect(m_pScreenList, &CScreenListPanel::CopyScreenRequested, this,
-            &CTaveloView::CopyScreen);
+    connect(m_pScreenList, &CScreenListPanel::CopyScreenRequested, this, &CTaveloView::CopyScreen);
     connect(m_pScreenList, &CScreenListPanel::DeleteScreenRequested, this,
             &CTaveloView::DeleteScreen);
 }
@@ -114,14 +113,12 @@ void CTaveloView::Redraw() {
 
 void CTaveloView::NewScreen() {
     if (!m_viewState.IsProjectOpen()) return;
-    AfterScreenCommand(
-        RunNewScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window()));
+    AfterScreenCommand(RunNewScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window()));
 }
 
 void CTaveloView::CopyScreen() {
     if (!m_viewState.IsProjectOpen()) return;
-    AfterScreenCommand(
-        RunCopyScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window()));
+    AfterScreenCommand(RunCopyScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window()));
 }
 
 void CTaveloView::DeleteScreen() {
@@ -163,11 +160,17 @@ void CTaveloView::ToggleGrid() {
 
 // Qt keeps delivering the pointer to the widget the button went down in, so capture is the
 // flag the tools ask about.
-void CTaveloView::CapturePointer() { m_bCapturing = true; }
+void CTaveloView::CapturePointer() {
+    m_bCapturing = true;
+}
 
-void CTaveloView::ReleasePointer() { m_bCapturing = false; }
+void CTaveloView::ReleasePointer() {
+    m_bCapturing = false;
+}
 
-bool CTaveloView::HasCapture() const { return m_bCapturing; }
+bool CTaveloView::HasCapture() const {
+    return m_bCapturing;
+}
 
 void CTaveloView::SetCursorShape(ECursorShape shape) {
     setCursor(shape == ECursorShape::kSizeAll ? Qt::SizeAllCursor : Qt::ArrowCursor);
@@ -178,7 +181,9 @@ void CTaveloView::SetBand(const std::optional<CRect>& clientBand) {
     Redraw();
 }
 
-void CTaveloView::RefreshPanels() { m_pPanels->RefreshVisible(); }
+void CTaveloView::RefreshPanels() {
+    m_pPanels->RefreshVisible();
+}
 
 void CTaveloView::ElementChanged(CGraphObj* object, int templateId) {
     // Posted, as the panels' message is: the panel's handler finishes first.
@@ -196,7 +201,8 @@ void CTaveloView::ElementChanged(CGraphObj* object, int templateId) {
             Qt::QueuedConnection);
         return;
     }
-    QMetaObject::invokeMethod(this, [this] { Redraw(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Redraw(); }, Qt::QueuedConnection);
 }
 
 void CTaveloView::paintEvent(QPaintEvent*) {
@@ -212,12 +218,23 @@ bool CTaveloView::HandleEditingKey(int key) {
     std::int32_t dx = 0;
     std::int32_t dy = 0;
     switch (key) {
-        case Qt::Key_Left: dx = -kKeyStep; break;
-        case Qt::Key_Right: dx = kKeyStep; break;
-        case Qt::Key_Up: dy = -kKeyStep; break;
-        case Qt::Key_Down: dy = kKeyStep; break;
-        case Qt::Key_Delete: DeleteSelection(); return true;
-        default: return false;
+        case Qt::Key_Left:
+            dx = -kKeyStep;
+            break;
+        case Qt::Key_Right:
+            dx = kKeyStep;
+            break;
+        case Qt::Key_Up:
+            dy = -kKeyStep;
+            break;
+        case Qt::Key_Down:
+            dy = kKeyStep;
+            break;
+        case Qt::Key_Delete:
+            DeleteSelection();
+            return true;
+        default:
+            return false;
     }
     if (!m_viewState.GetSelection().empty()) {
         m_viewState.MoveSelection(dx, dy);
@@ -253,12 +270,13 @@ void CTaveloView::mouseMoveEvent(QMouseEvent* event) {
         m_pTools->OnMove(*this, ClientPoint(event), IsShiftHeld(event));
 }
 
-
-
-void CTaveloView::CanvasChanged() { Redraw(); }
+void CTaveloView::CanvasChanged() {
+    Redraw();
+}
 
 void CTaveloView::ShowProperties(CGraphObj* object, int templateId) {
-    if (templateId == CViewState::kScreenTemplate && !object) object = m_viewState.GetCurrentScreen();
+    if (templateId == CViewState::kScreenTemplate && !object)
+        object = m_viewState.GetCurrentScreen();
     if (object) m_pPanels->Show(object, templateId);
     emit StateChanged();
 }
@@ -267,8 +285,12 @@ void CTaveloView::ShowScreenProperties() {
     ShowProperties(m_viewState.GetCurrentScreen(), CViewState::kScreenTemplate);
 }
 
-void CTaveloView::SelectionMoved() { RefreshPanels(); }
+void CTaveloView::SelectionMoved() {
+    RefreshPanels();
+}
 
-void CTaveloView::ElementDeleting(const CGraphObj* element) { m_pPanels->Forget(element); }
+void CTaveloView::ElementDeleting(const CGraphObj* element) {
+    m_pPanels->Forget(element);
+}
 
 }  // namespace tavelo

@@ -11,7 +11,9 @@ bool CViewState::IsSelected(const CGraphObj& element) const {
     return element.m_nScreenNo != m_nCurrentScreen || IsInSelection(&element);
 }
 
-CScreen* CViewState::GetCurrentScreen() const { return m_doc.FindScreen(m_nCurrentScreen); }
+CScreen* CViewState::GetCurrentScreen() const {
+    return m_doc.FindScreen(m_nCurrentScreen);
+}
 
 bool CViewState::IsInSelection(const CGraphObj* element) const {
     return std::find(m_selection.begin(), m_selection.end(), element) != m_selection.end();
@@ -69,10 +71,14 @@ namespace {
 
 std::int32_t Edge(const CRect& rect, EAlignment alignment) {
     switch (alignment) {
-        case EAlignment::kLeft: return rect.left;
-        case EAlignment::kRight: return rect.right;
-        case EAlignment::kTop: return rect.top;
-        case EAlignment::kBottom: return rect.bottom;
+        case EAlignment::kLeft:
+            return rect.left;
+        case EAlignment::kRight:
+            return rect.right;
+        case EAlignment::kTop:
+            return rect.top;
+        case EAlignment::kBottom:
+            return rect.bottom;
     }
     return 0;
 }
@@ -89,8 +95,8 @@ void CViewState::Align(EAlignment alignment) {
                                                       : std::numeric_limits<std::int32_t>::min();
     for (const CGraphObj* element : m_selection) {
         const std::int32_t edge = Edge(element->GetPosition(), alignment);
-        reference = TakesSmallest(alignment) ? std::min(reference, edge)
-                                             : std::max(reference, edge);
+        reference =
+            TakesSmallest(alignment) ? std::min(reference, edge) : std::max(reference, edge);
     }
     const bool horizontal = alignment == EAlignment::kLeft || alignment == EAlignment::kRight;
     for (CGraphObj* element : m_selection) {

@@ -49,12 +49,18 @@ std::unique_ptr<CGraphObj> MakeElement(int index) {
     const CRect rect{(index % 10) * 43, (index / 10) * 28, (index % 10) * 43 + 36,
                      (index / 10) * 28 + 27};
     switch (index % 6) {
-        case 0: return std::make_unique<CStaticText>(rect);
-        case 1: return std::make_unique<CRegister>(rect);
-        case 2: return std::make_unique<CIndicator>(rect);
-        case 3: return std::make_unique<CFunctionKey>(rect);
-        case 4: return std::make_unique<CDynamicText>(rect);
-        default: return std::make_unique<CTrendBar>(CTrendBar::kBarGraph, rect);
+        case 0:
+            return std::make_unique<CStaticText>(rect);
+        case 1:
+            return std::make_unique<CRegister>(rect);
+        case 2:
+            return std::make_unique<CIndicator>(rect);
+        case 3:
+            return std::make_unique<CFunctionKey>(rect);
+        case 4:
+            return std::make_unique<CDynamicText>(rect);
+        default:
+            return std::make_unique<CTrendBar>(CTrendBar::kBarGraph, rect);
     }
 }
 

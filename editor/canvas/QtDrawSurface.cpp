@@ -49,7 +49,8 @@ void CQtDrawSurface::DrawRectangle(const CRect& rect, const std::optional<CPenDe
     // The outline lies inside the frame: one one-pixel ring per unit of pen width.
     m_painter.setPen(QPen(ToQColor(pen->m_nColour), 1));
     m_painter.setBrush(Qt::NoBrush);
-    const int width = std::clamp(pen->m_nWidthX, 1, std::max(1, std::min(r.width(), r.height()) / 2));
+    const int width =
+        std::clamp(pen->m_nWidthX, 1, std::max(1, std::min(r.width(), r.height()) / 2));
     for (int ring = 0; ring < width; ++ring)
         m_painter.drawRect(r.adjusted(ring, ring, -1 - ring, -1 - ring));
 }
@@ -59,8 +60,8 @@ void CQtDrawSurface::FillRectangle(const CRect& rect, Colour colour) {
 }
 
 const QFont& CQtDrawSurface::FontFor(const CFontDesc& font) {
-    const QString key = ToQString(font.m_strFaceName) + QLatin1Char('/') +
-                        QString::number(font.m_nHeight);
+    const QString key =
+        ToQString(font.m_strFaceName) + QLatin1Char('/') + QString::number(font.m_nHeight);
     auto it = m_fonts.find(key);
     if (it == m_fonts.end()) {
         QFont qfont(ToQString(GetInstalledFamily(font.m_strFaceName)));

@@ -53,14 +53,11 @@ CScreenListPanel::CScreenListPanel(QWidget* parent)
     layout->addLayout(buttons);
 
     connect(m_pList, &QTableWidget::clicked, this, &CScreenListPanel::OnClicked);
-    connect(m_pList, &QTableWidget::customContextMenuRequested, this,
-            &CScreenListPanel::ShowPopup);
+    connect(m_pList, &QTableWidget::customContextMenuRequested, this, &CScreenListPanel::ShowPopup);
     connect(m_pNewButton, &QPushButton::clicked, this, &CScreenListPanel::NewScreenRequested);
-    connect(m_pDeleteButton, &QPushButton::clicked, this,
-            &CScreenListPanel::DeleteScreenRequested);
+    connect(m_pDeleteButton, &QPushButton::clicked, this, &CScreenListPanel::DeleteScreenRequested);
     connect(m_pNewAction, &QAction::triggered, this, &CScreenListPanel::NewScreenRequested);
-    connect(m_pDeleteAction, &QAction::triggered, this,
-            &CScreenListPanel::DeleteScreenRequested);
+    connect(m_pDeleteAction, &QAction::triggered, this, &CScreenListPanel::DeleteScreenRequested);
     connect(m_pCopyAction, &QAction::triggered, this, &CScreenListPanel::CopyScreenRequested);
     SetProjectOpen(false);
 }
@@ -83,8 +80,7 @@ void CScreenListPanel::Fill(const CTaveloDoc& doc, std::int32_t currentScreen) {
 }
 
 void CScreenListPanel::SetProjectOpen(bool open) {
-    for (QAction* action : {m_pNewAction, m_pDeleteAction, m_pCopyAction})
-        action->setEnabled(open);
+    for (QAction* action : {m_pNewAction, m_pDeleteAction, m_pCopyAction}) action->setEnabled(open);
     m_pNewButton->setEnabled(open);
     m_pDeleteButton->setEnabled(open);
 }

@@ -22,7 +22,9 @@ using namespace tavelo::test;
 
 namespace {
 
-QPoint At(CPoint client) { return {client.x, client.y}; }
+QPoint At(CPoint client) {
+    return {client.x, client.y};
+}
 
 }  // namespace
 
@@ -129,9 +131,9 @@ private slots:
     }
 
     void aProjectDrawnWithTheToolsComesBackFromItsFile() {
-        for (const char16_t* tool : {u"文本(&T)", u"矢量静态文本(&V)", u"动态文本(&D)",
-                                     u"矢量动态文本(&C)", u"寄存器(&G)", u"指示灯(&I)",
-                                     u"功能键(&F)", u"柱状图(&A)"})
+        for (const char16_t* tool :
+             {u"文本(&T)", u"矢量静态文本(&V)", u"动态文本(&D)", u"矢量动态文本(&C)", u"寄存器(&G)",
+              u"指示灯(&I)", u"功能键(&F)", u"柱状图(&A)"})
             QVERIFY(Place(tool, {215, 30}));
         CTempDir dir;
         fixture->files.savePaths = {QString::fromStdString((dir / "drawn").string())};

@@ -4,8 +4,8 @@
 #include <QAction>
 #include <QImage>
 #include <QTableWidget>
-#include <QToolBar>
 #include <QTest>
+#include <QToolBar>
 #include <fstream>
 
 #include "app/MainFrame.h"
@@ -28,7 +28,9 @@ using namespace tavelo::test;
 
 namespace {
 
-QString Q(const char16_t* text) { return QString::fromUtf16(text); }
+QString Q(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
 
 QRgb PixelAt(QWidget& view, CPoint client) {
     return view.grab().toImage().pixel(client.x, client.y);
@@ -224,7 +226,8 @@ private slots:
         QVERIFY(opened.toLocalFile().endsWith(QStringLiteral("QLMB.pdf")));
         fixture->state.m_nModelIndex = CAppState::kModelZorA;
         frame->OpenUserManual();
-        QCOMPARE(fixture->messenger.ShownTexts(), QStringList{Q(u"找不到帮助文件，请重新安装软件")});
+        QCOMPARE(fixture->messenger.ShownTexts(),
+                 QStringList{Q(u"找不到帮助文件，请重新安装软件")});
     }
 };
 
