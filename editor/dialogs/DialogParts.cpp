@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "DialogTexts.h"
+#include "editor/EditorTexts.h"
 #include "SpinButtonEdit.h"
 #include "editor/Messenger.h"
 #include "editor/QtText.h"
@@ -37,7 +38,7 @@ void ShowChoices(QComboBox& combo, const std::vector<std::u16string>& texts, int
 }
 
 void ShowNotice(CMessenger& messenger, QWidget* parent, std::u16string_view text) {
-    messenger.Show(parent, ToQString(dialog_text::kMessageCaption), ToQString(text),
+    messenger.Show(parent, ToQString(editor_text::kMessageCaption), ToQString(text),
                    CMessenger::EIcon::kWarning);
 }
 

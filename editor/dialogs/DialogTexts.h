@@ -6,8 +6,6 @@ namespace tavelo::dialog_text {
 
 inline constexpr const char16_t* kOk = u"确定";
 inline constexpr const char16_t* kCancel = u"取消";
-// Caption of the messages these dialogs and their commands show.
-inline constexpr const char16_t* kMessageCaption = u"Tavelo";
 
 // Display type.
 inline constexpr const char16_t* kZorA = u"ZORA";

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "DownloadTexts.h"
+#include "editor/EditorTexts.h"
 #include "PreparedDownload.h"
 #include "editor/EditorContext.h"
 #include "editor/Messenger.h"
@@ -65,7 +66,7 @@ CDownloadDialog::~CDownloadDialog() {
 void CDownloadDialog::Start() {
     CPreparedDownload prepared = PrepareDownload(m_context, m_options);
     for (const std::u16string& message : prepared.m_messages)
-        m_context.m_messenger.Show(this, ToQString(download_texts::kMessageCaption),
+        m_context.m_messenger.Show(this, ToQString(editor_text::kMessageCaption),
                                    ToQString(message), CMessenger::EIcon::kWarning);
     if (!prepared.m_data) {
         done(QDialog::Rejected);

@@ -7,7 +7,5 @@ namespace tavelo::download_texts {
 inline constexpr const char16_t* kDialogCaption = u"下载画面数据";
 inline constexpr const char16_t* kPrompt = u"正在下载画面数据......";
 inline constexpr const char16_t* kCancelButton = u"取   消";
-// The program's name, the caption of the compiler's and the driver lookup's messages.
-inline constexpr const char16_t* kMessageCaption = u"ZOR";
 
 }  // namespace tavelo::download_texts

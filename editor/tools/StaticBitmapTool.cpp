@@ -3,6 +3,7 @@
 #include "BitmapPlacement.h"
 #include "ToolHost.h"
 #include "ToolNumber.h"
+#include "editor/EditorTexts.h"
 #include "editor/Messenger.h"
 #include "editor/QtText.h"
 #include "elements/StaticBitmap.h"
@@ -19,7 +20,7 @@ std::unique_ptr<CGraphObj> CStaticBitmapTool::MakeElementAt(CToolHost& host, CPo
     // The file may have changed since the command measured it.
     const CBitmapImport import = ImportPlaceableBitmap(view.m_strBitmapPath);
     if (!import.m_bitmap) {
-        m_messenger.Show(nullptr, ToQString(view.GetAppState().GetModelName()),
+        m_messenger.Show(nullptr, ToQString(editor_text::kMessageCaption),
                          ToQString(import.m_strMessage), CMessenger::EIcon::kWarning);
         return nullptr;
     }

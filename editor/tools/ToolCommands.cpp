@@ -6,6 +6,7 @@
 #include "ToolCommand.h"
 #include "editor/EditorContext.h"
 #include "editor/FileChooser.h"
+#include "editor/EditorTexts.h"
 #include "editor/Messenger.h"
 #include "editor/QtText.h"
 #include "editor/ViewState.h"
@@ -49,7 +50,7 @@ void ChooseStaticBitmap(const CEditorContext& context, CViewState& view, QWidget
     view.m_strBitmapTitle = ToU16(QFileInfo(path).completeBaseName());
     const CBitmapImport import = ImportPlaceableBitmap(view.m_strBitmapPath);
     if (!import.m_bitmap) {
-        context.m_messenger.Show(parent, ToQString(context.m_state.GetModelName()),
+        context.m_messenger.Show(parent, ToQString(editor_text::kMessageCaption),
                                  ToQString(import.m_strMessage), CMessenger::EIcon::kWarning);
         BackToSelect(view);
         return;

@@ -7,6 +7,7 @@
 #include "compiler/ImageCompiler.h"
 #include "editor/download/DownloadCommand.h"
 #include "editor/download/DownloadDialog.h"
+#include "editor/EditorTexts.h"
 #include "editor/download/DownloadTexts.h"
 #include "elements/StaticText.h"
 #include "link/LinkMessages.h"
@@ -112,7 +113,7 @@ private slots:
         QTest::addColumn<EBreakage>("breakage");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("text");
-        const QString before = Q(download_texts::kMessageCaption);
+        const QString before = Q(editor_text::kMessageCaption);
         QTest::newRow("port that does not exist")
             << EBreakage::kMissingPort << Q(link_messages::kCaption)
             << Q(link_messages::kNoSuchPort);
