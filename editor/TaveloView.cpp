@@ -71,28 +71,27 @@ CTaveloView::~CTaveloView() {
 }
 
 void CTaveloView::StartProject() {
-    m_pPanels->ForgetAll();
+    ResetEditing(true);
     m_pPanels->show();
-    m_viewState.SetProjectOpen(true);
-    m_viewState.ClearSelection();
-    m_viewState.SetCurrentTool(CViewState::kSelectTool);
-    m_viewState.GetPreview() = {};
-    m_pScreenList->SetProjectOpen(true);
     ChooseScreen(m_context.m_doc.GetFirstScreenNumber());
     Redraw();
 }
 
 void CTaveloView::EndProject() {
-    m_viewState.SetProjectOpen(false);
+    ResetEditing(false);
+    m_viewState.SetCurrentScreenNo(0);
+    m_pPanels->hide();
+    FillScreenList();
+    Redraw();
+}
+
+void CTaveloView::ResetEditing(bool projectOpen) {
+    m_viewState.SetProjectOpen(projectOpen);
     m_viewState.ClearSelection();
     m_viewState.SetCurrentTool(CViewState::kSelectTool);
     m_viewState.GetPreview() = {};
-    m_viewState.SetCurrentScreenNo(0);
     m_pPanels->ForgetAll();
-    m_pPanels->hide();
-    m_pScreenList->SetProjectOpen(false);
-    FillScreenList();
-    Redraw();
+    m_pScreenList->SetProjectOpen(projectOpen);
 }
 
 void CTaveloView::ChooseScreen(std::int32_t number) {

@@ -84,6 +84,8 @@ private:
     void SelectionMoved() override;
     void ElementDeleting(const CGraphObj* element) override;
 
+    // No selection, tool, preview or panel object is kept from before.
+    void ResetEditing(bool projectOpen);
     void AfterScreenCommand(std::optional<std::int32_t> current);
     void ShowScreenProperties();
     // Arrow keys move the selection, Delete deletes it; false for any other key.
