@@ -120,6 +120,24 @@ inline CCompileOutcome Compile(const CTaveloDoc& doc, const CAppState& state,
     return outcome;
 }
 
+// One screen and the synthetic data files, for tests that compile what they place.
+class CCompilerTest : public ::testing::Test {
+protected:
+    CCompilerTest() { AddScreen(doc, 1); }
+
+    // Expects the image to be made with exactly these messages.
+    CDownloadImage CompileOk(const std::vector<std::u16string>& messages = {}) {
+        CCompileOutcome outcome = Compile(doc, state, data);
+        EXPECT_TRUE(outcome.Succeeded()) << outcome.m_strReason;
+        EXPECT_EQ(outcome.m_messages, messages);
+        return outcome.m_image.value_or(CDownloadImage{});
+    }
+
+    CTaveloDoc doc;
+    CAppState state;
+    CSyntheticDataDir data;
+};
+
 inline std::uint32_t Get16(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
     return (bytes.at(offset) << 8) | bytes.at(offset + 1);
 }

@@ -24,21 +24,7 @@ using test::Concat;
 
 // Without texts the graphics start the wide-glyph area: "65" is 0x8000, "66" 0x8001, "68"
 // 0x8002, "69" 0x8003, "71" 0x8004, and key codes follow from 0x8005.
-class Encoders : public ::testing::Test {
-protected:
-    Encoders() { test::AddScreen(doc, 1); }
-
-    CDownloadImage CompileOk(std::vector<std::u16string> messages = {}) {
-        CCompileOutcome outcome = test::Compile(doc, state, data);
-        EXPECT_TRUE(outcome.Succeeded()) << outcome.m_strReason;
-        EXPECT_EQ(outcome.m_messages, messages);
-        return outcome.m_image.value_or(CDownloadImage{});
-    }
-
-    CTaveloDoc doc;
-    CAppState state;
-    test::CSyntheticDataDir data;
-};
+using Encoders = test::CCompilerTest;
 
 TEST_F(Encoders, RegisterRecordAndPollEntry) {
     auto element = std::make_unique<CRegister>();

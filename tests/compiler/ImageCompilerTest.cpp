@@ -16,25 +16,7 @@ using test::B;
 using test::Bytes;
 using test::Concat;
 
-class ImageCompiler : public ::testing::Test {
-protected:
-    ImageCompiler() { test::AddScreen(doc, 1); }
-
-    CDownloadImage CompileOk() {
-        CCompileOutcome outcome = test::Compile(doc, state, data);
-        EXPECT_TRUE(outcome.Succeeded()) << outcome.m_strReason;
-        EXPECT_TRUE(outcome.m_messages.empty());
-        return outcome.m_image.value_or(CDownloadImage{});
-    }
-
-    CTaveloDoc doc;
-    CAppState state;
-    test::CSyntheticDataDir data;
-};
-
-Bytes Repeated(std::uint8_t value, std::size_t count) {
-    return Bytes(count, value);
-}
+using ImageCompiler = test::CCompilerTest;
 
 TEST_F(ImageCompiler, OneEmptyScreenMakesTheSmallestImage) {
     const CDownloadImage image = CompileOk();
@@ -45,12 +27,11 @@ TEST_F(ImageCompiler, OneEmptyScreenMakesTheSmallestImage) {
     EXPECT_EQ(test::Slice(image.m_bytes, 0, 8), B({0, 197, 0, 222, 0, 37, 0, 197}));
     // The five fixed graphics, records 65, 66, 68, 69 and 71 of GRAPH.DAT.
     EXPECT_EQ(test::Slice(image.m_bytes, 37, 160),
-              Concat({Repeated(65, 32), Repeated(66, 32), Repeated(68, 32), Repeated(69, 32),
-                      Repeated(71, 32)}));
+              Concat({Bytes(32, 65), Bytes(32, 66), Bytes(32, 68), Bytes(32, 69), Bytes(32, 71)}));
     // Screen 1, no elements, up 1, down 2, its (empty) index at 222, no tables.
     EXPECT_EQ(test::Slice(image.m_bytes, 197, 25),
               B({0, 1, 0, 0, 1, 0, 2, 0, 222, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(test::Slice(image.m_bytes, 222, 290), Repeated(0xFF, 290));
+    EXPECT_EQ(test::Slice(image.m_bytes, 222, 290), Bytes(290, 0xFF));
 }
 
 TEST_F(ImageCompiler, TextCodesNameNarrowAndWidePositions) {

@@ -73,16 +73,12 @@ TEST_F(ImageReader, WithoutFontsTextsNameTheirGlyphs) {
               FromUtf8("{n1}{n12}{n8}{n10}{n0}{n5}{n4}{n12}{n7}{n11}"));
 }
 
-std::size_t ScreenTableOf(const Bytes& bytes) {
-    return test::Get16(bytes, 0);
-}
-
 TEST_F(ImageReader, FindsEveryKindOfDamage) {
     struct Case {
         const char* what;
         std::function<void(Bytes&)> damage;
     };
-    const std::size_t table = ScreenTableOf(image);
+    const std::size_t table = test::Get16(image, 0);
     const std::size_t firstIndex = test::Get16(image, table + 7);
     const Case cases[] = {
         {"index size", [&](Bytes& b) { b[firstIndex + 3] ^= 1; }},

@@ -14,10 +14,8 @@ using test::B;
 using test::Be16;
 using test::Concat;
 
-class ScreenRecords : public ::testing::Test {
+class ScreenRecords : public test::CCompilerTest {
 protected:
-    ScreenRecords() { test::AddScreen(doc, 1); }
-
     CRegister& PlaceRegister(std::int32_t x, std::int32_t y, bool settable) {
         auto reg = std::make_unique<CRegister>();
         reg->SetSettable(settable);
@@ -32,16 +30,6 @@ protected:
             order.push_back(record.m_nKind == 4 ? 100 + record.m_bytes[3] : record.m_nKind);
         return order;
     }
-
-    CDownloadImage CompileOk() {
-        CCompileOutcome outcome = test::Compile(doc, state, data);
-        EXPECT_TRUE(outcome.Succeeded()) << outcome.m_strReason;
-        return outcome.m_image.value_or(CDownloadImage{});
-    }
-
-    CTaveloDoc doc;
-    CAppState state;
-    test::CSyntheticDataDir data;
 };
 
 TEST_F(ScreenRecords, SettableRegistersLeadInReadingOrderAndTheRestFollowByKind) {

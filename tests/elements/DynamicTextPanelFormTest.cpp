@@ -3,9 +3,8 @@
 #include "elements/DynamicTextPanelForm.h"
 #include "elements/VectorDynamicTextPanelForm.h"
 #include "model/TaveloDoc.h"
-#include "support/FakeElementView.h"
+#include "support/DrawCalls.h"
 #include "support/PlcSamples.h"
-#include "support/RecordingDrawSurface.h"
 
 namespace tavelo {
 namespace {
@@ -27,6 +26,12 @@ protected:
         m_doc.SetModified(false);
         return text;
     }
+    // A new text shown on the dot-matrix panel.
+    CDynamicText& Open() {
+        CDynamicText& text = AddText();
+        m_panel.SetObject(&text);
+        return text;
+    }
     // Gives the rows these values and texts through the table.
     static void Type(CDynamicTextPanelForm& panel, const Strings& values, const Strings& texts) {
         for (std::size_t row = 0; row < values.size(); ++row) {
@@ -40,44 +45,36 @@ protected:
 
     CTaveloDoc m_doc;
     CAppState m_state;
+    CDynamicTextPanelForm m_panel{m_state};
 };
 
 TEST_F(DynamicTextPanelTest, ShowingANewElementPutsItsDefaultRowFirstWithoutMarkingTheProject) {
-    CDynamicText& text = AddText();
-    CDynamicTextPanelForm panel(m_state);
-    panel.SetObject(&text);
+    CDynamicText& text = Open();
     EXPECT_FALSE(m_doc.IsModified());
-    EXPECT_EQ(panel.GetRows()[0], (CDynamicTextPanelForm::CRow{u"0", u"0", u"动态字符串"}));
-    test::FakeElementView view;
-    test::RecordingDrawSurface surface;
-    text.Draw(view, surface);
-    EXPECT_EQ(surface.calls.back().text, u"动态字符串");
+    EXPECT_EQ(m_panel.GetRows()[0], (CDynamicTextPanelForm::CRow{u"0", u"0", u"动态字符串"}));
+    EXPECT_EQ(test::DrawCalls(text).back().text, u"动态字符串");
     EXPECT_EQ(text.GetAddress().m_nUnitBytes, 2);  // from the unit chosen in the type list
 }
 
 TEST_F(DynamicTextPanelTest, OnlyUsedRowsAndTheFirstBlankOneEditAndANewTextTakesTheNextValue) {
-    CDynamicText& text = AddText();
-    CDynamicTextPanelForm panel(m_state);
-    panel.SetObject(&text);
-    Type(panel, {u"0", u"5"}, {u"停止", u"运行"});
-    EXPECT_FALSE(panel.BeginEdit(3, Column::kValue));
-    EXPECT_FALSE(panel.BeginEdit(0, Column::kNumber));
-    ASSERT_TRUE(panel.BeginEdit(2, Column::kText));
-    panel.TypeInCell(u"故障");
+    CDynamicText& text = Open();
+    Type(m_panel, {u"0", u"5"}, {u"停止", u"运行"});
+    EXPECT_FALSE(m_panel.BeginEdit(3, Column::kValue));
+    EXPECT_FALSE(m_panel.BeginEdit(0, Column::kNumber));
+    ASSERT_TRUE(m_panel.BeginEdit(2, Column::kText));
+    m_panel.TypeInCell(u"故障");
     EXPECT_EQ(text.GetValueList()[2], u"6");
     EXPECT_EQ(text.GetTextList()[2], u"故障");
     EXPECT_TRUE(m_doc.IsModified());
 }
 
 TEST_F(DynamicTextPanelTest, AnEmptiedValueMovesItsRowToTheBlankOnesAndDropsItsText) {
-    CDynamicText& text = AddText();
-    CDynamicTextPanelForm panel(m_state);
-    panel.SetObject(&text);
-    Type(panel, {u"1", u"2", u"3"}, {u"a", u"b", u"c"});
-    ASSERT_TRUE(panel.BeginEdit(1, Column::kValue));
-    panel.TypeInCell(u"");
-    EXPECT_FALSE(panel.IsEditing());  // the row under the edit box has moved
-    panel.SetInverse(true);           // the next apply
+    CDynamicText& text = Open();
+    Type(m_panel, {u"1", u"2", u"3"}, {u"a", u"b", u"c"});
+    ASSERT_TRUE(m_panel.BeginEdit(1, Column::kValue));
+    m_panel.TypeInCell(u"");
+    EXPECT_FALSE(m_panel.IsEditing());  // the row under the edit box has moved
+    m_panel.SetInverse(true);           // the next apply
     EXPECT_EQ(Strings(text.GetValueList().begin(), text.GetValueList().begin() + 3),
               (Strings{u"1", u"3", u""}));
     EXPECT_EQ(Strings(text.GetTextList().begin(), text.GetTextList().begin() + 3),
@@ -85,27 +82,24 @@ TEST_F(DynamicTextPanelTest, AnEmptiedValueMovesItsRowToTheBlankOnesAndDropsItsT
 }
 
 TEST_F(DynamicTextPanelTest, DoubleSizeCutsStoredTextsWhileTheTableKeepsThemUntilRefilled) {
-    CDynamicText& text = AddText();
-    CDynamicTextPanelForm panel(m_state);
-    panel.SetObject(&text);
+    CDynamicText& text = Open();
     const std::u16string thirteen(13, u't');
-    Type(panel, {u"0"}, {thirteen});
-    panel.SetDoubleSize(true);
+    Type(m_panel, {u"0"}, {thirteen});
+    m_panel.SetDoubleSize(true);
     EXPECT_EQ(text.GetTextList()[0], std::u16string(12, u't'));
     EXPECT_EQ(text.GetMaxColumns(), 12);  // kept current without a redraw
-    EXPECT_EQ(panel.GetRows()[0].m_strText, thirteen);
-    panel.Refresh();
-    EXPECT_EQ(panel.GetRows()[0].m_strText, std::u16string(12, u't'));
+    EXPECT_EQ(m_panel.GetRows()[0].m_strText, thirteen);
+    m_panel.Refresh();
+    EXPECT_EQ(m_panel.GetRows()[0].m_strText, std::u16string(12, u't'));
 }
 
 TEST_F(DynamicTextPanelTest, ListsShorterThanTheTableStillLeaveBlankRowsToFill) {
     CDynamicText& text = AddText();
     text.GetValueList() = {u"4"};
     text.GetTextList() = {u"only", u"unpaired"};
-    CDynamicTextPanelForm panel(m_state);
-    panel.SetObject(&text);
+    m_panel.SetObject(&text);
     EXPECT_EQ(text.GetTextList().size(), 32u);
-    EXPECT_TRUE(panel.BeginEdit(1, Column::kText));
+    EXPECT_TRUE(m_panel.BeginEdit(1, Column::kText));
 }
 
 TEST_F(DynamicTextPanelTest, HexModeClearsTheSignAndTheVectorPanelCutsByFontSize) {

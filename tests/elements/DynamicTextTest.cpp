@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "elements/DynamicText.h"
-#include "model/Archive.h"
-#include "model/ClassRegistry.h"
 #include "support/ByteHelpers.h"
 #include "support/DrawCalls.h"
 #include "support/RecordingDrawSurface.h"
+#include "tests/elements/ElementBodies.h"
 
 namespace tavelo {
 namespace {
@@ -50,11 +49,9 @@ TEST(DynamicText, CopyRecordsTheWidestRowInTheSecondReservedField) {
     text.GetValueList() = {u"1", u"2", u"3"};
     text.m_nScreenNo = 2;
     const std::unique_ptr<CGraphObj> copy = text.Clone();
-    CArchive out("p.ZORX");
-    copy->Serialize(out);
     // Max columns 7, longest index 0 (a byte), reserved 0 and 1 (the widest row).
     const Bytes fields = B({7, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0});
-    const Bytes& bytes = out.GetBytes();
+    const Bytes bytes = test::StoreBody(*copy);
     EXPECT_TRUE(std::equal(fields.begin(), fields.end(), bytes.begin() + 24));
     EXPECT_EQ(copy->m_nScreenNo, CGraphObj::kNoScreen);
     EXPECT_EQ(copy->GetPosition(), (CRect{1, 2, 3, 4}));
@@ -75,23 +72,17 @@ const Bytes kOneRowBody = Concat({
 });
 
 TEST(DynamicTextStorage, BaseFieldsCloseTheBodyAndUnevenListsReadAndWriteBackAsTheyWere) {
-    CClassRegistry registry;
-    CArchive in(kOneRowBody, "p.ZORX", registry);
-    CDynamicText text;
-    text.Serialize(in);
-    EXPECT_TRUE(in.IsAtEnd());
-    EXPECT_EQ(text.GetPosition(), (CRect{1, 2, 30, 40}));
-    EXPECT_EQ(text.m_nScreenNo, 6);
-    EXPECT_EQ(text.GetAddress().m_nStation, 9);
-    EXPECT_EQ(text.GetTextList(), std::vector<std::u16string>{u"x"});
-    EXPECT_EQ(text.GetValueList().size(), 2u);
+    const auto text = test::LoadBody<CDynamicText>(kOneRowBody);
+    EXPECT_EQ(text->GetPosition(), (CRect{1, 2, 30, 40}));
+    EXPECT_EQ(text->m_nScreenNo, 6);
+    EXPECT_EQ(text->GetAddress().m_nStation, 9);
+    EXPECT_EQ(text->GetTextList(), std::vector<std::u16string>{u"x"});
+    EXPECT_EQ(text->GetValueList().size(), 2u);
     // The closing rectangle is the element's, so it opens the body written back as well.
     Bytes expected = kOneRowBody;
     std::copy(expected.end() - 28, expected.end() - 12, expected.begin());
-    CArchive out("p.ZORX");
-    text.Serialize(out);
-    EXPECT_EQ(out.GetBytes(), expected);
-    EXPECT_EQ(test::DrawCalls(text).back().text, u"x");
+    EXPECT_EQ(test::StoreBody(*text), expected);
+    EXPECT_EQ(test::DrawCalls(*text).back().text, u"x");
 }
 
 }  // namespace

@@ -1,19 +1,31 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
+#include "elements/BitmapImport.h"
+#include "elements/DynamicBitmap.h"
 #include "elements/DynamicText.h"
 #include "elements/ElementClasses.h"
+#include "elements/FunctionKey.h"
+#include "elements/Indicator.h"
+#include "elements/PreviewPictures.h"
+#include "elements/RectObj.h"
 #include "elements/Register.h"
+#include "elements/StaticBitmap.h"
 #include "elements/StaticText.h"
+#include "elements/TrendBar.h"
 #include "model/AppState.h"
 #include "model/ArchiveError.h"
 #include "model/ClassRegistry.h"
+#include "model/FieldSink.h"
 #include "model/ModelClasses.h"
 #include "model/NewProject.h"
 #include "model/ProjectFile.h"
 #include "model/Screen.h"
 #include "model/TaveloDoc.h"
+#include "model/TextCodec.h"
+#include "support/BmpFiles.h"
 #include "support/ByteHelpers.h"
 
 namespace tavelo {
@@ -29,55 +41,175 @@ CClassRegistry Registry() {
     return registry;
 }
 
-template <class T>
-T& Add(CTaveloDoc& doc, std::int32_t screen, const CRect& rect = {18, 9, 60, 45}) {
-    auto& element = static_cast<T&>(doc.AddElement(std::make_unique<T>(rect)));
-    element.m_nScreenNo = screen;
-    return element;
+// Every field as "group.name=value", in order.
+class FlatFieldSink : public CFieldSink {
+public:
+    void Int(std::string_view name, std::int64_t value) override {
+        Add(name, std::to_string(value));
+    }
+    void Text(std::string_view name, const std::u16string& value) override {
+        Add(name, ToUtf8(value));
+    }
+    void Ints(std::string_view name, const std::vector<std::int64_t>& values) override {
+        Add(name, std::to_string(values.size()) + " ints");
+    }
+    void Texts(std::string_view name, const std::vector<std::u16string>& values) override {
+        Add(name, std::to_string(values.size()) + " texts");
+    }
+    void BeginGroup(std::string_view name) override { m_groups.emplace_back(name); }
+    void EndGroup() override { m_groups.pop_back(); }
+
+    std::vector<std::string> names, fields;
+
+private:
+    void Add(std::string_view name, const std::string& value) {
+        std::string full;
+        for (const std::string& group : m_groups) full += group + ".";
+        full += name;
+        names.push_back(full);
+        fields.push_back(full + "=" + value);
+    }
+    std::vector<std::string> m_groups;
+};
+
+FlatFieldSink Fields(const CGraphObj& element) {
+    FlatFieldSink sink;
+    element.DescribeFields(sink);
+    return sink;
 }
 
-// Every kind of texts and registers, in both text looks, with addresses on station 5, added
-// in drawing order so that a read project lists them as saved.
+// Every kind, texts and registers in both looks, with addresses off station 1, each at a
+// place of its own and added in drawing order so that a read project lists them as saved.
 void FillProject(CTaveloDoc& doc) {
     MakeNewProject(doc);
     doc.AddScreen(MakeNewScreen(2, u"报警"));
-    Add<CStaticText>(doc, 1).SetText(u"温度 Temp");
-    CStaticText& vector = Add<CStaticText>(doc, 2);
-    vector.SetVector(true);
-    vector.SetFaceName(u"楷体_GB2312");
-    vector.SetFontSize(16);
-    vector.SetInverse(1);
-    CDynamicText& state = Add<CDynamicText>(doc, 1);
-    state.GetValueList() = {u"0", u"1", u""};
-    state.GetTextList() = {u"停止", u"运行", u""};
-    state.GetAddress().m_nStation = 5;
-    Add<CDynamicText>(doc, 2).SetVector(true);
-    CRegister& reg = Add<CRegister>(doc, 2);
-    reg.SetFloat(true);
-    reg.SetDigits(6, 2);
-    reg.SetInputLimits(9999, -9999);
-    reg.GetAddress().m_nStation = 5;
-    reg.GetAddress().m_nAddress = 300;
-    Add<CRegister>(doc, 1).SetDoubleSize(1);
+    auto add = [&](std::unique_ptr<CGraphObj> element, std::int32_t screen = 1) -> CGraphObj& {
+        element->m_nScreenNo = screen;
+        return doc.AddElement(std::move(element));
+    };
+    CRegisterUnit address;
+    address.m_nStation = 7;
+    address.m_nUnitType = 2;
+    address.m_nAddress = 300;
+    auto text = std::make_unique<CStaticText>(CRect{1, 2, 3, 4});
+    text->SetText(u"温度 Temp");
+    add(std::move(text));
+    auto vectorText = std::make_unique<CStaticText>(CRect{13, 14, 15, 16});
+    vectorText->SetVector(true);
+    vectorText->SetFaceName(u"楷体_GB2312");
+    vectorText->SetFontSize(16);
+    vectorText->SetInverse(1);
+    add(std::move(vectorText), 2);
+    auto dynamic = std::make_unique<CDynamicBitmap>(CRect{300, 100, 0, 0});
+    dynamic->SetAddress(address);
+    dynamic->SetBitmapType(2);
+    add(std::move(dynamic));
+    auto states = std::make_unique<CDynamicText>(CRect{5, 6, 7, 8});
+    states->GetValueList() = {u"0", u"1", u""};
+    states->GetTextList() = {u"停止", u"运行", u""};
+    states->GetAddress().m_nStation = 5;
+    add(std::move(states));
+    auto vectorStates = std::make_unique<CDynamicText>(CRect{17, 18, 19, 20});
+    vectorStates->SetVector(true);
+    add(std::move(vectorStates), 2);
+    auto key = std::make_unique<CFunctionKey>(CRect{60, 0, 0, 0});
+    key->SetAddress(address);
+    key->SetKey(17);
+    key->SetLook(false, false, true);
+    add(std::move(key));
+    auto lamp = std::make_unique<CIndicator>(CRect{20, 20, 56, 56});
+    lamp->SetAddress(address);
+    lamp->SetLogic(CIndicator::kNegative);
+    add(std::move(lamp));
+    auto reg = std::make_unique<CRegister>(CRect{9, 10, 11, 12});
+    reg->SetFloat(true);
+    reg->SetDigits(6, 2);
+    reg->SetInputLimits(9999, -9999);
+    reg->GetAddress().m_nStation = 5;
+    reg->GetAddress().m_nAddress = 300;
+    add(std::move(reg), 2);
+    add(std::make_unique<CRegister>(CRect{21, 22, 23, 24})).SetDoubleSize(1);
+    auto bar = std::make_unique<CTrendBar>(CTrendBar::kBarGraph, CRect{100, 0, 0, 0});
+    bar->SetDirection(CTrendBar::kRight);
+    bar->SetScales(1000, -5);
+    add(std::move(bar));
+    add(std::make_unique<CTrendBar>(CTrendBar::kTrendGraph, CRect{150, 0, 0, 0}));
+    test::BmpLayout layout;
+    layout.pixel = [](std::int32_t x, std::int32_t y) { return (x + y) % 3 ? 1u : 0u; };
+    add(std::make_unique<CStaticBitmap>(*CBitmapImport::FromBytes(test::MakeBmp(layout)).m_bitmap,
+                                        u"图片.bmp"));
 }
 
 TEST(ElementsInProject, EveryKindRoundTripsByteForByteInBothLayouts) {
     const CClassRegistry registry = Registry();
+    CTaveloDoc doc;
+    CAppState state;
+    FillProject(doc);
     for (const char* name : {"p.ZORX", "p.ZOR"}) {
-        CTaveloDoc doc;
-        CAppState state;
-        FillProject(doc);
-        const Bytes written = CProjectFile::Write(doc, state, name);
+        const Bytes bytes = CProjectFile::Write(doc, state, name);
         CTaveloDoc read;
         CAppState readState;
-        CProjectFile::Read(written, name, registry, read, readState);
-        EXPECT_EQ(read.GetElements().size(), 6u) << name;
-        EXPECT_EQ(CProjectFile::Write(read, readState, name), written) << name;
-        const auto& reg =
-            dynamic_cast<const CRegister&>(*read.GetKindList(EElementKind::Registers).front());
-        EXPECT_EQ(reg.GetPreview(), u"-1234.56");
-        EXPECT_EQ(reg.GetAddress().m_nStation, std::string(name) == "p.ZORX" ? 5 : 1);
+        CProjectFile::Read(bytes, name, registry, read, readState);
+        EXPECT_EQ(CProjectFile::Write(read, readState, name), bytes) << name;
+        ASSERT_EQ(read.GetElements().size(), doc.GetElements().size()) << name;
+        std::set<std::string> kinds;
+        for (const auto& element : read.GetElements()) kinds.insert(element->GetClassName());
+        EXPECT_EQ(kinds.size(), 8u);
+        // The older layout has no stations: they read back as station 1.
+        const bool stations = std::string(name) == "p.ZORX";
+        for (const auto& element : read.GetElements()) {
+            const auto original = std::find_if(
+                doc.GetElements().begin(), doc.GetElements().end(),
+                [&](const auto& e) { return e->GetPosition() == element->GetPosition(); });
+            ASSERT_NE(original, doc.GetElements().end());
+            FlatFieldSink before = Fields(**original), after = Fields(*element);
+            ASSERT_EQ(before.fields.size(), after.fields.size());
+            for (std::size_t i = 0; i < before.fields.size(); ++i) {
+                const bool station = before.names[i] == "address.station";
+                EXPECT_EQ(after.fields[i],
+                          stations || !station ? before.fields[i] : "address.station=1")
+                    << name;
+            }
+        }
     }
+}
+
+TEST(ElementsInProject, FieldsAreNamedOnceEachInLowerCamelCaseAfterTheBaseFields) {
+    CTaveloDoc doc;
+    FillProject(doc);
+    for (const auto& element : doc.GetElements()) {
+        const FlatFieldSink sink = Fields(*element);
+        ASSERT_GT(sink.names.size(), 7u);
+        EXPECT_EQ(sink.names[4], "screenNo") << element->GetClassName();
+        EXPECT_EQ(std::set<std::string>(sink.names.begin(), sink.names.end()).size(),
+                  sink.names.size())
+            << element->GetClassName();
+        for (const std::string& name : sink.names)
+            EXPECT_TRUE(std::islower(static_cast<unsigned char>(name[0])) &&
+                        name.find('_') == std::string::npos)
+                << name;
+    }
+}
+
+TEST(ElementsInProject, LinesAndRectanglesAreNotSavedButAreReadFromAList) {
+    CTaveloDoc doc;
+    CAppState state;
+    MakeNewProject(doc);
+    const Bytes empty = CProjectFile::Write(doc, state, "p.ZORX");
+    doc.AddElement(std::make_unique<CRectObj>(CRect{0, 0, 10, 10})).m_nScreenNo = 1;
+    // Only the class-name list mentions it: one name instead of none.
+    EXPECT_EQ(CProjectFile::Write(doc, state, "p.ZORX").size(), empty.size() + 4 + 2 * 8);
+
+    // A rectangle object placed into the register list by hand is accepted there.
+    Bytes file = empty;
+    const std::size_t registersCount = 39 + 2 + 2 * 4;
+    const Bytes rectangle = B({0xFF, 0xFF, 0, 0, 8, 0, 'C', 'R', 'e', 'c', 't', 'O', 'b', 'j', 1});
+    file[registersCount] = 1;
+    file.insert(file.begin() + registersCount + 2, rectangle.begin(), rectangle.end());
+    CProjectFile::Read(file, "p.ZORX", Registry(), doc, state);
+    ASSERT_EQ(doc.GetKindList(EElementKind::Registers).size(), 1u);
+    EXPECT_EQ(doc.GetKindList(EElementKind::Registers).front()->GetClassName(), "CRectObj");
+    EXPECT_EQ(doc.GetElements().size(), 1u);
 }
 
 class DamagedElementsTest : public ::testing::Test {
@@ -138,6 +270,24 @@ TEST_F(DamagedElementsTest, AbsurdLengthsAreRefusedWhereTheyStand) {
                        m_bytes.end());
         EXPECT_EQ(ReadError(damaged).GetOffset(), start + c.at);
     }
+}
+
+TEST(PreviewPictures, EveryPictureTheElementsShowShipsAt36By36) {
+    std::vector<std::int32_t> numbers = {135, 117, 138, 136, 248, 2046, 2047, 2021};
+    for (const CFunctionKey::CKeyEntry& key : CFunctionKey::kKeys)
+        for (std::int32_t look = 0; look < 3; ++look) numbers.push_back(key.m_nFirstPicture + look);
+    std::set<std::vector<std::uint8_t>> looks;
+    for (std::int32_t number : numbers) {
+        if (number == 2020) continue;  // the key '6' shows its normal look at 2021
+        const CMonoPicture picture = LoadPreviewPicture(number);
+        EXPECT_EQ(picture.m_nWidth, 36) << number;
+        EXPECT_EQ(picture.m_nHeight, 36) << number;
+        EXPECT_NE(std::count(picture.m_dots.begin(), picture.m_dots.end(), 1), 0) << number;
+        looks.insert(picture.m_dots);
+    }
+    // The hidden looks share one dotted outline; every other picture is its own.
+    EXPECT_EQ(looks.size(), numbers.size() - 1 - 19);
+    EXPECT_EQ(LoadPreviewPicture(2020).m_nWidth, 0);
 }
 
 }  // namespace

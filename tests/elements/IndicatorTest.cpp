@@ -104,8 +104,6 @@ TEST_F(IndicatorPanelTest, CoilUnitsAreListedAndTheirKindEnablesAddressAndBit) {
 TEST_F(IndicatorPanelTest, StationsClearToZeroAndClampByThePlcListIndex) {
     m_panel.SetAddressText(AddressField::kStation, u"");
     EXPECT_EQ(m_lamp->GetAddress().m_nStation, 0);
-    m_panel.SetAddressText(AddressField::kStation, u"250");
-    EXPECT_EQ(m_lamp->GetAddress().m_nStation, 250);
     m_state.m_nPlcListIndex = 16;
     m_panel.SetAddressText(AddressField::kStation, u"250");
     EXPECT_EQ(m_lamp->GetAddress().m_nStation, 247);

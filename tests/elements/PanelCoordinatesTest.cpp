@@ -1,27 +1,20 @@
-#include "elements/PanelCoordinates.h"
-
 #include <gtest/gtest.h>
+
+#include "elements/PanelCoordinates.h"
 
 namespace tavelo {
 namespace {
 
-TEST(PanelCoordinates, CanvasUnitsRoundUpFromSixTenthsOfADot) {
+TEST(PanelCoordinates, CanvasUnitsRoundUpFromSixTenthsOfADotAndDotsTruncate) {
     // 1 unit is 0.44 dot, 2 are 0.89, 9 are 4.0, 20 are 8.9: the round-up takes 2 and 20 up.
-    EXPECT_EQ(CanvasToDots(1), 0);
-    EXPECT_EQ(CanvasToDots(2), 1);
-    EXPECT_EQ(CanvasToDots(9), 4);
-    EXPECT_EQ(CanvasToDots(20), 9);
-    EXPECT_EQ(CanvasToDots(432), 192);
-    EXPECT_EQ(CanvasToDots(-20), -8);
-}
-
-TEST(PanelCoordinates, DotsBecomeCanvasUnitsTruncated) {
-    EXPECT_EQ(DotsToCanvas(1), 2);
-    EXPECT_EQ(DotsToCanvas(4), 9);
-    EXPECT_EQ(DotsToCanvas(191), 429);
-    EXPECT_EQ(DotsToCanvas(-1), -2);
+    for (const auto& [units, dots] :
+         {std::pair{1, 0}, {2, 1}, {9, 4}, {20, 9}, {432, 192}, {-20, -8}})
+        EXPECT_EQ(CanvasToDots(units), dots) << units;
+    for (const auto& [dots, units] : {std::pair{1, 2}, {4, 9}, {191, 429}, {-1, -2}})
+        EXPECT_EQ(DotsToCanvas(dots), units) << dots;
     // Every dot position survives the trip to canvas units and back.
-    for (std::int32_t dots = 0; dots <= 192; ++dots) EXPECT_EQ(CanvasToDots(DotsToCanvas(dots)), dots);
+    for (std::int32_t dots = 0; dots <= 192; ++dots)
+        EXPECT_EQ(CanvasToDots(DotsToCanvas(dots)), dots);
 }
 
 TEST(PanelCoordinates, PanelsShowNegativeCornersAsZeroAndCapTypedPositions) {

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "elements/ElementClasses.h"
 #include "elements/RectObj.h"
-#include "model/Archive.h"
-#include "model/ClassRegistry.h"
 #include "model/TaveloDoc.h"
 #include "support/ByteHelpers.h"
 #include "support/FakeElementView.h"
 #include "support/RecordingDrawSurface.h"
+#include "tests/elements/ElementBodies.h"
 
 namespace tavelo {
 namespace {
@@ -102,20 +100,9 @@ TEST(ShapeMoves, CornersAreSetAloneAndTopLeftNeverGoesNegative) {
 
 TEST(ShapeStorage, OnlyTheShapeByteIsStoredAndLinesAreNotCopied) {
     CRectObj graph(CRect{1, 2, 3, 4}, 2);
-    CArchive out("p.ZORX");
-    graph.Serialize(out);
-    EXPECT_EQ(out.GetBytes(), B({2}));
+    EXPECT_EQ(test::StoreBody(graph), B({2}));
     EXPECT_EQ(graph.Clone(), nullptr);
-
-    CClassRegistry registry;
-    RegisterElementClasses(registry);
-    ASSERT_TRUE(registry.IsRegistered("CRectObj"));
-    const test::Bytes bytes = B({3});
-    CArchive in(bytes, "p.ZORX", registry);
-    CRectObj read;
-    read.Serialize(in);
-    EXPECT_EQ(read.GetShape(), 3);
-    EXPECT_EQ(read.GetClassName(), "CRectObj");
+    EXPECT_EQ(test::LoadBody<CRectObj>(B({3}))->GetShape(), 3);
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "elements/Register.h"
-#include "model/Archive.h"
-#include "model/ClassRegistry.h"
 #include "support/ByteHelpers.h"
 #include "support/FakeElementView.h"
 #include "support/RecordingDrawSurface.h"
+#include "tests/elements/ElementBodies.h"
 
 namespace tavelo {
 namespace {
@@ -71,22 +70,16 @@ TEST(RegisterStorage, FilesWithoutTheFloatMarkerReadTheirDigitsThereAndAreWritte
     const Bytes current =
         Concat({kBase, kPreview, kFlagsAndLimits, kMarker, B({1, 0, 0, 0, 2, 0, 0, 0}), kTail});
     const Bytes older = Concat({kBase, kPreview, kFlagsAndLimits, B({2, 0, 0, 0}), kTail});
-    CClassRegistry registry;
     for (const Bytes* stored : {&current, &older}) {
-        CArchive in(*stored, "p.ZORX", registry);
-        CRegister reg;
-        reg.Serialize(in);
-        EXPECT_TRUE(in.IsAtEnd());
-        EXPECT_EQ(reg.GetDigits(), 2);
-        EXPECT_EQ(reg.IsFloat(), stored == &current);
-        EXPECT_EQ(reg.GetPreview(), u"1.2");  // as stored, not rebuilt
-        EXPECT_EQ(reg.GetInputMin(), -10);
-        EXPECT_EQ(reg.GetAddress().m_nAddress, 50);
-        CArchive out("p.ZORX");
-        reg.Serialize(out);
+        const auto reg = test::LoadBody<CRegister>(*stored);
+        EXPECT_EQ(reg->GetDigits(), 2);
+        EXPECT_EQ(reg->IsFloat(), stored == &current);
+        EXPECT_EQ(reg->GetPreview(), u"1.2");  // as stored, not rebuilt
+        EXPECT_EQ(reg->GetInputMin(), -10);
+        EXPECT_EQ(reg->GetAddress().m_nAddress, 50);
         Bytes expected = current;
         if (stored == &older) expected[kBase.size() + kPreview.size() + 44] = 0;  // float off
-        EXPECT_EQ(out.GetBytes(), expected);
+        EXPECT_EQ(test::StoreBody(*reg), expected);
     }
 }
 

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "elements/StaticText.h"
-#include "model/Archive.h"
-#include "model/ClassRegistry.h"
 #include "support/ByteHelpers.h"
 #include "support/DrawCalls.h"
 #include "support/RecordingDrawSurface.h"
+#include "tests/elements/ElementBodies.h"
 
 namespace tavelo {
 namespace {
@@ -85,8 +84,6 @@ TEST(StaticTextStorage, BodyIsTheBasePartThenTheTextFieldsAndReadsBackUntrusting
     text.m_nScreenNo = 3;
     text.SetText(u"A文");
     text.SetVector(true);
-    CArchive out("p.ZORX");
-    text.Serialize(out);
     const Bytes expected = Concat({
         B({10, 0, 0, 0, 20, 0, 0, 0, 0x2C, 1, 0, 0, 0x90, 1, 0, 0}),  // rectangle
         B({3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}),                      // screen, double, inverse
@@ -95,18 +92,14 @@ TEST(StaticTextStorage, BodyIsTheBasePartThenTheTextFieldsAndReadsBackUntrusting
         B({0xFF, 0xFE, 0xFF, 2, 0x8B, 0x5B, 0x53, 0x4F}),             // "宋体"
         B({12, 0, 0, 0, 1, 0, 0, 0}),
     });
-    ASSERT_EQ(out.GetBytes(), expected);
+    ASSERT_EQ(test::StoreBody(text), expected);
 
-    CClassRegistry registry;
-    CArchive in(expected, "p.ZORX", registry);
-    CStaticText read;
-    read.Serialize(in);
-    EXPECT_TRUE(in.IsAtEnd());
-    EXPECT_EQ(read.GetText(), u"A文");
-    EXPECT_TRUE(read.IsVector());
-    EXPECT_FALSE(read.IsSizeValid());
-    DrawOnce(read);
-    EXPECT_EQ(read.GetPosition(), (CRect{10, 20, 10 + 27 / 2 + 27, 20 + 27}));
+    const auto read = test::LoadBody<CStaticText>(expected);
+    EXPECT_EQ(read->GetText(), u"A文");
+    EXPECT_TRUE(read->IsVector());
+    EXPECT_FALSE(read->IsSizeValid());
+    DrawOnce(*read);
+    EXPECT_EQ(read->GetPosition(), (CRect{10, 20, 10 + 27 / 2 + 27, 20 + 27}));
 }
 
 TEST(StaticTextSize, AbsurdStoredCellSizesGiveTheLargestBoxInsteadOfOverflowing) {

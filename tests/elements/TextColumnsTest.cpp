@@ -22,17 +22,19 @@ TEST(TextColumns, FullWidthUnitsCountTwoAndCutsStopBeforeTheLimitIsPassed) {
     };
     for (const Case& c : cases) EXPECT_EQ(CutToColumns(c.text, c.limit), c.cut);
     EXPECT_EQ(TextColumns(u"Aa12文字串"), 10);
-    EXPECT_EQ(DotMatrixColumnLimit(false), 24);
-    EXPECT_EQ(DotMatrixColumnLimit(true), 12);
 }
 
 TEST(TextColumns, VectorLinesHoldTheGlyphsOfTheirSizeAndDamagedSizesCountAsTwelve) {
-    EXPECT_EQ(VectorGlyphsPerLine(12), 16);
-    EXPECT_EQ(VectorGlyphsPerLine(14), 13);
-    EXPECT_EQ(VectorGlyphsPerLine(16), 12);
-    EXPECT_EQ(VectorGlyphsPerLine(-14), 13);
-    for (std::int32_t damaged : {0, -1, 13, 1000, INT32_MIN})
-        EXPECT_EQ(VectorGlyphsPerLine(damaged), 16);
+    for (const auto& [size, glyphs] : {std::pair{12, 16},
+                                       {14, 13},
+                                       {16, 12},
+                                       {-14, 13},
+                                       {0, 16},
+                                       {-1, 16},
+                                       {13, 16},
+                                       {1000, 16},
+                                       {INT32_MIN, 16}})
+        EXPECT_EQ(VectorGlyphsPerLine(size), glyphs) << size;
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -12,6 +13,9 @@ namespace tavelo {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using ::testing::AllOf;
+using ::testing::HasSubstr;
+using ::testing::ThrowsMessage;
 
 std::size_t FilesIn(const std::filesystem::path& dir) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir),
@@ -74,19 +78,11 @@ TEST(FileBytes, ErrorsNameTheFileAndTheReason) {
     test::CTempDir dir;
     const auto notAFolder = dir / "plain";
     WriteFileAtomically(notAFolder, Bytes{1});
-    try {
-        WriteFileAtomically(notAFolder / "p.ZORX", Bytes{1});
-        FAIL() << "no error";
-    } catch (const CFileError& error) {
-        EXPECT_NE(std::string(error.what()).find("plain/p.ZORX"), std::string::npos);
-        EXPECT_NE(std::string(error.what()).find("Not a directory"), std::string::npos);
-    }
-    try {
-        ReadFileBytes(dir / "missing.ZORX");
-        FAIL() << "no error";
-    } catch (const CFileError& error) {
-        EXPECT_NE(std::string(error.what()).find("missing.ZORX: No such file"), std::string::npos);
-    }
+    EXPECT_THAT(
+        [&] { WriteFileAtomically(notAFolder / "p.ZORX", Bytes{1}); },
+        ThrowsMessage<CFileError>(AllOf(HasSubstr("plain/p.ZORX"), HasSubstr("Not a directory"))));
+    EXPECT_THAT([&] { ReadFileBytes(dir / "missing.ZORX"); },
+                ThrowsMessage<CFileError>(HasSubstr("missing.ZORX: No such file")));
 }
 
 TEST(FileBytes, FilesAboveTheCapAreRefusedBeforeReading) {

@@ -38,17 +38,11 @@ TEST(ScreenNumberCheck, RefusesNumbersOutsideOneTo32767AndNumbersInUse) {
     EXPECT_EQ(CheckScreenNumber(doc, 32767), u"");
 }
 
-TEST(NewScreenDialog, ProposesTheNextNumberWhichAfterTheLastScreenIsRefused) {
-    const SNewScreenProposal proposal = ProposeNewScreen(5);
-    EXPECT_EQ(proposal.m_nNumber, 6);
-    EXPECT_EQ(proposal.m_strDescription, u"画面 6");
+TEST(NewScreenDialog, ProposesTheNextNumberAndNamesItWhenRefusedEvenAbove32767) {
     EXPECT_EQ(ProposeNewScreen(std::nullopt).m_nNumber, 1);
     EXPECT_EQ(ProposeScreenNumber(32767), 32768);
-}
-
-TEST(NewScreenDialog, AfterAStoredNumberAbove32767ProposesTheNextAndNamesItWhenRefused) {
     CTaveloDoc doc;
-    AddScreens(doc, {40000});
+    AddScreens(doc, {40000});  // as a stored file may hold
     const SNewScreenProposal proposal = ProposeNewScreen(40000);
     EXPECT_EQ(proposal.m_nNumber, 40001);
     EXPECT_EQ(proposal.m_strDescription, u"画面 40001");
@@ -96,22 +90,18 @@ TEST(ScreenCommands, CopyOntoTheSourceNumberEndsAlthoughTheWalkMeetsTheCopies) {
     EXPECT_EQ(doc.GetElements().size(), 2u);
 }
 
-TEST(ScreenCommands, DeletingTheOnlyScreenLeavesAFreshScreenOne) {
+TEST(ScreenCommands, DeletingMakesTheFirstRemainingCurrentOrLeavesAFreshScreenOne) {
     CTaveloDoc doc;
-    AddScreens(doc, {4});
-    AddOn(doc, 4, "CStaticText", {1, 2, 3, 4});
-    EXPECT_EQ(DoDeleteScreen(doc, 4), 1);
+    AddScreens(doc, {2, 7});
+    AddOn(doc, 7, "CStaticText", {1, 2, 3, 4});
+    EXPECT_EQ(DoDeleteScreen(doc, 2), 7);
+    EXPECT_EQ(doc.GetScreens().size(), 1u);
+    doc.SetModified(false);
+    EXPECT_EQ(DoDeleteScreen(doc, 7), 1);
     ASSERT_EQ(doc.GetScreens().size(), 1u);
     EXPECT_EQ(Fields(*doc.GetScreens().front()), (ScreenFields{1, 1, 2, u"画面 1"}));
     EXPECT_TRUE(doc.GetElements().empty());
     EXPECT_TRUE(doc.IsModified());
-}
-
-TEST(ScreenCommands, DeletingAScreenMakesTheFirstRemainingCurrent) {
-    CTaveloDoc doc;
-    AddScreens(doc, {2, 7, 9});
-    EXPECT_EQ(DoDeleteScreen(doc, 2), 7);
-    EXPECT_EQ(doc.GetScreens().size(), 2u);
 }
 
 TEST(ScreenProperties, TargetsAreAppliedPostponedOrRefusedByTheirFields) {

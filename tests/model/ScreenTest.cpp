@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/Archive.h"
 #include "model/ClassRegistry.h"
 #include "model/ModelClasses.h"
@@ -39,9 +41,8 @@ TEST(ScreenRecord, FirstScreenIsStoredAsTheKnownBytes) {
     RegisterModelClasses(registry);
     CArchive in(expected, "p.ZORX", registry);
     const auto read = in.ReadObjectOf<CScreen>("CScreen");
-    EXPECT_EQ(read->GetNumber(), 1);
-    EXPECT_EQ(read->GetUpScreen(), 1);
-    EXPECT_EQ(read->GetDownScreen(), 2);
+    EXPECT_EQ(std::tuple(read->GetNumber(), read->GetUpScreen(), read->GetDownScreen()),
+              std::tuple(1, 1, 2));
     EXPECT_EQ(read->GetDescription(), u"画面 1");
 }
 

@@ -205,13 +205,6 @@ TEST(DocumentLists, RebuildElementListUsesTheDrawingOrderOfKinds) {
     EXPECT_EQ(doc.GetClassNames().size(), 8u);
 }
 
-TEST(DocumentLists, ARectangleReadIntoAKindListIsKept) {
-    CTaveloDoc doc;
-    doc.AdoptReadElement(EElementKind::Registers, Make("CRectObj", 1));
-    doc.RebuildElementList();
-    EXPECT_EQ(ClassNamesOf(doc.GetElements()), std::vector<std::string>{"CRectObj"});
-}
-
 TEST(DocumentScreens, AddScreenKeepsAscendingNumbers) {
     CTaveloDoc doc;
     for (std::int32_t number : {5, 1, 9}) AddScreen(doc, number);

@@ -198,17 +198,15 @@ TEST_F(LinkSettingsFormTest, ChangingOneSerialDropDownReadsAllFourAndAnEmptyOneL
     EXPECT_EQ(Serial(), (Four{3, 0, 1, 0}));
 }
 
-TEST_F(LinkSettingsFormTest, StoredChoicesOutsideTheListsShowNoSelection) {
+TEST_F(LinkSettingsFormTest, StoredChoicesOrSerialDefaultsOutsideTheListsShowNoSelection) {
     m_settings.m_nParityChoice = 5;
     m_settings.m_nDataBitsChoice = 2;
-    EXPECT_EQ(Shown(Open(kModbus)), (Four{5, kNone, 0, kNone}));
-}
-
-TEST_F(LinkSettingsFormTest, SerialDefaultsOutsideTheListsLeaveTheFields) {
     CLinkSettingsForm form = Open(kModbus);
+    EXPECT_EQ(Shown(form), (Four{5, kNone, 0, kNone}));
+    // Defaults outside the lists leave the fields as they were.
     form.SelectPlcType(kOddSerial);
     EXPECT_EQ(m_state.m_currentPlc.GetName(), u"Odd");
-    EXPECT_EQ(Serial(), kStored);
+    EXPECT_EQ(Serial(), (Four{8, 2, 0, 5}));
     EXPECT_EQ(Shown(form), (Four{kNone, kNone, kNone, kNone}));
 }
 
