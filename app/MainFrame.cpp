@@ -134,6 +134,21 @@ void CMainFrame::BuildEditMenu() {
     m_pDeleteSelection = AddCommand(
         menu, app_text::kDelete, [this] { m_pView->DeleteSelection(); }, Qt::CTRL | Qt::Key_D,
         app_text::kTipDeleteSelection);
+    // The alignment commands live on the toolbar; the menu makes them reachable by keyboard.
+    menu->addSeparator();
+    const std::pair<EAlignment, std::pair<const char16_t*, const char16_t*>> alignments[] = {
+        {EAlignment::kLeft, {app_text::kStatusAlignLeft, app_text::kTipAlignLeft}},
+        {EAlignment::kRight, {app_text::kStatusAlignRight, app_text::kTipAlignRight}},
+        {EAlignment::kTop, {app_text::kStatusAlignTop, app_text::kTipAlignTop}},
+        {EAlignment::kBottom, {app_text::kStatusAlignBottom, app_text::kTipAlignBottom}},
+    };
+    for (const auto& [alignment, texts] : alignments) {
+        m_alignActions << AddCommand(
+            menu, texts.first,
+            [this, alignment = alignment] { m_pView->GetViewState().Align(alignment); }, {},
+            texts.second);
+        m_alignActions.back()->setStatusTip(Text(texts.first));
+    }
 }
 
 void CMainFrame::BuildViewMenu() {
@@ -222,22 +237,7 @@ void CMainFrame::BuildSystemToolbar() {
     bar->addSeparator();
     add(app_text::kDownload);
     bar->addSeparator();
-    const std::pair<EAlignment, std::pair<const char16_t*, const char16_t*>> alignments[] = {
-        {EAlignment::kLeft, {app_text::kTipAlignLeft, app_text::kStatusAlignLeft}},
-        {EAlignment::kRight, {app_text::kTipAlignRight, app_text::kStatusAlignRight}},
-        {EAlignment::kTop, {app_text::kTipAlignTop, app_text::kStatusAlignTop}},
-        {EAlignment::kBottom, {app_text::kTipAlignBottom, app_text::kStatusAlignBottom}},
-    };
-    for (const auto& [alignment, texts] : alignments) {
-        QAction* action = bar->addAction(Text(texts.first));
-        action->setToolTip(Text(texts.first));
-        action->setStatusTip(Text(texts.second));
-        connect(action, &QAction::triggered, this, [this, alignment = alignment] {
-            m_pView->GetViewState().Align(alignment);
-            UpdateCommandStates();
-        });
-        m_alignActions << action;
-    }
+    for (QAction* action : m_alignActions) bar->addAction(action);
 }
 
 QAction* CMainFrame::FindAction(const QString& text) const {

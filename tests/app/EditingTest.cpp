@@ -124,7 +124,7 @@ private slots:
         QTest::mouseRelease(&View(), Qt::LeftButton, {}, QPoint(211, 27));
         QCOMPARE(View().GetViewState().GetSelection().size(), std::size_t{2});
         frame->UpdateCommandStates();
-        QAction* top = frame->FindAction(QStringLiteral("上对齐"));
+        QAction* top = frame->FindAction(QStringLiteral("选中元件上对齐"));
         QVERIFY(top->isEnabled());
         top->trigger();
         QCOMPARE(first->GetPosition().top, second->GetPosition().top);
