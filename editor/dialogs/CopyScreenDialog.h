@@ -1,19 +1,13 @@
 #pragma once
-// The copy-screen dialog "复制画面": copies the current screen to a target number. It stays
-// open while the target is out of range or taken.
+// The copy-screen dialog "复制画面": copies the current screen to a target number.
 
-#include <QDialog>
-#include <cstdint>
+#include "ScreenNumberDialog.h"
 
 class QLineEdit;
 
 namespace tavelo {
 
-class CMessenger;
-class CSpinButtonEdit;
-class CTaveloDoc;
-
-class CCopyScreenDialog : public QDialog {
+class CCopyScreenDialog : public CScreenNumberDialog {
     Q_OBJECT
 
 public:
@@ -21,18 +15,9 @@ public:
                       QWidget* parent = nullptr);
 
     QLineEdit& GetSourceField() const { return *m_pSource; }
-    CSpinButtonEdit& GetTargetField() const { return *m_pTarget; }
-    // What "确定" accepted.
-    std::int32_t GetTarget() const { return m_nTarget; }
-
-    void accept() override;
 
 private:
-    const CTaveloDoc& m_doc;
-    CMessenger& m_messenger;
     QLineEdit* m_pSource;
-    CSpinButtonEdit* m_pTarget;
-    std::int32_t m_nTarget = 0;
 };
 
 }  // namespace tavelo

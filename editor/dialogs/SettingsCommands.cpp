@@ -116,7 +116,7 @@ std::optional<std::int32_t> RunCopyScreenCommand(CEditorContext& context,
                                                  const DialogExec& exec) {
     CCopyScreenDialog dialog(context.m_doc, context.m_messenger, currentScreen, parent);
     if (!IsAccepted(exec, dialog)) return std::nullopt;
-    return DoCopyScreen(context.m_doc, currentScreen, dialog.GetTarget()).GetNumber();
+    return DoCopyScreen(context.m_doc, currentScreen, dialog.GetNumber()).GetNumber();
 }
 
 std::optional<std::int32_t> RunDeleteScreenCommand(CEditorContext& context,

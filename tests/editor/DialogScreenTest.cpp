@@ -46,7 +46,7 @@ CSpinButtonEdit& NewScreenNumber(QDialog& dialog) {
 }
 
 CSpinButtonEdit& CopyTarget(QDialog& dialog) {
-    return static_cast<CCopyScreenDialog&>(dialog).GetTargetField();
+    return static_cast<CCopyScreenDialog&>(dialog).GetNumberField();
 }
 
 }  // namespace
