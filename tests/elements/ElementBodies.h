@@ -1,14 +1,15 @@
 #pragma once
-// Stores an element's body and loads one back, for the layout tests of element kinds whose
-// copies are made only through Clone().
+// Stores an element's body and loads one back, and reads the bodies kept under tests/data.
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "model/Archive.h"
 #include "model/ClassRegistry.h"
+#include "model/FileBytes.h"
 #include "model/GraphObj.h"
 #include "support/ByteHelpers.h"
 
@@ -18,6 +19,10 @@ inline Bytes StoreBody(CGraphObj& element, const std::string& fileName = "p.ZORX
     CArchive ar(fileName);
     element.Serialize(ar);
     return ar.GetBytes();
+}
+
+inline Bytes BodyFile(const std::string& name) {
+    return ReadFileBytes(std::filesystem::path(TAVELO_GOLDEN_DIR) / "elements" / name);
 }
 
 // Expects the bytes to hold exactly one body.

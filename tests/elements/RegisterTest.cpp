@@ -1,17 +1,21 @@
 #include <gtest/gtest.h>
 
 #include "elements/Register.h"
-#include "support/ByteHelpers.h"
+#include "elements/RegisterPanelForm.h"
+#include "model/TaveloDoc.h"
 #include "support/FakeElementView.h"
+#include "support/PlcSamples.h"
 #include "support/RecordingDrawSurface.h"
 #include "tests/elements/ElementBodies.h"
 
 namespace tavelo {
 namespace {
 
-using test::B;
 using test::Bytes;
-using test::Concat;
+using Axis = CRegisterPanelForm::Axis;
+using Check = CRegisterPanelForm::Check;
+using Field = CRegisterPanelForm::Field;
+using AddressField = CRegisterPanelForm::AddressField;
 
 TEST(RegisterPreview, SampleDigitsFollowDigitsDecimalsAndSign) {
     struct Case {
@@ -52,34 +56,20 @@ TEST(RegisterPreview, BoxIsTheMeasuredPreviewWithoutMinimumAndDoubledAtDoubleSiz
     EXPECT_EQ(surface.calls.back().text, u"1");
 }
 
-const Bytes kBase =
-    B({0, 0, 0, 0, 0, 0, 0, 0, 90, 0, 0, 0, 36, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-const Bytes kPreview = B({0xFF, 0xFE, 0xFF, 3, '1', 0, '.', 0, '2', 0});
-// Decimal, signed, settable, password, limits, input max and min, engineering max and min,
-// engineering flag.
-const Bytes kFlagsAndLimits =
-    B({1,   0, 0, 0, 0,    0,    0,    0,    1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0,
-       100, 0, 0, 0, 0xF6, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-const Bytes kMarker = B({0xFF, 0xFF, 0, 0});
-// Decimals, linear address, data mode, type index, then the address record.
-const Bytes kTail =
-    Concat({B({1, 0, 0, 0, 50, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0}),
-            B({3, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 50, 0, 0, 0, 0, 0, 0, 0})});
-
+// Reading a body without the float marker takes the digits from its place; writing always
+// writes the marker.
 TEST(RegisterStorage, FilesWithoutTheFloatMarkerReadTheirDigitsThereAndAreWrittenWithIt) {
-    const Bytes current =
-        Concat({kBase, kPreview, kFlagsAndLimits, kMarker, B({1, 0, 0, 0, 2, 0, 0, 0}), kTail});
-    const Bytes older = Concat({kBase, kPreview, kFlagsAndLimits, B({2, 0, 0, 0}), kTail});
-    for (const Bytes* stored : {&current, &older}) {
-        const auto reg = test::LoadBody<CRegister>(*stored);
+    const Bytes current = test::BodyFile("register.bin");
+    for (const char* file : {"register.bin", "register-before-float.bin"}) {
+        const auto reg = test::LoadBody<CRegister>(test::BodyFile(file));
         EXPECT_EQ(reg->GetDigits(), 2);
-        EXPECT_EQ(reg->IsFloat(), stored == &current);
+        EXPECT_EQ(reg->IsFloat(), file == std::string("register.bin"));
         EXPECT_EQ(reg->GetPreview(), u"1.2");  // as stored, not rebuilt
         EXPECT_EQ(reg->GetInputMin(), -10);
         EXPECT_EQ(reg->GetAddress().m_nAddress, 50);
         Bytes expected = current;
-        if (stored == &older) expected[kBase.size() + kPreview.size() + 44] = 0;  // float off
-        EXPECT_EQ(test::StoreBody(*reg), expected);
+        expected[82] = reg->IsFloat();
+        EXPECT_EQ(test::StoreBody(*reg), expected) << file;
     }
 }
 
@@ -95,6 +85,150 @@ TEST(RegisterCopy, ScreenCopiesCarryTheCopyMarkAndARebuiltPreview) {
     EXPECT_EQ(copied.GetPreview(), u"123.4");
     EXPECT_EQ(copied.m_nScreenNo, CGraphObj::kNoScreen);
     EXPECT_FALSE(reg.m_bCopyMark);
+}
+
+TEST(RegisterValueRange, WidthSignAndFloatDigitsDecideTheLimits) {
+    struct Case {
+        std::int64_t width;
+        bool isSigned, isFloat;
+        std::int32_t digits, decimals;
+        CSpinRange range;
+    };
+    const Case cases[] = {
+        {1, false, false, 5, 0, {0, 255}},
+        {4, false, false, 5, 0, {0, 2147483647}},
+        {6, false, false, 5, 0, {0, 65535}},
+        {1, true, false, 5, 0, {-128, 127}},
+        {4, true, false, 5, 0, {INT32_MIN, 2147483647}},
+        {2, true, false, 5, 0, {-32768, 32767}},
+        {2, true, true, 10, 2, {-21474836, 21474836}},
+        {2, true, true, 4, 1, {-999, 999}},
+        {2, true, true, 3, 3, {0, 0}},
+        {2, true, true, 99, 0, {-2147483647, 2147483647}},  // typed beyond the spin range
+        {2, true, true, 10, 50, {0, 0}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(
+            CRegisterPanelForm::ValueRange(c.width, c.isSigned, c.isFloat, c.digits, c.decimals),
+            c.range)
+            << c.width << " " << c.isSigned << c.isFloat << " " << c.digits << "." << c.decimals;
+}
+
+class RegisterPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_state.m_nModelIndex = CAppState::kModelZorB;
+        m_state.m_currentPlc = test::MakePlc(
+            u"PLC", {test::MakeUnit(u"B", CRegUnitConfig::kByte, 0, 99, 7, 2, 1, 1),
+                     test::MakeUnit(u"D", CRegUnitConfig::kByte, 0, 9999, 15, 1, 2, 8)});
+        m_register = &static_cast<CRegister&>(
+            m_doc.AddElement(std::make_unique<CRegister>(CRect{0, 0, 0, 0})));
+        m_panel.SetObject(m_register);
+    }
+    void AllowLimits() {
+        m_panel.SetCheck(Check::kSettable, true);
+        m_panel.SetCheck(Check::kLimits, true);
+    }
+
+    CTaveloDoc m_doc;
+    CAppState m_state;
+    CRegisterPanelForm m_panel{m_state};
+    CRegister* m_register = nullptr;
+};
+
+TEST_F(RegisterPanelTest, TheCountDecidesTheWidthOfTheLimits) {
+    AllowLimits();
+    EXPECT_EQ(m_panel.GetAddressFields().GetUnitList()[1], u"D");
+    for (const auto& [count, kept] : {std::pair{u"2", 100000}, {u"3", 65535}, {u"20", 65535}}) {
+        m_panel.SetAddressText(AddressField::kCount, count);
+        m_panel.SetFieldText(Field::kInputMax, u"100000");
+        EXPECT_EQ(m_register->GetInputMax(), kept) << std::string(count, count + 2);
+    }
+    EXPECT_EQ(m_register->GetAddress().m_nCount, 8);  // the unit's maximum, 16 bytes
+    EXPECT_EQ(m_register->GetTypeIndex(), 1);
+    m_panel.SelectUnit(0);  // one register of one byte
+    EXPECT_FALSE(m_panel.GetAddressFields().IsCountEnabled());
+    EXPECT_EQ(m_register->GetAddress().m_nCount, 1);
+    EXPECT_EQ(m_register->GetInputMax(), 255);
+}
+
+TEST_F(RegisterPanelTest, FloatForcesTheSignAndItsDigitsBoundTheLimits) {
+    AllowLimits();
+    m_panel.SetFieldText(Field::kDigits, u"4");
+    m_panel.SetFieldText(Field::kDecimals, u"1");
+    m_panel.SetFieldText(Field::kInputMin, u"-5000");
+    m_panel.SetCheck(Check::kFloat, true);
+    EXPECT_TRUE(m_register->IsSigned());
+    EXPECT_EQ(m_register->GetInputMin(), -999);
+    EXPECT_EQ(m_register->GetPreview(), u"-123.4");
+    EXPECT_FALSE(m_panel.IsModeEnabled());
+    EXPECT_FALSE(m_panel.IsCheckEnabled(Check::kSigned));
+    EXPECT_EQ(m_panel.GetDataModeList().size(), 1u);
+
+    m_panel.SetFieldText(Field::kInputMin, u"-50");
+    m_panel.SetCheck(Check::kFloat, false);
+    EXPECT_FALSE(m_register->IsSigned());
+    EXPECT_FALSE(m_register->IsFloat());
+    EXPECT_EQ(m_register->GetInputMin(), 0);
+    EXPECT_EQ(m_register->GetPreview(), u"123.4");
+}
+
+TEST_F(RegisterPanelTest, TheFirstPanelModelHasNoFloatAndAppliesFloatRegistersWithoutIt) {
+    m_register->SetFloat(true);
+    m_register->SetSigned(true);
+    m_state.m_nModelIndex = CAppState::kModelZorA;
+    m_panel.SetObject(m_register);
+    EXPECT_FALSE(m_panel.IsFloatShown());
+    EXPECT_FALSE(m_register->IsFloat());
+    EXPECT_TRUE(m_register->IsSigned());
+    m_panel.SetCheck(Check::kFloat, true);
+    EXPECT_FALSE(m_register->IsFloat());
+}
+
+TEST_F(RegisterPanelTest, FieldsTakeDefaultsWaitForALoneMinusAndAreClampedOnApply) {
+    AllowLimits();
+    m_panel.SetFieldText(Field::kDigits, u"");
+    EXPECT_EQ(m_panel.GetFieldText(Field::kDigits), u"5");
+    m_panel.SetPositionText(Axis::kX, u"1234");
+    EXPECT_EQ(m_panel.GetPositionText(Axis::kX), u"192");
+    m_panel.SetPositionText(Axis::kY, u"");
+    EXPECT_EQ(m_panel.GetPositionText(Axis::kY), u"0");
+    EXPECT_EQ(m_register->GetPosition().TopLeft(), (CPoint{432, 0}));
+
+    m_panel.SetFieldText(Field::kInputMax, u"30");
+    m_panel.SetFieldText(Field::kInputMin, u"5-");  // refused by the typing filter
+    EXPECT_EQ(m_panel.GetFieldText(Field::kInputMin), u"0");
+    m_panel.SetFieldText(Field::kInputMin, u"-");
+    m_panel.SetFieldText(Field::kDigits, u"12");
+    EXPECT_EQ(m_register->GetDigits(), 5);  // postponed
+    m_panel.SetFieldText(Field::kInputMin, u"-0");
+    EXPECT_EQ(m_register->GetDigits(), 10);
+    m_panel.SetFieldText(Field::kInputMin, u"40");
+    EXPECT_EQ(m_register->GetInputMin(), 30);  // never above the upper limit
+    m_panel.SetFieldText(Field::kDecimals, u"10");
+    m_panel.SetFieldText(Field::kDigits, u"0");
+    EXPECT_EQ(m_register->GetDigits(), 1);
+    EXPECT_EQ(m_register->GetDecimals(), 0);
+}
+
+TEST_F(RegisterPanelTest, EnablingFollowsSettableLimitsAndDataMode) {
+    EXPECT_FALSE(m_panel.IsCheckEnabled(Check::kPassword));
+    EXPECT_FALSE(m_panel.IsFieldEnabled(Field::kInputMax));
+    m_panel.SetFieldText(Field::kInputMax, u"7");
+    EXPECT_EQ(m_panel.GetFieldText(Field::kInputMax), u"0");
+    AllowLimits();
+    EXPECT_TRUE(m_panel.IsFieldEnabled(Field::kInputMax));
+    EXPECT_FALSE(m_panel.IsFieldEnabled(Field::kEngMax));
+    m_panel.SelectDataMode(1);
+    m_panel.SetFieldText(Field::kEngMax, u"500");
+    EXPECT_TRUE(m_register->IsEngineering());
+    EXPECT_EQ(m_register->GetEngMax(), 500);
+    m_panel.SelectDataMode(0);
+    EXPECT_EQ(m_register->GetEngMax(), 0);  // raw data has no engineering range
+    m_panel.SetCheck(Check::kSigned, true);
+    m_panel.SetDecimal(false);
+    EXPECT_FALSE(m_register->IsSigned());
+    EXPECT_FALSE(m_panel.IsCheckEnabled(Check::kSigned));
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "elements/StaticText.h"
-#include "support/ByteHelpers.h"
+#include "elements/TextColumns.h"
+#include "elements/TextPanelForm.h"
+#include "elements/VectorTextPanelForm.h"
+#include "model/TaveloDoc.h"
 #include "support/DrawCalls.h"
 #include "support/RecordingDrawSurface.h"
 #include "tests/elements/ElementBodies.h"
@@ -9,9 +12,7 @@
 namespace tavelo {
 namespace {
 
-using test::B;
 using test::Bytes;
-using test::Concat;
 using test::RecordingDrawSurface;
 
 // Draws the text once and returns the one text call.
@@ -84,14 +85,7 @@ TEST(StaticTextStorage, BodyIsTheBasePartThenTheTextFieldsAndReadsBackUntrusting
     text.m_nScreenNo = 3;
     text.SetText(u"A文");
     text.SetVector(true);
-    const Bytes expected = Concat({
-        B({10, 0, 0, 0, 20, 0, 0, 0, 0x2C, 1, 0, 0, 0x90, 1, 0, 0}),  // rectangle
-        B({3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}),                      // screen, double, inverse
-        B({16, 0, 0, 0, 8, 0, 0, 0}),                                 // cell height and width
-        B({0xFF, 0xFE, 0xFF, 2, 'A', 0, 0x87, 0x65}),                 // "A文"
-        B({0xFF, 0xFE, 0xFF, 2, 0x8B, 0x5B, 0x53, 0x4F}),             // "宋体"
-        B({12, 0, 0, 0, 1, 0, 0, 0}),
-    });
+    const Bytes expected = test::BodyFile("static-text.bin");
     ASSERT_EQ(test::StoreBody(text), expected);
 
     const auto read = test::LoadBody<CStaticText>(expected);
@@ -106,6 +100,135 @@ TEST(StaticTextSize, AbsurdStoredCellSizesGiveTheLargestBoxInsteadOfOverflowing)
     RecordingDrawSurface surface;
     const CTextStyle style{false, u"宋体", 12, INT32_MIN, INT32_MAX};
     EXPECT_EQ(style.MeasureBox(surface, u"", false), (CSize{0, INT32_MAX}));
+}
+
+TEST(TextColumns, FullWidthUnitsCountTwoAndCutsStopBeforeTheLimitIsPassed) {
+    struct Case {
+        std::u16string text;
+        std::int64_t limit;
+        std::u16string cut;
+    };
+    const std::u16string ascii25(25, u'a');
+    const Case cases[] = {
+        {ascii25, 24, std::u16string(24, u'a')},
+        {std::u16string(23, u'a') + u"文", 24, std::u16string(23, u'a')},  // 25 columns
+        {std::u16string(22, u'a') + u"文", 24, std::u16string(22, u'a') + u"文"},
+        {u"温度温度温度温", 12, u"温度温度温度"},
+        {u"ab\U0001F600", 3, u"ab"},  // never half a surrogate pair
+        {u"", 0, u""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CutToColumns(c.text, c.limit), c.cut);
+    EXPECT_EQ(TextColumns(u"Aa12文字串"), 10);
+}
+
+TEST(TextColumns, VectorLinesHoldTheGlyphsOfTheirSizeAndDamagedSizesCountAsTwelve) {
+    const int cases[][2] = {{12, 16}, {14, 13}, {16, 12},   {-14, 13},      {0, 16},
+                            {-1, 16}, {13, 16}, {1000, 16}, {INT32_MIN, 16}};
+    for (const auto& [size, glyphs] : cases) EXPECT_EQ(VectorGlyphsPerLine(size), glyphs) << size;
+}
+
+using Axis = CTextPanelForm::Axis;
+
+class TextPanelTest : public ::testing::Test {
+protected:
+    CStaticText& AddText(const CRect& rect = {45, 18, 90, 54}) {
+        auto& text =
+            static_cast<CStaticText&>(m_doc.AddElement(std::make_unique<CStaticText>(rect)));
+        m_doc.SetModified(false);
+        return text;
+    }
+    // A new text shown on the dot-matrix panel.
+    CStaticText& Open() {
+        CStaticText& text = AddText();
+        m_panel.SetObject(&text);
+        return text;
+    }
+
+    CTaveloDoc m_doc;
+    CAppState m_state;
+    CTextPanelForm m_panel{m_state};
+};
+
+TEST_F(TextPanelTest, ShowingKeepsTheModifiedMarkAndEveryChangeAppliesAtOnce) {
+    CTextPanelForm panel(m_state);
+    EXPECT_EQ(panel.GetText(), u"Aa12文字串");
+    CStaticText& text = AddText({-9, 18, 90, 54});
+    panel.SetObject(&text);
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_EQ(panel.GetPositionText(Axis::kX), u"0");
+    EXPECT_EQ(panel.GetPositionText(Axis::kY), u"8");
+    panel.SetText(u"温度");
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(text.GetText(), u"温度");
+    panel.SetPositionText(Axis::kX, u"191");
+    EXPECT_EQ(text.GetPosition().left, 429);
+    EXPECT_EQ(panel.GetSpinRange(Axis::kX), (CSpinRange{0, 191}));
+}
+
+TEST_F(TextPanelTest, AnEmptyOrOverlongPositionAppliesNothing) {
+    for (const auto& [axis, typed] : {std::pair{Axis::kX, u""}, std::pair{Axis::kX, u"1000"},
+                                      std::pair{Axis::kY, u"100"}, std::pair{Axis::kY, u""}}) {
+        CStaticText& text = Open();
+        m_panel.SetPositionText(axis, typed);
+        m_panel.SetText(u"changed");
+        EXPECT_EQ(text.GetText(), u"Aa12文字串");
+        EXPECT_FALSE(m_doc.IsModified());
+        // The longest fields allowed, capped at 192 and 64 dots.
+        m_panel.SetPositionText(axis, axis == Axis::kX ? u"999" : u"99");
+        EXPECT_EQ(text.GetText(), u"changed");
+    }
+    EXPECT_EQ(m_doc.GetElements().back()->GetPosition().TopLeft(), (CPoint{45, 144}));
+}
+
+TEST_F(TextPanelTest, DotMatrixTextsAreCutToTwentyFourColumnsOrTwelveWithDoubleSize) {
+    CStaticText& text = Open();
+    m_panel.SetText(std::u16string(25, u'a'));
+    EXPECT_EQ(text.GetText(), std::u16string(24, u'a'));
+    EXPECT_EQ(m_panel.GetText(), text.GetText());  // put back into the field
+    m_panel.SetDoubleSize(true);                   // the tick itself applies
+    EXPECT_EQ(text.GetText(), std::u16string(12, u'a'));
+    EXPECT_EQ(text.GetDoubleSize(), 1);
+    m_panel.SetText(u"温度温度温度温");  // columns, not characters
+    EXPECT_EQ(text.GetText(), u"温度温度温度");
+}
+
+TEST_F(TextPanelTest, VectorTextHasNoDoubleSizeAndHoldsTheColumnsOfItsFontSize) {
+    CStaticText& text = AddText();
+    CVectorTextPanelForm panel(m_state);
+    panel.SetObject(&text);
+    EXPECT_TRUE(text.IsVector());
+    panel.SetDoubleSize(true);
+    EXPECT_EQ(text.GetDoubleSize(), 0);
+    const std::u16string longText(40, u'v');
+    for (const auto& [sizePosition, columns] : {std::pair{2, 32u}, {1, 26u}, {0, 24u}}) {
+        CFontDialogForm dialog = panel.OpenFontDialog();
+        dialog.SelectSize(sizePosition);
+        panel.CloseFontDialog(dialog, true);
+        panel.SetText(longText);
+        EXPECT_EQ(text.GetText().size(), columns);
+    }
+    EXPECT_EQ(text.GetFontSize(), 16);
+}
+
+TEST_F(TextPanelTest, FontDialogOpensOnTheCurrentChoiceAndChecksWhatItReturns) {
+    CStaticText& text = AddText();
+    text.SetFontSize(13);
+    text.SetFaceName(u"Arial");
+    CVectorTextPanelForm panel(m_state);
+    panel.SetObject(&text);
+    CFontDialogForm dialog = panel.OpenFontDialog();
+    EXPECT_EQ(CFontDialogForm::GetSizeList()[dialog.GetSizeSelection()], u"小五");
+    EXPECT_EQ(dialog.GetFaceSelection(), -1);
+    panel.CloseFontDialog(dialog, false);
+    EXPECT_EQ(text.GetFontSize(), 13);  // Cancel keeps it
+    panel.CloseFontDialog(dialog, true);
+    EXPECT_EQ(text.GetFontSize(), 12);
+    EXPECT_EQ(text.GetFaceName(), u"宋体");
+    dialog.SelectSize(1);
+    dialog.SelectFace(1);
+    panel.CloseFontDialog(dialog, true);
+    EXPECT_EQ(text.GetFontSize(), 14);  // "五号"
+    EXPECT_EQ(text.GetFaceName(), u"楷体_GB2312");
 }
 
 }  // namespace
