@@ -157,7 +157,8 @@ TEST(ElementsInProject, EveryKindRoundTripsByteForByteInBothLayouts) {
             kinds.insert(read.GetElements()[i]->GetClassName());
             FlatFieldSink before = Fields(*doc.GetElements()[i]);
             const FlatFieldSink after = Fields(*read.GetElements()[i]);
-            EXPECT_EQ(std::set(before.names.begin(), before.names.end()).size(), before.names.size());
+            EXPECT_EQ(std::set(before.names.begin(), before.names.end()).size(),
+                      before.names.size());
             if (name == "p.ZOR")
                 std::replace_if(
                     before.fields.begin(), before.fields.end(),

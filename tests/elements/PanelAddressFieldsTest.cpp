@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "elements/PanelAddressFields.h"
+#include "elements/PanelCoordinates.h"
 #include "support/PlcSamples.h"
 
 namespace tavelo {
@@ -88,6 +89,18 @@ TEST(PanelAddressFields, AUnitThatLeftThePlcTypeIsNoLongerChosen) {
     EXPECT_EQ(fields.ApplyTo(address), 123456);
     EXPECT_EQ(address.m_nUnitType, 9);
     EXPECT_EQ(fields.GetUnit(), nullptr);
+}
+
+TEST(PanelCoordinates, CanvasUnitsRoundUpFromSixTenthsOfADotAndDotsTruncate) {
+    // 1 unit is 0.44 dot, 2 are 0.89, 9 are 4.0, 20 are 8.9: the round-up takes 2 and 20 up.
+    for (const auto& [units, dots] :
+         {std::pair{1, 0}, {2, 1}, {9, 4}, {20, 9}, {432, 192}, {-20, -8}})
+        EXPECT_EQ(CanvasToDots(units), dots) << units;
+    for (const auto& [dots, units] : {std::pair{1, 2}, {4, 9}, {191, 429}, {-1, -2}})
+        EXPECT_EQ(DotsToCanvas(dots), units) << dots;
+    // Every dot position survives the trip to canvas units and back.
+    for (std::int32_t dots = 0; dots <= 192; ++dots)
+        EXPECT_EQ(CanvasToDots(DotsToCanvas(dots)), dots);
 }
 
 }  // namespace

