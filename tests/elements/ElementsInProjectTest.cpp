@@ -191,39 +191,34 @@ TEST(ElementsInProject, LinesAndRectanglesAreNotSavedButAreReadFromAList) {
     EXPECT_EQ(doc.GetElements().size(), 1u);
 }
 
-class DamagedElementsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        FillProject(m_doc);
-        m_bytes = CProjectFile::Write(m_doc, m_state, "p.ZORX");
+// The read error of damaged bytes, or a failure when they were accepted.
+CArchiveError ReadError(const Bytes& bytes) {
+    CTaveloDoc doc;
+    CAppState state;
+    try {
+        CProjectFile::Read(bytes, "p.ZORX", Registry(), doc, state);
+    } catch (const CArchiveError& error) {
+        return error;
     }
-    // The read error, or a failure when the bytes were accepted.
-    CArchiveError ReadError(const Bytes& bytes) {
-        CTaveloDoc doc;
-        CAppState state;
-        try {
-            CProjectFile::Read(bytes, "p.ZORX", m_registry, doc, state);
-        } catch (const CArchiveError& error) {
-            return error;
-        }
-        ADD_FAILURE() << "accepted";
-        return CArchiveError("", 0);
-    }
-
-    const CClassRegistry m_registry = Registry();
-    CTaveloDoc m_doc;
-    CAppState m_state;
-    Bytes m_bytes;
-};
-
-TEST_F(DamagedElementsTest, BodiesCutAnywhereAreRefusedWithinTheBytesGiven) {
-    for (std::size_t cut = 0; cut < m_bytes.size(); ++cut) {
-        const CArchiveError error = ReadError(Bytes(m_bytes.begin(), m_bytes.begin() + cut));
-        EXPECT_LE(error.GetOffset(), cut);
-    }
+    ADD_FAILURE() << "accepted";
+    return CArchiveError("", 0);
 }
 
-TEST_F(DamagedElementsTest, AbsurdLengthsAreRefusedWhereTheyStand) {
+Bytes FilledProject() {
+    CTaveloDoc doc;
+    CAppState state;
+    FillProject(doc);
+    return CProjectFile::Write(doc, state, "p.ZORX");
+}
+
+TEST(DamagedElements, BodiesCutAnywhereAreRefusedWithinTheBytesGiven) {
+    const Bytes bytes = FilledProject();
+    for (std::size_t cut = 0; cut < bytes.size(); ++cut)
+        EXPECT_LE(ReadError(Bytes(bytes.begin(), bytes.begin() + cut)).GetOffset(), cut);
+}
+
+TEST(DamagedElements, AbsurdLengthsAreRefusedWhereTheyStand) {
+    const Bytes bytes = FilledProject();
     struct Case {
         Bytes stored;    // a field as saved
         Bytes damaged;   // its length or count made absurd
@@ -239,14 +234,13 @@ TEST_F(DamagedElementsTest, AbsurdLengthsAreRefusedWhereTheyStand) {
          B({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 1, '0', 0}), 0},
     };
     for (const Case& c : cases) {
-        const auto at =
-            std::search(m_bytes.begin(), m_bytes.end(), c.stored.begin(), c.stored.end());
-        ASSERT_NE(at, m_bytes.end());
-        Bytes damaged(m_bytes.begin(), at);
+        const auto at = std::search(bytes.begin(), bytes.end(), c.stored.begin(), c.stored.end());
+        ASSERT_NE(at, bytes.end());
+        Bytes damaged(bytes.begin(), at);
         const std::size_t start = damaged.size();
         damaged.insert(damaged.end(), c.damaged.begin(), c.damaged.end());
         damaged.insert(damaged.end(), at + static_cast<std::ptrdiff_t>(c.stored.size()),
-                       m_bytes.end());
+                       bytes.end());
         EXPECT_EQ(ReadError(damaged).GetOffset(), start + c.at);
     }
 }

@@ -60,26 +60,6 @@ TEST(StaticTextSize, AStringWiderThanTheCanvasIsCutToItAndMovedToItsLeftEdge) {
     EXPECT_EQ(call.rect.TopLeft(), (CPoint{0, 20}));
 }
 
-TEST(StaticTextDrawing, DotMatrixIsDrawnAsHighAsItsBoxAndVectorAtItsSize) {
-    CStaticText dots(CRect{0, 0, 0, 0});
-    dots.SetDoubleSize(1);
-    dots.SetInverse(1);
-    const auto drawn = DrawOnce(dots);
-    EXPECT_EQ(drawn.text, u"Aa12文字串");
-    EXPECT_EQ(drawn.font, (CFontDesc{u"宋体", 72}));
-    EXPECT_EQ(drawn.ink, kWhite);
-    EXPECT_EQ(drawn.paper, kBlack);
-
-    CStaticText vector(CRect{0, 0, 0, 0});
-    vector.SetVector(true);
-    vector.SetFaceName(u"楷体_GB2312");
-    vector.SetFontSize(14);
-    vector.SetDoubleSize(1);
-    const auto vectorDrawn = DrawOnce(vector);
-    EXPECT_EQ(vectorDrawn.font, (CFontDesc{u"楷体_GB2312", 31}));
-    EXPECT_EQ(vectorDrawn.ink, kBlack);
-}
-
 TEST(StaticTextStorage, BodyIsTheBasePartThenTheTextFieldsAndReadsBackUntrustingTheBox) {
     CStaticText text(CRect{10, 20, 300, 400});
     text.m_nScreenNo = 3;
