@@ -35,19 +35,14 @@ TEST(UnitChoiceList, EachFilterListsItsAddressingKindsInUnitOrderByItsLowEightBi
     EXPECT_EQ(CUnitChoiceList(kMixed, 4, 0).GetUnitIndices(), (std::vector<std::size_t>{0, 2, 3}));
 }
 
-TEST(UnitChoiceList, PreselectsTheLastListedUnitWithTheTypeNumberElseTheFirstEntry) {
+TEST(UnitChoiceList, PreselectsTheLastListedUnitWithTheTypeNumberElseTheFirstEntryOrNone) {
     EXPECT_EQ(CUnitChoiceList(kMixed, 3, 1).GetSelection(), 2);  // R, not D
     EXPECT_EQ(CUnitChoiceList(kMixed, 5, 3).GetSelection(), 1);
     EXPECT_EQ(CUnitChoiceList(kMixed, 1, 1).GetSelection(), 0);
     EXPECT_EQ(CUnitChoiceList(kMixed, 0, 4).GetSelection(), 0);
-}
-
-TEST(UnitChoiceList, FilterMatchingNothingOrAnEmptyPlcTypeGivesNoEntriesAndNoSelection) {
-    for (const CUnitChoiceList& list :
-         {CUnitChoiceList(kMixed, 9, 1), CUnitChoiceList(CPLC(), 3, 1)}) {
-        EXPECT_TRUE(list.GetNames().empty());
-        EXPECT_EQ(list.GetSelection(), CUnitChoiceList::kNoSelection);
-    }
+    EXPECT_EQ(CUnitChoiceList(kMixed, 9, 1).GetSelection(), CUnitChoiceList::kNoSelection);
+    EXPECT_EQ(CUnitChoiceList(CPLC(), 3, 1).GetSelection(), CUnitChoiceList::kNoSelection);
+    EXPECT_TRUE(CUnitChoiceList(CPLC(), 3, 1).GetNames().empty());
 }
 
 }  // namespace
