@@ -1,6 +1,6 @@
 // Editing in the main window with real pointer and key events: placing with the drawing tools,
-// the property panel that follows the element wherever the canvas keeps it, deleting, aligning,
-// and a project built this way surviving save and open.
+// the property panel that follows the element wherever the canvas keeps it, deleting, and
+// a project built this way surviving save and open.
 
 #include <QAction>
 #include <QLineEdit>
@@ -112,21 +112,6 @@ private slots:
         QVERIFY(Doc().GetElements().empty());
         QCOMPARE(View().GetPanels()->VisibleTemplate(), 134);
         QCOMPARE(View().GetPanels()->GetPanel(132)->GetObject(), nullptr);
-    }
-
-    void aShiftBandSelectsTwoAndAlignmentLinesThemUp() {
-        CGraphObj* first = Place(u"指示灯(&I)", {250, 50});
-        CGraphObj* second = Place(u"指示灯(&I)", {400, 100});
-        QTest::mouseClick(&View(), Qt::LeftButton, {}, QPoint(300, 160));  // empties
-        QTest::mousePress(&View(), Qt::LeftButton, {}, QPoint(640, 168));
-        QTest::mouseMove(&View(), QPoint(211, 27));
-        QTest::mouseRelease(&View(), Qt::LeftButton, {}, QPoint(211, 27));
-        QCOMPARE(View().GetViewState().GetSelection().size(), std::size_t{2});
-        frame->UpdateCommandStates();
-        QAction* top = frame->FindAction(QStringLiteral("选中元件上对齐"));
-        QVERIFY(top->isEnabled());
-        top->trigger();
-        QCOMPARE(first->GetPosition().top, second->GetPosition().top);
     }
 
     void aProjectDrawnWithTheToolsComesBackFromItsFile() {

@@ -302,21 +302,6 @@ private slots:
         }
     }
 
-    void theSelectCommandDropsToolPreviewAndSelection() {
-        ToolScene scene;
-        Place(scene, {0, 0, 36, 36});
-        Click(scene, {10, 10});
-        ChooseTool(scene.view, Command(tool_command::kRegister));
-        QCOMPARE(scene.view.GetPreview().m_sizeDots, (CSize{40, 16}));
-        QVERIFY(IsChecked(scene.view, Command(tool_command::kRegister)));
-        ChooseTool(scene.view, Command(tool_command::kSelect));
-        QCOMPARE(scene.view.GetCurrentTool(), 0);
-        QVERIFY(!scene.view.GetPreview().m_bOn);
-        QVERIFY(scene.view.GetSelection().empty());
-        QVERIFY(IsChecked(scene.view, Command(tool_command::kSelect)));
-        QVERIFY(!IsChecked(scene.view, Command(tool_command::kRegister)));
-    }
-
     void everyToolCommandHasItsToolAndEveryButtonItsCommand() {
         ToolScene scene;
         for (const CToolCommand& command : tool_command::kCommands)
