@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
@@ -59,7 +60,11 @@ CMainFrame::CMainFrame(CEditorContext& context)
     BuildDrawMenu();
     BuildHelpMenu();
     BuildSystemToolbar();
-    statusBar()->showMessage(Text(app_text::kReady));
+    // A normal widget of the bar: a status tip covers it while it shows, and it comes back
+    // when the tip goes.
+    auto* ready = new QLabel(Text(app_text::kReady), statusBar());
+    ready->setObjectName(QStringLiteral("ready"));
+    statusBar()->addWidget(ready, 1);
 
     connect(m_pProjectCommands, &CProjectCommands::CaptionChanged, this, &QWidget::setWindowTitle);
     connect(m_pProjectCommands, &CProjectCommands::ProjectFileUsed, this,

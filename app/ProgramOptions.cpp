@@ -6,7 +6,9 @@
 #include <cstdio>
 
 #include "MainFrame.h"
+#include "QtTranslations.h"
 #include "TaveloApp.h"
+#include "editor/ProgramIcon.h"
 #include "editor/TaveloView.h"
 #include "model/TaveloDoc.h"
 #include "plc/ProgramDirectory.h"
@@ -43,6 +45,8 @@ int RunTavelo(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Tavelo"));
     QApplication::setApplicationName(QStringLiteral("Tavelo"));
     QApplication::setApplicationVersion(QStringLiteral(TAVELO_VERSION));
+    QApplication::setWindowIcon(ProgramIcon());
+    InstallQtChinese(application);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Tavelo: screens for ZOR operator panels"));

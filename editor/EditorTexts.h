@@ -17,6 +17,16 @@ inline constexpr const char16_t* kCopyScreenEntry = u"复制画面(&C)...";
 inline constexpr const char16_t* kInstallFirst = u"请安装后再运行";
 inline constexpr const char16_t* kAskToSave = u"是否保存当前工程!";
 inline constexpr const char16_t* kAskToReplace = u"该项目已存在，是否替换当前工程!";
+// The first sentence of a file failure; the technical reason follows on the next line.
+inline constexpr const char16_t* kCannotOpenProject =
+    u"无法打开工程文件：文件不存在、已损坏或不是工程文件。";
+inline constexpr const char16_t* kCannotSaveProject = u"无法保存工程文件。";
+
+// File dialog filters.
+inline constexpr const char16_t* kProjectFilesFilter = u"工程文件 (*.ZORX *.ZOR)";
+inline constexpr const char16_t* kSaveProjectFilter = u"工程文件 (*.ZORX)";
+inline constexpr const char16_t* kBitmapFilesFilter = u"位图文件 (*.bmp)";
+inline constexpr const char16_t* kAllFilesFilter = u"所有文件 (*)";
 // Caption of the main window without a project path, and of plain messages.
 inline constexpr const char16_t* kFrameCaption = u"ZOR";
 inline constexpr const char16_t* kMessageCaption = u"Tavelo";

@@ -2,14 +2,16 @@
 
 #include <QFileDialog>
 
+#include "EditorTexts.h"
+
 namespace tavelo {
 namespace {
 
-QString ChooseExisting(QWidget* parent, const QString& filter) {
+QString ChooseExisting(QWidget* parent, const QStringList& filters) {
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilter(filter);
+    dialog.setNameFilters(filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().front();
 }
@@ -17,14 +19,15 @@ QString ChooseExisting(QWidget* parent, const QString& filter) {
 }  // namespace
 
 QString CFileDialogChooser::ChooseProjectToOpen(QWidget* parent) {
-    // Name filters match regardless of case, so older lower-case names show too.
-    return ChooseExisting(parent, QStringLiteral("Text files (*.ZOR*)"));
+    // Name filters match regardless of case, so lower-case names show too.
+    return ChooseExisting(parent, {QString::fromUtf16(editor_text::kProjectFilesFilter),
+                                   QString::fromUtf16(editor_text::kAllFilesFilter)});
 }
 
 QString CFileDialogChooser::ChooseProjectToSave(QWidget* parent) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("Text files (*.ZORX)"));
+    dialog.setNameFilter(QString::fromUtf16(editor_text::kSaveProjectFilter));
     dialog.setDefaultSuffix(QStringLiteral("ZORX"));
     // The caller asks its own replace question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -33,7 +36,8 @@ QString CFileDialogChooser::ChooseProjectToSave(QWidget* parent) {
 }
 
 QString CFileDialogChooser::ChooseBitmap(QWidget* parent) {
-    return ChooseExisting(parent, QStringLiteral("位图文件 (*.bmp);;所有文件 (*)"));
+    return ChooseExisting(parent, {QString::fromUtf16(editor_text::kBitmapFilesFilter),
+                                   QString::fromUtf16(editor_text::kAllFilesFilter)});
 }
 
 }  // namespace tavelo

@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "CaptionRoom.h"
+
 namespace tavelo {
 namespace {
 
@@ -24,6 +26,7 @@ void CMessageBoxMessenger::Show(QWidget* parent, const QString& caption, const Q
                                 EIcon icon) {
     QMessageBox box(ToQtIcon(icon), caption, text, QMessageBox::NoButton, parent);
     box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+    ReserveCaptionRoom(box);
     box.exec();
 }
 
@@ -35,6 +38,7 @@ CMessenger::EAnswer CMessageBoxMessenger::AskYesNoCancel(QWidget* parent, const 
     QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
+    ReserveCaptionRoom(box);
     box.exec();
     if (box.clickedButton() == yes) return EAnswer::kYes;
     if (box.clickedButton() == no) return EAnswer::kNo;

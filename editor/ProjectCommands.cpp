@@ -31,6 +31,11 @@ std::filesystem::path ToPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
 
+// The user's sentence first; the reason, naming the file and the byte, for whoever digs deeper.
+QString FileFailure(const char16_t* sentence, const CFileError& error) {
+    return Text(sentence) + u'\n' + QString::fromStdString(error.what());
+}
+
 }  // namespace
 
 CProjectCommands::CProjectCommands(CTaveloView& view) : QObject(&view), m_view(view) {}
@@ -96,7 +101,8 @@ bool CProjectCommands::OpenPath(const QString& path) {
         CProjectFile::Open(ToPath(path), context.m_registry, context.m_doc, context.m_state);
     } catch (const CFileError& error) {
         context.m_messenger.Show(m_view.window(), Text(editor_text::kMessageCaption),
-                                 QString::fromStdString(error.what()), CMessenger::EIcon::kStop);
+                                 FileFailure(editor_text::kCannotOpenProject, error),
+                                 CMessenger::EIcon::kStop);
         return false;
     }
     ReapplyPanels(context.m_doc, context.m_state);
@@ -140,7 +146,8 @@ bool CProjectCommands::WriteTo(const QString& path) {
         CProjectFile::Save(context.m_doc, context.m_state, ToPath(path));
     } catch (const CFileError& error) {
         context.m_messenger.Show(m_view.window(), Text(editor_text::kMessageCaption),
-                                 QString::fromStdString(error.what()), CMessenger::EIcon::kStop);
+                                 FileFailure(editor_text::kCannotSaveProject, error),
+                                 CMessenger::EIcon::kStop);
         return false;
     }
     emit ProjectFileUsed(QFileInfo(path).absoluteFilePath());

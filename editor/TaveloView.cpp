@@ -207,6 +207,10 @@ void CTaveloView::ElementChanged(CGraphObj* object, int templateId) {
 void CTaveloView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     m_painter.Paint(painter, palette(), m_viewState, m_band);
+    // Drawing sizes texts and keeps elements inside the display, which may move the one the
+    // panel shows; the panel follows once the paint is over.
+    QMetaObject::invokeMethod(
+        m_pPanels, [panels = m_pPanels] { panels->RefreshMoved(); }, Qt::QueuedConnection);
 }
 
 void CTaveloView::keyPressEvent(QKeyEvent* event) {

@@ -34,6 +34,11 @@ CSpinRange CPanelPosition::GetSpinRange(Axis axis) const {
     return {0, m_spinLimit == ESpinLimit::kEdge ? edge : edge - 1};
 }
 
+std::size_t CPanelPosition::GetMaxLength(Axis axis) const {
+    if (m_fieldRule == EFieldRule::kTakeDefaults) return kAnyLength;
+    return axis == Axis::kX ? kMaxXLength : kMaxYLength;
+}
+
 std::optional<CPoint> CPanelPosition::GetCanvasTopLeft() const {
     const std::u16string& x = GetText(Axis::kX);
     const std::u16string& y = GetText(Axis::kY);

@@ -36,6 +36,10 @@ public:
     void SetText(Axis axis, std::u16string_view text);
     const std::u16string& GetText(Axis axis) const { return m_texts[Index(axis)]; }
     CSpinRange GetSpinRange(Axis axis) const;
+    // Characters the field takes. Where a longer text would apply nothing the field refuses it,
+    // so it never shows a number the element does not have; where a longer text becomes the
+    // display's edge, any length.
+    std::size_t GetMaxLength(Axis axis) const;
 
     // The typed corner capped at 192 x 64 dots, in canvas units; none while a field stops the
     // apply.

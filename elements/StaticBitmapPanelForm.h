@@ -25,6 +25,7 @@ public:
     // element.
     const std::u16string& GetPositionText(Axis axis) const { return m_position.GetText(axis); }
     CSpinRange GetPositionRange(Axis axis) const { return m_position.GetSpinRange(axis); }
+    std::size_t GetPositionLength(Axis axis) const { return m_position.GetMaxLength(axis); }
     const std::u16string& GetWidthText() const { return m_strWidth; }
     const std::u16string& GetHeightText() const { return m_strHeight; }
     bool IsSizeEnabled() const { return false; }

@@ -31,6 +31,7 @@ public:
     // What the controls show.
     const std::u16string& GetPositionText(Axis axis) const { return m_position.GetText(axis); }
     CSpinRange GetSpinRange(Axis axis) const { return m_position.GetSpinRange(axis); }
+    std::size_t GetPositionLength(Axis axis) const { return m_position.GetMaxLength(axis); }
     const std::u16string& GetText() const { return m_strText; }
     bool IsDoubleSizeChecked() const { return m_bDoubleSize; }
     bool IsInverseChecked() const { return m_bInverse; }

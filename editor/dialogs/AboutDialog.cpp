@@ -1,6 +1,5 @@
 #include "AboutDialog.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,6 +7,8 @@
 #include <QVBoxLayout>
 
 #include "DialogTexts.h"
+#include "editor/CaptionRoom.h"
+#include "editor/ProgramIcon.h"
 #include "editor/QtText.h"
 #include "model/DisplayTypeForm.h"
 
@@ -20,7 +21,8 @@ constexpr int kIconSize = 32;
 CAboutDialog::CAboutDialog(const CAppState& state, QWidget* parent) : QDialog(parent) {
     setWindowTitle(ToQString(dialog_text::kAboutCaption));
     auto* icon = new QLabel(this);
-    icon->setPixmap(QApplication::windowIcon().pixmap(kIconSize, kIconSize));
+    icon->setObjectName(QStringLiteral("icon"));
+    icon->setPixmap(ProgramIcon().pixmap(kIconSize, kIconSize));
     m_pVersion = new QLabel(ToQString(CDisplayTypeForm::GetVersionText(state)), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setText(ToQString(dialog_text::kOk));
@@ -33,6 +35,7 @@ CAboutDialog::CAboutDialog(const CAppState& state, QWidget* parent) : QDialog(pa
     layout->addLayout(text);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    ReserveCaptionRoom(*this);
 }
 
 QString CAboutDialog::GetVersionText() const {

@@ -30,7 +30,8 @@ void CSpinButtonEdit::stepBy(int steps) {
 QValidator::State CSpinButtonEdit::validate(QString& input, int&) const {
     const bool digits =
         std::all_of(input.cbegin(), input.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    return digits ? QValidator::Acceptable : QValidator::Invalid;
+    const bool fits = static_cast<std::size_t>(input.size()) <= m_nMaxLength;
+    return digits && fits ? QValidator::Acceptable : QValidator::Invalid;
 }
 
 QSize CSpinButtonEdit::sizeHint() const {

@@ -4,6 +4,7 @@
 
 #include <QAbstractSpinBox>
 #include <cstdint>
+#include <string>
 
 #include "model/SpinRange.h"
 
@@ -17,6 +18,8 @@ public:
 
     void SetRange(CSpinRange range) { m_range = range; }
     CSpinRange GetRange() const { return m_range; }
+    // The field refuses a text of more characters.
+    void SetMaxLength(std::size_t length) { m_nMaxLength = length; }
     // Shows the text without reporting it as the user's edit; the caret stays where it was
     // when the text is unchanged.
     void SetText(const QString& text);
@@ -39,6 +42,7 @@ private:
     std::int64_t CurrentNumber() const;
 
     CSpinRange m_range{0, 0};
+    std::size_t m_nMaxLength = std::u16string::npos;
 };
 
 }  // namespace tavelo

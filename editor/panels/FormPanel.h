@@ -67,7 +67,19 @@ protected:
         return controls;
     }
 
-    void ShowValues() override { m_bindings.ShowAll(); }
+    void ShowValues() override {
+        m_bindings.ShowAll();
+        m_shownRect = GetObjectRect();
+    }
+    std::optional<CRect> GetObjectRect() const override {
+        const Element* element = m_form->GetObject();
+        if (!element) return std::nullopt;
+        // A static bitmap answers its picture's extent as its position.
+        if constexpr (requires { element->GetCanvasRect(); })
+            return element->GetCanvasRect();
+        else
+            return element->GetPosition();
+    }
     void DropObject() override {
         m_form.emplace(m_context.m_state);
         ShowValues();
@@ -77,6 +89,8 @@ protected:
 
 private:
     void AddPositionField(CPanelPosition::Axis axis, CSpinButtonEdit* edit) {
+        if constexpr (requires { GetForm().GetPositionLength(axis); })
+            edit->SetMaxLength(GetForm().GetPositionLength(axis));
         m_bindings.Spin(
             edit, [this, axis] { return GetForm().GetPositionText(axis); },
             [this, axis] {

@@ -27,6 +27,10 @@ void CPropertyDialogBase::Forget(const CGraphObj* object) {
     if (object && object == GetObject()) DropObject();
 }
 
+void CPropertyDialogBase::RefreshIfMoved() {
+    if (GetObjectRect() != m_shownRect) Refresh();
+}
+
 void CPropertyDialogBase::RunChange(const std::function<void()>& change) {
     CGraphObj* object = GetObject();
     const bool applied = ChangeApplied(change);

@@ -5,6 +5,9 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
+
+#include "model/Geometry.h"
 
 class QGridLayout;
 class QKeyEvent;
@@ -35,6 +38,9 @@ public:
     virtual CGraphObj* GetObject() const { return nullptr; }
     // Drops the object when it is this one, so a freed element is never edited.
     void Forget(const CGraphObj* object);
+    // Shows the values again when the object no longer lies where they showed it: moved, or
+    // kept inside the display as the canvas drew it.
+    void RefreshIfMoved();
 
 protected:
     // The group box's layout, where the panel puts its controls.
@@ -44,6 +50,11 @@ protected:
     void RunChange(const std::function<void()>& change);
     virtual void ShowValues() {}
     virtual void DropObject() {}
+    // Where the object lies on the canvas; none for a screen.
+    virtual std::optional<CRect> GetObjectRect() const { return std::nullopt; }
+
+    // The object's rectangle when its values were last shown.
+    std::optional<CRect> m_shownRect;
 
     void keyPressEvent(QKeyEvent* event) override;
 

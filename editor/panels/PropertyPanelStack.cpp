@@ -73,6 +73,11 @@ void CPropertyPanelStack::RefreshVisible() {
         if (!panel->isHidden()) panel->Refresh();
 }
 
+void CPropertyPanelStack::RefreshMoved() {
+    for (CPropertyDialogBase* panel : m_panels)
+        if (!panel->isHidden()) panel->RefreshIfMoved();
+}
+
 void CPropertyPanelStack::Forget(const CGraphObj* object) {
     for (CPropertyDialogBase* panel : m_panels) panel->Forget(object);
 }

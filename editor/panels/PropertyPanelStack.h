@@ -28,6 +28,9 @@ public:
     void Show(CGraphObj* object, int templateId);
     // The visible panel shows its object's values again, after the object moved.
     void RefreshVisible();
+    // The visible panel shows its object's values again when the object moved since it last
+    // showed them, the canvas's keeping it inside the display at a repaint included.
+    void RefreshMoved();
     // A panel editing the object drops it: call before the object is freed.
     void Forget(const CGraphObj* object);
     // Every panel drops its object: the project was closed or a screen deleted.

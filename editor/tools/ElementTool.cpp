@@ -1,8 +1,8 @@
 #include "ElementTool.h"
 
+#include "PreviewTracking.h"
 #include "ToolHost.h"
 #include "ToolNumber.h"
-#include "editor/CanvasGeometry.h"
 #include "model/TaveloDoc.h"
 
 namespace tavelo {
@@ -10,7 +10,9 @@ namespace tavelo {
 void CElementTool::Press(CToolHost& host, const CToolEvent& event) {
     CTool::Press(host, event);
     CViewState& view = host.GetViewState();
-    std::unique_ptr<CGraphObj> element = MakeElementAt(host, ClientToCanvas(m_ptDown));
+    // The corner the preview shows for this point.
+    const CPoint corner = PlacementCorner(view.GetPreview().m_sizeDots, event.m_ptClient);
+    std::unique_ptr<CGraphObj> element = MakeElementAt(host, corner);
     if (element) {
         element->m_nScreenNo = view.GetCurrentScreenNo();
         view.Select(&view.GetDoc().AddElement(std::move(element)), false);

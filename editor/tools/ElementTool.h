@@ -1,7 +1,7 @@
 #pragma once
 // A tool that places one element of its kind: the next press on the canvas puts a new element
-// with its kind's defaults at the snapped point of the current screen, selects it and hands
-// the pointer back to the select tool.
+// with its kind's defaults on the current screen where the placement preview shows it, selects
+// it and hands the pointer back to the select tool.
 
 #include <functional>
 #include <memory>

@@ -2,41 +2,41 @@
 
 #include <algorithm>
 
+#include "Tool.h"
 #include "editor/CanvasGeometry.h"
 
 namespace tavelo {
 
 namespace {
 
-constexpr std::int32_t kPreviewGrid = 9;
-
-std::int32_t DotsToPixels(std::int32_t dots) {
+std::int32_t DotsToUnits(std::int32_t dots) {
     return static_cast<std::int32_t>(dots * 2.25);
 }
 
-// At least the canvas's first pixel; pulled back when the extent would pass the far limit.
-std::int32_t Clamp(std::int32_t pointer, std::int32_t first, std::int32_t last,
-                   std::int32_t extent) {
-    const std::int32_t value = std::max(pointer, first);
-    return value + extent > last ? last - extent : value;
+// At least 0 and, where the extent fits, no further than it reaches the far edge; then toward
+// zero onto the grid, which keeps it inside.
+std::int32_t Corner(std::int32_t canvas, std::int32_t length, std::int32_t extent) {
+    const std::int32_t kept = std::max(std::min(canvas, length - extent), 0);
+    return kept - kept % CTool::kSnapStep;
 }
 
 }  // namespace
 
 CSize PreviewExtent(CSize dots) {
-    return {DotsToPixels(dots.cx), DotsToPixels(dots.cy)};
+    return {DotsToUnits(dots.cx), DotsToUnits(dots.cy)};
+}
+
+CPoint PlacementCorner(CSize dots, CPoint client) {
+    const CSize extent = PreviewExtent(dots);
+    const CPoint canvas = ClientToCanvas(client);
+    return {Corner(canvas.x, kCanvasSize.cx, extent.cx),
+            Corner(canvas.y, kCanvasSize.cy, extent.cy)};
 }
 
 void TrackPreview(CPlacementPreview& preview, CPoint client) {
     const CSize extent = PreviewExtent(preview.m_sizeDots);
-    const std::int32_t x =
-        Clamp(client.x, kCanvasOrigin.x, kCanvasOrigin.x + kCanvasSize.cx, extent.cx);
-    const std::int32_t y =
-        Clamp(client.y, kCanvasOrigin.y, kCanvasOrigin.y + kCanvasSize.cy, extent.cy);
-    if (x % kPreviewGrid != 0 && y % kPreviewGrid != 0) return;
-    const std::int32_t left = x - x % kPreviewGrid;
-    const std::int32_t top = y - y % kPreviewGrid;
-    preview.m_rcClient = {left, top, left + extent.cx, top + extent.cy};
+    const CPoint corner = CanvasToClient(PlacementCorner(preview.m_sizeDots, client));
+    preview.m_rcClient = {corner.x, corner.y, corner.x + extent.cx, corner.y + extent.cy};
 }
 
 }  // namespace tavelo

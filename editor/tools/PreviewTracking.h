@@ -1,15 +1,17 @@
 #pragma once
-// How the placement preview follows the pointer: kept inside the canvas, and moved only to
-// points where one coordinate lies on the 9-pixel grid, so it jumps from grid point to grid
-// point instead of sliding.
+// Where the placement preview lies and where the element it stands for lands: both take one
+// corner, the pointer's canvas point kept so the preview stays on the canvas and snapped toward
+// zero to the 4-dot grid the presses snap to, so the element lands exactly where it was shown.
 
 #include "editor/ViewState.h"
 
 namespace tavelo {
 
-// The preview's extent in client pixels for a size in dots (2.25 pixels per dot, truncated).
+// The preview's extent in canvas units for a size in dots (2.25 units per dot, truncated).
 CSize PreviewExtent(CSize dots);
-// Moves the preview toward the client point; it keeps its place between grid points.
+// The canvas corner at which an element of the size in dots lands for the client point.
+CPoint PlacementCorner(CSize dots, CPoint client);
+// Moves the preview to the corner for the client point.
 void TrackPreview(CPlacementPreview& preview, CPoint client);
 
 }  // namespace tavelo

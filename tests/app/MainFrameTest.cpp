@@ -1,22 +1,27 @@
 // The main window through its commands: captions, availability, the ask-to-save answers, failed
-// saves and damaged files, the screen list, the canvas and the user manual.
+// saves and damaged files, the screen list, the status bar, the file dialogs and the manual.
 
 #include <QAction>
+#include <QFileDialog>
 #include <QImage>
+#include <QLabel>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <fstream>
+#include <functional>
 
 #include "app/MainFrame.h"
 #include "app/ToolPalette.h"
 #include "editor/CanvasGeometry.h"
+#include "editor/FileDialogChooser.h"
 #include "editor/ProjectCommands.h"
 #include "editor/TaveloView.h"
 #include "editor/screens/ScreenListPanel.h"
-#include "elements/Indicator.h"
 #include "elements/Register.h"
-#include "elements/StaticText.h"
 #include "model/ProjectFile.h"
 #include "model/ScreenCommands.h"
 #include "support/TempDir.h"
@@ -142,7 +147,8 @@ private slots:
         QVERIFY(ViewState().IsProjectOpen());
         QVERIFY(fixture->doc.IsModified());
         QCOMPARE(fixture->messenger.shown.size(), std::size_t{1});
-        QVERIFY(fixture->messenger.shown.front().text.contains(QStringLiteral("x.ZORX")));
+        const QString text = fixture->messenger.shown.front().text;
+        QVERIFY(text.startsWith(Q(u"无法保存工程文件。\n")) && text.contains(u"x.ZORX"_qs));
     }
 
     void replacingAnExistingFileIsAskedAndNoChoosesAgain() {
@@ -173,7 +179,10 @@ private slots:
         const auto damaged = dir->Path() / "damaged.ZORX";
         std::ofstream(damaged) << "not a project";
         QVERIFY(!frame->GetProjectCommands().OpenPath(QString::fromStdString(damaged.string())));
-        QVERIFY(fixture->messenger.shown.back().text.contains(QStringLiteral("damaged.ZORX")));
+        // The user's sentence first, the reason for whoever digs deeper after it.
+        const QString text = fixture->messenger.shown.back().text;
+        QVERIFY(text.startsWith(Q(u"无法打开工程文件：文件不存在、已损坏或不是工程文件。\n")));
+        QVERIFY(text.contains(u"damaged.ZORX"_qs));
         QCOMPARE(fixture->doc.GetScreens().size(), std::size_t{1});
         QVERIFY(ViewState().IsProjectOpen());
     }
@@ -186,31 +195,37 @@ private slots:
         QCOMPARE(ViewState().GetCurrentScreenNo(), 3);
     }
 
-    void theCanvasShowsTheGridAndEveryElementOfTheCurrentScreenOnly() {
-        NewProject();
-        CTaveloView& view = frame->GetView();
-        const CPoint grid = CanvasToClient({kGridPitch, kGridPitch});
-        QCOMPARE(PixelAt(view, grid), CCanvasPainter::kGridColour);
-        view.ToggleGrid();
-        QCOMPARE(PixelAt(view, grid), CCanvasPainter::kProjectBackground);
+    void theStatusBarShowsReadyAgainWhenATipGoes() {
+        QStatusTipEvent tip(Q(u"新建"));
+        QApplication::sendEvent(frame.get(), &tip);
+        QCOMPARE(frame->statusBar()->currentMessage(), Q(u"新建"));
+        QStatusTipEvent gone{QString()};
+        QApplication::sendEvent(frame.get(), &gone);
+        QStringList shown;
+        for (const QLabel* label : frame->statusBar()->findChildren<QLabel*>())
+            if (label->isVisibleTo(frame.get())) shown << label->text();
+        QCOMPARE(shown, QStringList{Q(u"就绪")});
+    }
 
-        auto lamp = std::make_unique<CIndicator>(CRect{90, 36, 126, 72});
-        lamp->m_nScreenNo = 1;
-        fixture->doc.AddElement(std::move(lamp));
-        auto text = std::make_unique<CStaticText>(CRect{180, 90, 360, 126});
-        text->m_nScreenNo = 2;
-        fixture->doc.AddElement(std::move(text));
-        const QImage image = view.grab().toImage();
-        auto darkIn = [&image](CRect canvas) {
-            int dark = 0;
-            for (int y = canvas.top; y < canvas.bottom; ++y)
-                for (int x = canvas.left; x < canvas.right; ++x)
-                    if (qGray(image.pixel(CanvasToClient({x, y}).x, CanvasToClient({x, y}).y)) < 64)
-                        ++dark;
-            return dark;
+    void theFileDialogsNameTheirFiltersInChinese() {
+        CFileDialogChooser chooser;
+        const auto filtersOf = [](const std::function<void()>& choose) {
+            QStringList filters;
+            QTimer::singleShot(0, [&filters] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                if (!dialog) return;
+                filters = dialog->nameFilters();
+                dialog->reject();
+            });
+            choose();
+            return filters;
         };
-        QVERIFY(darkIn({90, 36, 126, 72}) > 0);
-        QCOMPARE(darkIn({180, 90, 360, 126}), 0);
+        QCOMPARE(filtersOf([&] { chooser.ChooseProjectToOpen(nullptr); }),
+                 (QStringList{Q(u"工程文件 (*.ZORX *.ZOR)"), Q(u"所有文件 (*)")}));
+        QCOMPARE(filtersOf([&] { chooser.ChooseProjectToSave(nullptr); }),
+                 QStringList{Q(u"工程文件 (*.ZORX)")});
+        QCOMPARE(filtersOf([&] { chooser.ChooseBitmap(nullptr); }),
+                 (QStringList{Q(u"位图文件 (*.bmp)"), Q(u"所有文件 (*)")}));
     }
 
     void theUserManualFollowsTheModelAndSaysWhenItIsMissing() {

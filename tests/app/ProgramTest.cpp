@@ -1,11 +1,14 @@
-// The tavelo program from the outside: the screenshot option with and without a project, and a
-// damaged project named on the command line.
+// The tavelo program from the outside: the screenshot option with and without a project, a
+// damaged project named on the command line, and Qt's own texts in Chinese.
 
+#include <QFile>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTest>
 #include <fstream>
 
+#include "app/QtTranslations.h"
 #include "editor/CanvasGeometry.h"
 #include "support/TempDir.h"
 
@@ -66,6 +69,15 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.errors.contains(QStringLiteral("broken.ZORX")), qPrintable(run.errors));
         QVERIFY(QImage(Path("empty.png")).width() > 0);
+    }
+
+    void qtsOwnTextsAreChineseWhereItsTranslationIsInstalled() {
+        const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        if (!QFile::exists(folder + QStringLiteral("/qtbase_zh_CN.qm")))
+            QSKIP("Qt's Chinese translation is not installed here");
+        QVERIFY(InstallQtChinese(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"取消"_qs);
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), u"打开"_qs);
     }
 };
 

@@ -5,9 +5,9 @@
 
 #include "compiler/CompilerMessages.h"
 #include "compiler/ImageCompiler.h"
+#include "editor/EditorTexts.h"
 #include "editor/download/DownloadCommand.h"
 #include "editor/download/DownloadDialog.h"
-#include "editor/EditorTexts.h"
 #include "editor/download/DownloadTexts.h"
 #include "elements/StaticText.h"
 #include "link/LinkMessages.h"
