@@ -75,6 +75,9 @@ void FillExampleProject(CTaveloDoc& doc, CAppState& state) {
     settings.m_nUnitPosition = 1;
     doc.GetLink().m_nPlcListIndex = 16;
     doc.GetLink().m_nBaudCode = 6;
+    // As saved while the PLC and link dialog holds the type list.
+    doc.GetLink().m_plcTypes = {test::MakePlc(u"A", {test::MakeUnit(u"D", 0, 1)}),
+                                test::MakePlc(u"B")};
     state.m_nModelIndex = CAppState::kModelZorB;
     state.m_nPlcListIndex = 16;
     state.m_currentPlc = test::MakePlc(CPLC::kModbusRtuName, {test::MakeUnit(u"4X", 0, 1)},
@@ -93,8 +96,13 @@ protected:
     CAppState m_state;
 };
 
-TEST_F(ProjectFileTest, ANewProjectSavedAtOnceHasTheseBytes) {
+TEST_F(ProjectFileTest, ANewProjectHasTheseBytesWhateverWasOpenBefore) {
+    FillExampleProject(m_doc, m_state);
     MakeNewProject(m_doc);
+    // New leaves the PLC and link settings and the model as the user left them.
+    EXPECT_EQ(m_doc.GetLink().m_nBaudCode, 6);
+    m_doc.GetLink() = CLinkSettings();
+    m_state = CAppState();
     EXPECT_EQ(WriteAs("new.ZORX"), test::TestDataBytes("model/new-project.ZORX"));
 }
 

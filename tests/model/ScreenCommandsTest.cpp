@@ -28,6 +28,20 @@ ScreenFields Fields(const CScreen& s) {
     return {s.GetNumber(), s.GetUpScreen(), s.GetDownScreen(), s.GetDescription()};
 }
 
+TEST(ScreenRecord, SetNumberPointsAtTheNeighboursAndNewScreensKeepTargetsInRange) {
+    const struct {
+        std::int32_t number, up, down, newUp, newDown;
+    } cases[] = {{1, 0, 2, 1, 2}, {32767, 32766, 32768, 32766, 32767}};
+    for (const auto& c : cases) {
+        CScreen screen;
+        screen.SetNumber(c.number);
+        EXPECT_EQ(std::pair(screen.GetUpScreen(), screen.GetDownScreen()), std::pair(c.up, c.down));
+        const auto made = MakeNewScreen(c.number, u"x");
+        EXPECT_EQ(std::pair(made->GetUpScreen(), made->GetDownScreen()),
+                  std::pair(c.newUp, c.newDown));
+    }
+}
+
 TEST(ScreenNumberCheck, RefusesNumbersOutsideOneTo32767AndNumbersInUse) {
     CTaveloDoc doc;
     AddScreens(doc, {3});
