@@ -49,8 +49,7 @@ TEST(LinkSettingsBlock, WritesFieldsInStoredOrderThenTheCurrentTypeWithoutATag) 
 
 TEST(LinkSettingsBlock, ReadingSetsLowByteOfIndexAndReplacesTheCurrentType) {
     CAppState written;
-    written.m_currentPlc =
-        MakePlc(u"FX2N", {MakeUnit(u"D", 0, 1)}, CSerialComParam(0, 4, 1, 0, 2));
+    written.m_currentPlc = MakePlc(u"FX2N", {MakeUnit(u"D", 0, 1)}, CSerialComParam(0, 4, 1, 0, 2));
     const Bytes bytes = StoreBlock(SampleSettings(), written);
     CAppState state;
     state.m_currentPlc = MakePlc(u"old", {MakeUnit(u"X", 1, 7)});

@@ -214,6 +214,7 @@ TEST(ProjectFileSaveOpen, AWholeProjectSavedAndOpenedWritesTheSameBytes) {
     EXPECT_EQ(openedState.m_nModelIndex, CAppState::kModelZorB);
     EXPECT_EQ(openedState.m_nPlcListIndex, 16);
     EXPECT_EQ(openedState.m_currentPlc, state.m_currentPlc);
+    EXPECT_EQ(opened.GetElements().front()->GetOwnerDoc(), &opened);
 }
 
 TEST(ProjectFileSaveOpen, AFailedSaveKeepsTheMarkAndOpenErrorsNameTheFileAndTheOffset) {
