@@ -61,7 +61,7 @@ protected:
     Bytes m_data;
 };
 
-TEST_F(ArchiveTest, PrimitivesAreLittleEndianAndRoundTrip) {
+TEST_F(ArchiveTest, PrimitivesAreLittleEndian) {
     std::uint8_t u8 = 0xAB;
     std::uint16_t u16 = 0x1234;
     std::uint32_t u32 = 0xDEADBEEF;
@@ -73,13 +73,6 @@ TEST_F(ArchiveTest, PrimitivesAreLittleEndianAndRoundTrip) {
     out.Int32(i32);
     EXPECT_EQ(out.GetBytes(),
               B({0xAB, 0x34, 0x12, 0xEF, 0xBE, 0xAD, 0xDE, 0xFE, 0xFF, 0xFF, 0xFF}));
-    CArchive in = Loader(out.GetBytes());
-    u8 = u16 = u32 = i32 = 0;
-    in.U8(u8);
-    in.U16(u16);
-    in.U32(u32);
-    in.Int32(i32);
-    EXPECT_EQ(std::tuple(u8, u16, u32, i32), std::tuple(0xAB, 0x1234, 0xDEADBEEF, -2));
 }
 
 TEST_F(ArchiveTest, CountsUseTheLongFormFrom0xFFFF) {
