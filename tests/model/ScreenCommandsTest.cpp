@@ -68,12 +68,10 @@ TEST(NewScreenDialog, ProposesTheNextNumberAndNamesItWhenRefusedEvenAbove32767) 
 
 TEST(ScreenCommands, NewScreenGetsFreshTargetsAndMarksModified) {
     CTaveloDoc doc;
-    AddScreens(doc, {1, 9});
     CScreen& screen = DoNewScreen(doc, 5, u"主画面");
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(Fields(screen), (ScreenFields{5, 4, 6, u"主画面"}));
-    ASSERT_EQ(doc.GetScreens().size(), 3u);
-    EXPECT_EQ(doc.GetScreens()[1].get(), &screen);
+    EXPECT_EQ(doc.FindScreen(5), &screen);
 }
 
 TEST(ScreenCommands, CopyGivesFreshTargetsAndOneCopyOfEachCopyableElement) {
@@ -90,11 +88,11 @@ TEST(ScreenCommands, CopyGivesFreshTargetsAndOneCopyOfEachCopyableElement) {
     EXPECT_EQ(doc.FindScreen(9), &copy);
     const auto& elements = doc.GetElements();
     ASSERT_EQ(elements.size(), 6u);
-    EXPECT_EQ(elements[4]->m_nScreenNo, 9);
-    EXPECT_EQ(elements[4]->GetPosition(), (CRect{1, 2, 3, 4}));
-    EXPECT_EQ(elements[4]->GetOwnerDoc(), &doc);
-    EXPECT_EQ(elements[5]->m_nScreenNo, 9);
-    EXPECT_EQ(elements[5]->GetClassName(), "CRegister");
+    EXPECT_EQ(std::tuple(elements[4]->m_nScreenNo, elements[4]->GetPosition(),
+                         elements[4]->GetOwnerDoc()),
+              std::tuple(9, CRect{1, 2, 3, 4}, &doc));
+    EXPECT_EQ(std::pair(elements[5]->m_nScreenNo, elements[5]->GetClassName()),
+              std::pair(9, std::string("CRegister")));
 }
 
 TEST(ScreenCommands, CopyOntoTheSourceNumberEndsAlthoughTheWalkMeetsTheCopies) {

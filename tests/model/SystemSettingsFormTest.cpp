@@ -140,16 +140,6 @@ TEST_F(SystemSettingsFormTest, RegisterControlsServeOnlyCheckedFunctions) {
     EXPECT_TRUE(form.IsRegisterTextVisible(kReport));
     EXPECT_FALSE(form.IsRegisterTextEnabled(kClock));
 }
-TEST_F(SystemSettingsFormTest, DirectionLabelAndStationRangeFollowModelAndPlcType) {
-    EXPECT_EQ(std::u16string(OpenForm().GetDirectionLabel()), u"(ZORA<-PLC)");
-    EXPECT_EQ(m_form->GetSpinRange(Field::kStation), (CSpinRange{0, 255}));
-    m_state.m_nModelIndex = CAppState::kModelZorB;
-    m_state.m_currentPlc.m_strName = u"Modbus(RTU)";
-    EXPECT_EQ(std::u16string(OpenForm().GetDirectionLabel()), u"(ZORB<-PLC)");
-    EXPECT_EQ(m_form->GetSpinRange(Field::kStation), (CSpinRange{0, 247}));
-    EXPECT_EQ(m_state.m_currentPlc.m_nStationMax, 0);
-}
-
 TEST_F(SystemSettingsFormTest, CancelPutsBackTheSettingsFromBeforeTheCommand) {
     m_settings.m_nSaverMinutes = 4;
     const CSystemSettings before = m_settings;
