@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <csignal>
 
@@ -42,54 +41,31 @@ private:
     void (*m_oldHandler)(int);
 };
 
-TEST(FileBytes, WrittenBytesReadBackAndReplaceTheEarlierFileWithoutLeftovers) {
+TEST(FileBytes, AWriteReplacesTheEarlierFileWholeOrNotAtAll) {
     test::CTempDir dir;
     const auto file = dir / "p.ZORX";
     WriteFileAtomically(file, Bytes{1, 2, 3});
-    WriteFileAtomically(file, Bytes{4, 5});
-    EXPECT_EQ(ReadFileBytes(file), (Bytes{4, 5}));
-    EXPECT_EQ(FilesIn(dir.Path()), 1u);
-}
-
-TEST(FileBytes, AFullDiskKeepsTheEarlierFile) {
-    test::CTempDir dir;
-    const auto file = dir / "p.ZORX";
     WriteFileAtomically(file, Bytes{9, 9});
+    EXPECT_EQ(ReadFileBytes(file), (Bytes{9, 9}));
     {
-        CFileSizeLimit limit(16);
+        CFileSizeLimit fullDisk(16);
         EXPECT_THROW(WriteFileAtomically(file, Bytes(4096, 0)), CFileError);
     }
     EXPECT_EQ(ReadFileBytes(file), (Bytes{9, 9}));
-    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+    EXPECT_EQ(FilesIn(dir.Path()), 1u);  // no temporary file left behind
 }
 
-TEST(FileBytes, AnUnwritableFolderKeepsTheEarlierFile) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-    test::CTempDir dir;
-    const auto file = dir / "p.ZORX";
-    WriteFileAtomically(file, Bytes{7});
-    std::filesystem::permissions(
-        dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_THROW(WriteFileAtomically(file, Bytes{8}), CFileError);
-    EXPECT_EQ(ReadFileBytes(file), (Bytes{7}));
-}
-
-TEST(FileBytes, ErrorsNameTheFileAndTheReason) {
+TEST(FileBytes, ErrorsNameTheFileAndTheReasonAndFilesAboveTheCapAreRefused) {
     test::CTempDir dir;
     const auto notAFolder = dir / "plain";
-    WriteFileAtomically(notAFolder, Bytes{1});
+    WriteFileAtomically(notAFolder, Bytes(100, 0));
     EXPECT_THAT(
         [&] { WriteFileAtomically(notAFolder / "p.ZORX", Bytes{1}); },
         ThrowsMessage<CFileError>(AllOf(HasSubstr("plain/p.ZORX"), HasSubstr("Not a directory"))));
     EXPECT_THAT([&] { ReadFileBytes(dir / "missing.ZORX"); },
                 ThrowsMessage<CFileError>(HasSubstr("missing.ZORX: No such file")));
-}
-
-TEST(FileBytes, FilesAboveTheCapAreRefusedBeforeReading) {
-    test::CTempDir dir;
-    WriteFileAtomically(dir / "big", Bytes(100, 0));
-    EXPECT_THROW(ReadFileBytes(dir / "big", 99), CFileError);
-    EXPECT_EQ(ReadFileBytes(dir / "big", 100).size(), 100u);
+    EXPECT_THROW(ReadFileBytes(notAFolder, 99), CFileError);
+    EXPECT_EQ(ReadFileBytes(notAFolder, 100).size(), 100u);
 }
 
 }  // namespace

@@ -34,19 +34,7 @@ Bytes StoreBlock(CLinkSettings settings, CAppState& state) {
     return ar.GetBytes();
 }
 
-class LinkSettingsBlock : public ::testing::Test {
-protected:
-    LinkSettingsBlock() {
-        RegisterModelClasses(m_registry);
-        m_written.m_currentPlc =
-            MakePlc(u"FX2N", {MakeUnit(u"D", 0, 1)}, CSerialComParam(0, 4, 1, 0, 2));
-    }
-
-    CClassRegistry m_registry;
-    CAppState m_written;
-};
-
-TEST_F(LinkSettingsBlock, WritesFieldsInStoredOrderThenTheCurrentTypeWithoutATag) {
+TEST(LinkSettingsBlock, WritesFieldsInStoredOrderThenTheCurrentTypeWithoutATag) {
     CAppState state;
     state.m_currentPlc = MakePlc(u"A");
     const Bytes expected = test::Concat({
@@ -59,57 +47,21 @@ TEST_F(LinkSettingsBlock, WritesFieldsInStoredOrderThenTheCurrentTypeWithoutATag
     EXPECT_EQ(StoreBlock(SampleSettings(), state), expected);
 }
 
-TEST_F(LinkSettingsBlock, ReadingSetsLowByteOfIndexAndReplacesTheCurrentType) {
-    const Bytes bytes = StoreBlock(SampleSettings(), m_written);
+TEST(LinkSettingsBlock, ReadingSetsLowByteOfIndexAndReplacesTheCurrentType) {
+    CAppState written;
+    written.m_currentPlc = MakePlc(u"FX2N", {MakeUnit(u"D", 0, 1)}, CSerialComParam(0, 4, 1, 0, 2));
+    const Bytes bytes = StoreBlock(SampleSettings(), written);
     CAppState state;
     state.m_currentPlc = MakePlc(u"old", {MakeUnit(u"X", 1, 7)});
     CLinkSettings settings;
-    settings.m_plcTypes.push_back(MakePlc(u"kept"));
-    CArchive ar(bytes, "p.ZORX", m_registry);
+    CClassRegistry registry;
+    RegisterModelClasses(registry);
+    CArchive ar(bytes, "p.ZORX", registry);
     settings.Serialize(ar, state);
-
     EXPECT_TRUE(ar.IsAtEnd());
     EXPECT_EQ(state.m_nPlcListIndex, 0x34);
-    EXPECT_EQ(state.m_currentPlc, m_written.m_currentPlc);
+    EXPECT_EQ(state.m_currentPlc, written.m_currentPlc);
     EXPECT_EQ(StoreBlock(settings, state), bytes);  // every field read back
-    EXPECT_EQ(settings.m_plcTypes.size(), 1u);
-}
-
-TEST_F(LinkSettingsBlock, TruncatedBlockLeavesSettingsAndStateUntouched) {
-    const Bytes bytes = StoreBlock(SampleSettings(), m_written);
-    CAppState state;
-    state.m_currentPlc = MakePlc(u"old");
-    state.m_nPlcListIndex = 9;
-    CLinkSettings settings;
-    CArchive ar(std::span<const std::uint8_t>(bytes.data(), bytes.size() - 1), "p.ZORX",
-                m_registry);
-    EXPECT_THROW(settings.Serialize(ar, state), CArchiveError);
-    EXPECT_EQ(state.m_currentPlc.GetName(), u"old");
-    EXPECT_EQ(state.m_nPlcListIndex, 9);
-    EXPECT_EQ(settings.m_nBaudCode, CLinkSettings().m_nBaudCode);
-}
-
-TEST_F(LinkSettingsBlock, PlcTypeListIsAnObjectListThatRoundTripsAndMayBeEmpty) {
-    CLinkSettings written;
-    CArchive empty("p.ZORX");
-    written.SerializePlcTypeList(empty);
-    EXPECT_EQ(empty.GetBytes(), B({0, 0}));
-
-    written.m_plcTypes = {MakePlc(u"A", {MakeUnit(u"D", 0, 1)}), MakePlc(u"B")};
-    CArchive out("p.ZORX");
-    written.SerializePlcTypeList(out);
-    CLinkSettings read;
-    CArchive in(out.GetBytes(), "p.ZORX", m_registry);
-    read.SerializePlcTypeList(in);
-    EXPECT_TRUE(in.IsAtEnd());
-    EXPECT_EQ(read.m_plcTypes, written.m_plcTypes);
-}
-
-TEST_F(LinkSettingsBlock, AbsurdPlcTypeCountIsRefusedBeforeAllocating) {
-    const Bytes bytes = B({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x0F});
-    CLinkSettings settings;
-    CArchive in(bytes, "p.ZORX", m_registry);
-    EXPECT_THROW(settings.SerializePlcTypeList(in), CArchiveError);
 }
 
 TEST(BaudCodes, UnknownCodesAnd7ShowAs9600) {

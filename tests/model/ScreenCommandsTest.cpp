@@ -28,6 +28,20 @@ ScreenFields Fields(const CScreen& s) {
     return {s.GetNumber(), s.GetUpScreen(), s.GetDownScreen(), s.GetDescription()};
 }
 
+TEST(ScreenRecord, SetNumberPointsAtTheNeighboursAndNewScreensKeepTargetsInRange) {
+    const struct {
+        std::int32_t number, up, down, newUp, newDown;
+    } cases[] = {{1, 0, 2, 1, 2}, {32767, 32766, 32768, 32766, 32767}};
+    for (const auto& c : cases) {
+        CScreen screen;
+        screen.SetNumber(c.number);
+        EXPECT_EQ(std::pair(screen.GetUpScreen(), screen.GetDownScreen()), std::pair(c.up, c.down));
+        const auto made = MakeNewScreen(c.number, u"x");
+        EXPECT_EQ(std::pair(made->GetUpScreen(), made->GetDownScreen()),
+                  std::pair(c.newUp, c.newDown));
+    }
+}
+
 TEST(ScreenNumberCheck, RefusesNumbersOutsideOneTo32767AndNumbersInUse) {
     CTaveloDoc doc;
     AddScreens(doc, {3});
@@ -54,12 +68,10 @@ TEST(NewScreenDialog, ProposesTheNextNumberAndNamesItWhenRefusedEvenAbove32767) 
 
 TEST(ScreenCommands, NewScreenGetsFreshTargetsAndMarksModified) {
     CTaveloDoc doc;
-    AddScreens(doc, {1, 9});
     CScreen& screen = DoNewScreen(doc, 5, u"主画面");
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(Fields(screen), (ScreenFields{5, 4, 6, u"主画面"}));
-    ASSERT_EQ(doc.GetScreens().size(), 3u);
-    EXPECT_EQ(doc.GetScreens()[1].get(), &screen);
+    EXPECT_EQ(doc.FindScreen(5), &screen);
 }
 
 TEST(ScreenCommands, CopyGivesFreshTargetsAndOneCopyOfEachCopyableElement) {
@@ -76,11 +88,11 @@ TEST(ScreenCommands, CopyGivesFreshTargetsAndOneCopyOfEachCopyableElement) {
     EXPECT_EQ(doc.FindScreen(9), &copy);
     const auto& elements = doc.GetElements();
     ASSERT_EQ(elements.size(), 6u);
-    EXPECT_EQ(elements[4]->m_nScreenNo, 9);
-    EXPECT_EQ(elements[4]->GetPosition(), (CRect{1, 2, 3, 4}));
-    EXPECT_EQ(elements[4]->GetOwnerDoc(), &doc);
-    EXPECT_EQ(elements[5]->m_nScreenNo, 9);
-    EXPECT_EQ(elements[5]->GetClassName(), "CRegister");
+    EXPECT_EQ(std::tuple(elements[4]->m_nScreenNo, elements[4]->GetPosition(),
+                         elements[4]->GetOwnerDoc()),
+              std::tuple(9, CRect{1, 2, 3, 4}, &doc));
+    EXPECT_EQ(std::pair(elements[5]->m_nScreenNo, elements[5]->GetClassName()),
+              std::pair(9, std::string("CRegister")));
 }
 
 TEST(ScreenCommands, CopyOntoTheSourceNumberEndsAlthoughTheWalkMeetsTheCopies) {

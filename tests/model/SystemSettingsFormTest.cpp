@@ -34,18 +34,19 @@ protected:
     std::optional<CSystemSettingsForm> m_form;
 };
 
-TEST_F(SystemSettingsFormTest, OpeningListsWordUnitsInReverseOrderAndShowsTheStoredValues) {
-    m_settings.m_nInitialScreen = 5;
-    m_settings.m_strPassword = u"12";
-    m_settings.m_nStation = 7;
-    CSystemSettingsForm& form = OpenForm();
-    EXPECT_EQ(form.GetUnitList(), (std::vector<std::u16string>{u"VW", u"DM", u"D"}));
-    EXPECT_EQ(form.GetUnitSelection(), 0);
-    EXPECT_EQ(form.GetSaverSelection(), 3);
-    EXPECT_EQ(form.GetFieldText(Field::kInitialScreen), u"5");
-    EXPECT_EQ(form.GetFieldText(Field::kPassword), u"12");
-    EXPECT_EQ(form.GetFieldText(Field::kStation), u"7");
-    EXPECT_EQ(form.GetSaverAction(), CSystemSettings::kSaverBacklightOff);
+TEST(SystemSettingsValues, StatusByteCountsTheFunctionsThatAreOn) {
+    CSystemSettings s;
+    EXPECT_EQ(s.ComputeStatusControl(), 0x00);
+    s.m_bFunctions[kClock] = 1;
+    EXPECT_EQ(s.ComputeStatusControl(), 0x14);
+    s.m_bFunctions = {1, 1, 1};
+    s.m_bAnalog = 1;
+    EXPECT_EQ(s.ComputeStatusControl(), 0x4F);
+}
+
+TEST_F(SystemSettingsFormTest, OpeningListsWordUnitsInReverseOrder) {
+    EXPECT_EQ(OpenForm().GetUnitList(), (std::vector<std::u16string>{u"VW", u"DM", u"D"}));
+    EXPECT_EQ(m_form->GetUnitSelection(), 0);
 }
 
 TEST_F(SystemSettingsFormTest, AutoChangeAndClockUseTheRegisterAndTheNextOneWithinTheUnit) {
@@ -75,20 +76,15 @@ TEST_F(SystemSettingsFormTest, VwRegistersAreTwoApart) {
 }
 
 TEST_F(SystemSettingsFormTest, StationIsClampedTo255Or247AtPlcIndex16) {
-    const struct {
-        std::int32_t plcIndex, max;
-        const char16_t* text;
-    } cases[] = {{0, 255, u"255"}, {16, 247, u"247"}};
-    for (const auto& c : cases) {
-        m_state.m_nPlcListIndex = c.plcIndex;
-        m_settings = CSystemSettings();
+    for (const auto& [plcIndex, max] : {std::pair{0, u"255"}, std::pair{16, u"247"}}) {
+        m_state.m_nPlcListIndex = plcIndex;
         CSystemSettingsForm& form = OpenForm();
         form.ClickFunction(kClock);
         form.SetFieldText(Field::kStation, u"300");
-        EXPECT_EQ(form.GetFieldText(Field::kStation), c.text);
-        EXPECT_EQ(m_settings.m_nStation, c.max);
+        EXPECT_EQ(form.GetFieldText(Field::kStation), max);
         form.SetFieldText(Field::kStation, u"-4");
         EXPECT_EQ(m_settings.m_nStation, 0);
+        form.Cancel();
     }
 }
 
@@ -144,16 +140,6 @@ TEST_F(SystemSettingsFormTest, RegisterControlsServeOnlyCheckedFunctions) {
     EXPECT_TRUE(form.IsRegisterTextVisible(kReport));
     EXPECT_FALSE(form.IsRegisterTextEnabled(kClock));
 }
-TEST_F(SystemSettingsFormTest, DirectionLabelAndStationRangeFollowModelAndPlcType) {
-    EXPECT_EQ(std::u16string(OpenForm().GetDirectionLabel()), u"(ZORA<-PLC)");
-    EXPECT_EQ(m_form->GetSpinRange(Field::kStation), (CSpinRange{0, 255}));
-    m_state.m_nModelIndex = CAppState::kModelZorB;
-    m_state.m_currentPlc.m_strName = u"Modbus(RTU)";
-    EXPECT_EQ(std::u16string(OpenForm().GetDirectionLabel()), u"(ZORB<-PLC)");
-    EXPECT_EQ(m_form->GetSpinRange(Field::kStation), (CSpinRange{0, 247}));
-    EXPECT_EQ(m_state.m_currentPlc.m_nStationMax, 0);
-}
-
 TEST_F(SystemSettingsFormTest, CancelPutsBackTheSettingsFromBeforeTheCommand) {
     m_settings.m_nSaverMinutes = 4;
     const CSystemSettings before = m_settings;

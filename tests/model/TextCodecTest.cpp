@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/TextCodec.h"
+#include "model/TextFormat.h"
 
 namespace tavelo {
 namespace {
@@ -17,18 +18,22 @@ TEST(TextCodec, MalformedInputBecomesReplacementCharacters) {
     EXPECT_EQ(ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
 }
 
-TEST(TextCodec, CodePage936RoundTripsChineseText) {
+TEST(TextCodec, CodePage936RoundTripsChineseTextAndMarksWhatItCannotConvert) {
     const std::string gbk = EncodeCodePage936(u"中文 1");
     EXPECT_EQ(gbk, "\xD6\xD0\xCE\xC4 1");
-    const std::u16string back =
-        DecodeCodePage936({reinterpret_cast<const std::uint8_t*>(gbk.data()), gbk.size()});
-    EXPECT_EQ(back, u"中文 1");
-}
-
-TEST(TextCodec, CodePage936MarksWhatItCannotEncodeOrDecode) {
+    EXPECT_EQ(DecodeCodePage936({reinterpret_cast<const std::uint8_t*>(gbk.data()), gbk.size()}),
+              u"中文 1");
     EXPECT_EQ(EncodeCodePage936(u"a\U0001F600"), "a??");
     const std::uint8_t truncated[] = {'x', 0xD6};
     EXPECT_EQ(DecodeCodePage936(truncated), u"x\uFFFD");
+}
+
+TEST(TextFormat, FillsPlacesInOrderKeepingUnfilledOnesAndIgnoringSpareNumbers) {
+    EXPECT_EQ(FormatMessage(u"画面号 %d 超出范围(%d至%d)！", -4, 1, 32767),
+              u"画面号 -4 超出范围(1至32767)！");
+    EXPECT_EQ(FormatMessage(u"%d和%d", 7), u"7和%d");
+    EXPECT_EQ(FormatMessage(u"无", 7, 8), u"无");
+    EXPECT_EQ(FormatMessage(u"末尾%", 7), u"末尾%");
 }
 
 }  // namespace

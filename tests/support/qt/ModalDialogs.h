@@ -1,6 +1,6 @@
 #pragma once
 // Answers the modal dialogs a command opens with exec(): every dialog that becomes the active
-// modal widget is accepted or rejected in turn, and its class name is recorded.
+// modal widget is accepted or rejected in turn, one after another.
 
 #include <QApplication>
 #include <QDialog>
@@ -22,14 +22,12 @@ public:
 
     // Dialogs beyond the queued answers are accepted.
     std::deque<Answer> answers;
-    QStringList seen;
 
 private:
     void AnswerActive() {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog || dialog == m_last) return;
         m_last = dialog;
-        seen << QString::fromLatin1(dialog->metaObject()->className());
         const Answer answer = answers.empty() ? Answer::Accept : answers.front();
         if (!answers.empty()) answers.pop_front();
         if (answer == Answer::Accept)
