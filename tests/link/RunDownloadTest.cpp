@@ -44,8 +44,7 @@ private:
 // A simulated panel on the far end of a pipe; a noise byte goes before its first reply.
 class CPanelOnPipe {
 public:
-    explicit CPanelOnPipe(std::uint8_t panelDriver, std::vector<CPanelFault> faults = {})
-        : m_panel(0, panelDriver, std::move(faults)) {
+    explicit CPanelOnPipe(std::uint8_t panelDriver) : m_panel(0, panelDriver) {
         auto& end = m_pipe.GetPanelEnd();
         end.SetDataHandler([this, &end] {
             auto reply = m_panel.Receive(end.ReadAvailable());
@@ -75,18 +74,6 @@ protected:
     }
     void TearDown() override { unsetenv("TAVELO_DATA_DIR"); }
 
-    CDownloadRequest Request(CPanelOnPipe& panel, std::uint8_t plcIndex) {
-        CDownloadRequest request;
-        request.m_image = test::PatternBlocks(4, 9);
-        request.m_nBlockCount = 4;
-        request.m_nPlcListIndex = plcIndex;
-        request.m_driversFolder = m_drivers.Path();
-        request.m_pLog = &m_log;
-        request.m_makePort = [&panel](std::string&) { return panel.LendPcEnd(); };
-        request.m_progress = [this](int position) { m_progress.push_back(position); };
-        return request;
-    }
-
     test::CTempDir m_program, m_drivers;
     std::ostringstream m_log;
     std::vector<int> m_progress;
@@ -96,7 +83,14 @@ protected:
 TEST_F(RunDownloadTest, DeliversThroughTheWorkerAndLogsWholeRepliesAndNoise) {
     CPanelOnPipe panel(1);
     std::ostringstream frames;
-    CDownloadRequest request = Request(panel, 1);
+    CDownloadRequest request;
+    request.m_image = test::PatternBlocks(4, 9);
+    request.m_nBlockCount = 4;
+    request.m_nPlcListIndex = 1;
+    request.m_driversFolder = m_drivers.Path();
+    request.m_pLog = &m_log;
+    request.m_makePort = [&panel](std::string&) { return panel.LendPcEnd(); };
+    request.m_progress = [this](int position) { m_progress.push_back(position); };
     request.m_pFrameLog = &frames;
     const CDownloadReport report = RunDownload(request);
     EXPECT_EQ(report.m_strMessage, link_messages::kSucceeded) << m_log.str();
@@ -119,34 +113,6 @@ TEST_F(RunDownloadTest, DeliversThroughTheWorkerAndLogsWholeRepliesAndNoise) {
     // Start, four image and four driver blocks written and read back, finish.
     EXPECT_EQ(replies, 18) << frames.str();
     EXPECT_EQ(frames.str().find("not one frame"), std::string::npos) << frames.str();
-}
-
-TEST_F(RunDownloadTest, CancelFromTheCallerEndsWithTheCancelMessage) {
-    // The panel falls silent after the start reply, so the cancel finds the session waiting.
-    CPanelOnPipe panel(1, {{EPanelFault::kSilence, 2}});
-    std::atomic<bool> cancel = false;
-    int cancelling = 0;
-    CDownloadRequest request = Request(panel, 1);
-    request.m_pCancel = &cancel;
-    request.m_progress = [&cancel](int) { cancel = true; };
-    request.m_cancelling = [&cancelling] { ++cancelling; };
-    EXPECT_EQ(RunDownload(request).m_strMessage, link_messages::kCancelled);
-    EXPECT_EQ(cancelling, 1);
-    EXPECT_EQ(panel.Panel().GetFinishedSessions(), 0);
-}
-
-TEST_F(RunDownloadTest, RefusesBeforeOpeningAnyPortWhenNoDriverFits) {
-    CPanelOnPipe panel(1);
-    bool portOpened = false;
-    CDownloadRequest request = Request(panel, 0);
-    request.m_makePort = [&](std::string&) {
-        portOpened = true;
-        return panel.LendPcEnd();
-    };
-    EXPECT_EQ(RunDownload(request).m_strMessage, link_messages::kUnsupportedPlc);
-    request.m_nBlockCount = 5;
-    EXPECT_EQ(RunDownload(request).m_strMessage, u"ERROR");
-    EXPECT_FALSE(portOpened);
 }
 
 }  // namespace

@@ -124,19 +124,25 @@ TEST_F(DownloadCommand, FailuresPrintTheResultAndExitWithOne) {
     EXPECT_NE(wrongModel.out.find(ToUtf8(link_messages::kWrongModel)), std::string::npos)
         << wrongModel.out;
 
+    // A missing driver is found out before any port is looked for.
     const struct {
         cli::Arguments args;
-        std::string tried;
-    } noPorts[] = {{{"--port", "no-such-tty"}, "/dev/no-such-tty"},
-                   {{"--port", "COM3", "--com-prefix", Path("none")}, Path("none2")}};
-    for (const auto& c : noPorts) {
-        cli::Arguments command = {"download", Path("p.ZORX"), "--drivers",
-                                  m_drivers.Path().string()};
+        std::string drivers, result, reason;
+    } cases[] = {
+        {{"--port", "no-such-tty"}, m_drivers.Path(), "该串口不存在", "/dev/no-such-tty"},
+        {{"--port", "COM3", "--com-prefix", Path("none")},
+         m_drivers.Path(),
+         "该串口不存在",
+         Path("none2")},
+        {{"--port", "no-such-tty"}, m_out.Path(), "不支持的PLC类型", "identifier 17"},
+    };
+    for (const auto& c : cases) {
+        cli::Arguments command = {"download", Path("p.ZORX"), "--drivers", c.drivers};
         command.insert(command.end(), c.args.begin(), c.args.end());
-        const auto noPort = RunCommand(command);
-        EXPECT_EQ(noPort.exitCode, 1);
-        EXPECT_NE(noPort.out.find("该串口不存在"), std::string::npos) << noPort.out;
-        EXPECT_NE(noPort.err.find(c.tried), std::string::npos) << noPort.err;
+        const auto run = RunCommand(command);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.out.find(c.result), std::string::npos) << run.out;
+        EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
     }
 }
 

@@ -33,8 +33,8 @@ std::vector<CPLC> SampleTypes() {
 
 // A whole expected output from tests/data, with {file} standing for the listed file.
 std::string ExpectedOutput(const std::string& name, const std::string& file) {
-    const auto bytes = ReadFileBytes(std::filesystem::path(__FILE__).parent_path() /
-                                     "../data/cli-plctypes" / name);
+    const auto bytes =
+        ReadFileBytes(std::filesystem::path(TAVELO_SOURCE_DIR) / "tests/data/cli-plctypes" / name);
     std::string text(bytes.begin(), bytes.end());
     for (auto at = text.find("{file}"); at != std::string::npos; at = text.find("{file}", at))
         text.replace(at, 6, file);
