@@ -52,9 +52,12 @@ void CDownloadSession::OnWaitElapsed() {
             HandleMissingReply();
             break;
         case EPhase::kClosingOn:
-            // Nothing follows the closing pulse, so the result need not wait for RTS to settle:
-            // a cancel ends within one reply time-out.
             m_link.SetRts(false);
+            m_phase = EPhase::kClosingOff;
+            m_link.StartWait(kRtsPulseMs);
+            break;
+        case EPhase::kClosingOff:
+            // The closing pulse is whole only after RTS has stayed off as long as it was on.
             m_phase = EPhase::kDone;
             ReportOutcome();
             break;
@@ -72,7 +75,8 @@ void CDownloadSession::OnBytes(std::span<const std::uint8_t> bytes) {
 }
 
 void CDownloadSession::Cancel() {
-    if (m_phase == EPhase::kIdle || m_phase == EPhase::kClosingOn || m_phase == EPhase::kDone)
+    if (m_phase == EPhase::kIdle || m_phase == EPhase::kClosingOn ||
+        m_phase == EPhase::kClosingOff || m_phase == EPhase::kDone)
         return;
     m_nAttempts = kCancelledAttempts;
     m_bStopped = true;

@@ -81,6 +81,7 @@ private:
         kBeforeStart,
         kAwaitReply,
         kClosingOn,
+        kClosingOff,
         kDone
     };
 

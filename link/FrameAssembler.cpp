@@ -1,6 +1,7 @@
 #include "FrameAssembler.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "Frame.h"
 
@@ -17,7 +18,18 @@ void CFrameAssembler::SkipToStartByte() {
     const auto start = std::find_if(m_buffer.begin(), m_buffer.end(), [](std::uint8_t byte) {
         return byte == kStartByteZorA || byte == kStartByteZorB;
     });
+    const auto kept = std::min<std::ptrdiff_t>(
+        start - m_buffer.begin(), static_cast<std::ptrdiff_t>(kCapacity - m_noise.size()));
+    m_noise.insert(m_noise.end(), m_buffer.begin(), m_buffer.begin() + kept);
     m_buffer.erase(m_buffer.begin(), start);
+}
+
+std::vector<std::uint8_t> CFrameAssembler::TakeNoise() {
+    return std::exchange(m_noise, {});
+}
+
+std::vector<std::uint8_t> CFrameAssembler::TakeRest() {
+    return std::exchange(m_buffer, {});
 }
 
 std::optional<std::vector<std::uint8_t>> CFrameAssembler::TakeFrame() {

@@ -20,12 +20,21 @@ public:
     // The next delimited frame, taken out of the buffer. A LEN that no frame can have yields
     // the full buffer, which the frame check then refuses.
     std::optional<std::vector<std::uint8_t>> TakeFrame();
-    void Clear() { m_buffer.clear(); }
+    // The bytes skipped since the last call because they could not start a frame; at most
+    // kCapacity of them are kept.
+    std::vector<std::uint8_t> TakeNoise();
+    // What is buffered of a frame not yet complete, taken out of the buffer.
+    std::vector<std::uint8_t> TakeRest();
+    void Clear() {
+        m_buffer.clear();
+        m_noise.clear();
+    }
 
 private:
     void SkipToStartByte();
 
     std::vector<std::uint8_t> m_buffer;
+    std::vector<std::uint8_t> m_noise;
 };
 
 }  // namespace tavelo

@@ -67,6 +67,8 @@ CLoggedSerialPort::CLoggedSerialPort(std::unique_ptr<CSerialPort> port, std::ost
     : m_pPort(std::move(port)), m_log(log) {}
 
 bool CLoggedSerialPort::Write(std::span<const std::uint8_t> bytes) {
+    if (const auto rest = m_received.TakeRest(); !rest.empty())
+        Log("<-", rest, "incomplete frame, dropped");
     const bool written = m_pPort->Write(bytes);
     Log("->", bytes, DescribeFrameBytes(bytes, true) + (written ? "" : " (not written)"));
     return written;
@@ -80,8 +82,24 @@ bool CLoggedSerialPort::SetRts(bool on) {
 
 std::vector<std::uint8_t> CLoggedSerialPort::ReadAvailable() {
     std::vector<std::uint8_t> bytes = m_pPort->ReadAvailable();
-    if (!bytes.empty()) Log("<-", bytes, DescribeFrameBytes(bytes, false));
+    LogReceived(bytes);
     return bytes;
+}
+
+void CLoggedSerialPort::LogReceived(std::span<const std::uint8_t> bytes) {
+    // Byte by byte, so the assembler never drops any and each frame is logged as it completes.
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        m_received.Feed(bytes.subspan(i, 1));
+        if (const auto frame = m_received.TakeFrame()) {
+            LogNoise();
+            Log("<-", *frame, DescribeFrameBytes(*frame, false));
+        }
+    }
+    LogNoise();
+}
+
+void CLoggedSerialPort::LogNoise() {
+    if (const auto noise = m_received.TakeNoise(); !noise.empty()) Log("<-", noise, "noise");
 }
 
 void CLoggedSerialPort::SetDataHandler(std::function<void()> handler) {

@@ -1,7 +1,8 @@
 #pragma once
-// A serial port that writes every frame sent and every chunk received to a log, with the time
-// since the port was opened and what the bytes mean, so a failed download in the field can be
-// read afterwards.
+// A serial port that writes every frame sent and every frame received (once it is whole, however
+// it arrived) to a log, with the time since the port was opened and what the bytes mean, so a
+// failed download in the field can be read afterwards. Bytes that cannot start a frame are
+// logged as noise.
 
 #include <chrono>
 #include <iosfwd>
@@ -9,6 +10,7 @@
 #include <mutex>
 #include <string>
 
+#include "FrameAssembler.h"
 #include "SerialPort.h"
 
 namespace tavelo {
@@ -27,11 +29,16 @@ public:
     void SetDataHandler(std::function<void()> handler) override;
 
 private:
+    void LogReceived(std::span<const std::uint8_t> bytes);
+    void LogNoise();
     void Log(const char* direction, std::span<const std::uint8_t> bytes,
              const std::string& meaning);
 
     std::unique_ptr<CSerialPort> m_pPort;
     std::ostream& m_log;
+    // Mirrors the session's own: frames are cut the same way, and what is left of one when the
+    // next request goes out is dropped as the session drops it.
+    CFrameAssembler m_received;
     std::mutex m_mutex;
     const std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
 };

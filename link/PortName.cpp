@@ -1,6 +1,8 @@
 #include "PortName.h"
 
 #include <cctype>
+#include <filesystem>
+#include <vector>
 
 namespace tavelo {
 
@@ -18,6 +20,22 @@ std::string ResolvePortDevice(const std::string& name, const std::string& comPre
                        bare[3] <= '4';
     if (!isCom) return name;
     return comPrefix + std::to_string(bare[3] - '1');
+}
+
+CPortLookup LookUpPortDevice(const std::string& name, const std::string& comPrefix) {
+    std::vector<std::string> tried = {ResolvePortDevice(name, comPrefix)};
+    const bool isCom = tried.front() != name;
+    if (!isCom && !name.empty() && name.find('/') == std::string::npos)
+        tried.push_back(kDeviceFolder + name);
+    for (const std::string& candidate : tried) {
+        std::error_code error;
+        // Absolute, since the serial layer looks a relative name up under /dev by itself.
+        if (std::filesystem::exists(candidate, error))
+            return {std::filesystem::absolute(candidate, error).lexically_normal().string(), {}};
+    }
+    std::string message = name + ": no such device (tried ";
+    for (std::size_t i = 0; i < tried.size(); ++i) message += (i ? ", " : "") + tried[i];
+    return {{}, message + ")"};
 }
 
 }  // namespace tavelo

@@ -53,13 +53,23 @@ private:
 
 constexpr std::chrono::milliseconds kCancelPoll{50};
 
-CDownloadWorker::PortFactory RealPort(const CDownloadRequest& request) {
-    return [device = ResolvePortDevice(request.m_strPort, request.m_strComPrefix),
-            log = request.m_pLog,
-            frameLog = request.m_pFrameLog](std::string& error) -> std::unique_ptr<CSerialPort> {
-        auto port = std::make_unique<CQtSerialPort>(log);
-        if (!port->Open(device, error)) return nullptr;
-        if (frameLog) return std::make_unique<CLoggedSerialPort>(std::move(port), *frameLog);
+std::unique_ptr<CSerialPort> OpenRealPort(const CDownloadRequest& request, std::string& error) {
+    const CPortLookup lookup = LookUpPortDevice(request.m_strPort, request.m_strComPrefix);
+    if (lookup.m_strDevice.empty()) {
+        error = lookup.m_strError;
+        return nullptr;
+    }
+    auto port = std::make_unique<CQtSerialPort>(request.m_pLog);
+    if (!port->Open(lookup.m_strDevice, error)) return nullptr;
+    return port;
+}
+
+// The request lives until the worker has finished, so the factory may refer to it.
+CDownloadWorker::PortFactory PortOf(const CDownloadRequest& request) {
+    return [&request](std::string& error) -> std::unique_ptr<CSerialPort> {
+        auto port = request.m_makePort ? request.m_makePort(error) : OpenRealPort(request, error);
+        if (port && request.m_pFrameLog)
+            return std::make_unique<CLoggedSerialPort>(std::move(port), *request.m_pFrameLog);
         return port;
     };
 }
@@ -73,8 +83,7 @@ CDownloadReport RunWorker(CDownloadData data, const CDownloadRequest& request) {
     if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
 
     QThread thread;
-    auto worker = std::make_unique<CDownloadWorker>(
-        std::move(data), request.m_makePort ? request.m_makePort : RealPort(request));
+    auto worker = std::make_unique<CDownloadWorker>(std::move(data), PortOf(request));
     worker->moveToThread(&thread);
     CEventQueue queue;
     QObject::connect(worker.get(), &CDownloadWorker::Progress, [&queue](int position) {
@@ -94,6 +103,7 @@ CDownloadReport RunWorker(CDownloadData data, const CDownloadRequest& request) {
         if (request.m_pCancel && *request.m_pCancel && !cancelSent) {
             QMetaObject::invokeMethod(worker.get(), &CDownloadWorker::Cancel, Qt::QueuedConnection);
             cancelSent = true;
+            if (request.m_cancelling) request.m_cancelling();
         }
         const auto event = queue.Pop(kCancelPoll);
         if (!event) continue;

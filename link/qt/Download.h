@@ -36,7 +36,9 @@ struct CDownloadRequest {
     std::function<void(int)> m_progress;
     // When given and set, the download is cancelled.
     const std::atomic<bool>* m_pCancel = nullptr;
-    // Tests hand in another line; null opens m_strPort.
+    // Called on the caller's thread when the cancel has been passed on to the session.
+    std::function<void()> m_cancelling;
+    // Tests hand in another line; null opens m_strPort. The frame log wraps either.
     std::function<std::unique_ptr<CSerialPort>(std::string& error)> m_makePort;
 };
 

@@ -84,10 +84,13 @@ TEST(FrameAssembler, CutsFramesFromPiecesSkipsNoiseAndStaysBounded) {
     assembler.Feed(B({0x00, 0x55}));  // line noise before the frame
     assembler.Feed(std::span(bytes).first(4));
     EXPECT_FALSE(assembler.TakeFrame());
+    EXPECT_EQ(assembler.TakeNoise(), B({0x00, 0x55}));
     assembler.Feed(std::span(bytes).subspan(4));
     assembler.Feed(std::span(bytes).first(3));
     EXPECT_EQ(assembler.TakeFrame(), bytes);
     EXPECT_FALSE(assembler.TakeFrame());
+    EXPECT_EQ(assembler.TakeRest(), std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 3));
+    EXPECT_TRUE(assembler.TakeNoise().empty());
 
     // A LEN no frame can have yields the full buffer, never more.
     assembler.Clear();

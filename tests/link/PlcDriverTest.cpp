@@ -44,21 +44,6 @@ TEST(PlcDriver, FileNamesMatchBySixthAndEighthCharacter) {
         EXPECT_EQ(IsDriverFileOf(c.name, static_cast<std::uint8_t>(c.id)), c.fits) << c.name;
 }
 
-TEST(PlcDriver, PaddingPutsThePrefixFirstAndRefusesWholeUnits) {
-    const std::vector<std::uint8_t> file(700, 0x11);
-    const auto padded = PadDriver(file);
-    ASSERT_TRUE(padded);
-    ASSERT_EQ(padded->size(), 1024u);
-    EXPECT_EQ((*padded)[0], 0xFF);
-    EXPECT_EQ((*padded)[1], 0x11);
-    EXPECT_EQ((*padded)[700], 0x11);
-    EXPECT_EQ((*padded)[701], 0xFF);
-    EXPECT_EQ(PadDriver(std::vector<std::uint8_t>(511, 0))->size(), 512u);
-    EXPECT_FALSE(PadDriver(std::vector<std::uint8_t>(512, 0)));
-    EXPECT_FALSE(PadDriver(std::vector<std::uint8_t>(1024, 0)));
-    EXPECT_FALSE(PadDriver({}));
-}
-
 TEST(PlcDriver, LookupFindsTheFirstMatchAcrossFoldersAndReportsEachFailure) {
     test::CTempDir program, user;
     WriteFileAtomically(program / kDriverIndexFileName, Ascii("0399041155"));

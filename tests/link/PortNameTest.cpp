@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "link/MemoryPipe.h"
 #include "link/PortName.h"
-#include "tests/support/ByteHelpers.h"
+#include "model/FileBytes.h"
+#include "tests/support/TempDir.h"
 
 namespace tavelo {
 namespace {
@@ -14,28 +14,40 @@ TEST(PortName, ProjectNumbersOutsideOneToFourOpenCom1) {
         EXPECT_EQ(PortNameOfNumber(static_cast<std::uint8_t>(number)), name) << number;
 }
 
-TEST(PortName, ComNamesMapToDevicesAndPathsStayAsTyped) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"COM1", "/dev/ttyS0"}, {"com4:", "/dev/ttyS3"},      {"COM5", "COM5"},
-        {"COM", "COM"},         {"/dev/pts/7", "/dev/pts/7"}, {"COM12", "COM12"},
+TEST(PortName, TypedNamesFindTheirDeviceOrNameEveryPathTried) {
+    test::CTempDir dir;
+    WriteFileAtomically(dir / "tty1", {});
+    std::filesystem::create_symlink("/dev/null", dir / "mypty");
+    const std::string prefix = (dir / "tty").string();
+    const std::string mypty = (dir / "mypty").string();
+    const struct {
+        std::string name;
+        std::string device;  // empty: none found
+        std::vector<std::string> tried;
+    } cases[] = {
+        {"COM2", prefix + "1", {}},
+        {"com4:", "", {prefix + "3"}},
+        // A name that exists as given is used as given, however bare.
+        {"mypty", mypty, {}},
+        {"./mypty", mypty, {}},
+        {mypty, mypty, {}},
+        {"null", "/dev/null", {}},
+        {"COM5", "", {"COM5", "/dev/COM5"}},
+        {"no-such-tty", "", {"no-such-tty", "/dev/no-such-tty"}},
+        {"sub/mypty", "", {"sub/mypty"}},
     };
-    for (const auto& [name, device] : cases) EXPECT_EQ(ResolvePortDevice(name), device) << name;
-    EXPECT_EQ(ResolvePortDevice("COM2", "/dev/ttyUSB"), "/dev/ttyUSB1");
-}
-
-TEST(MemoryPipe, EachEndReadsWhatTheOtherWroteAndIsWokenForIt) {
-    CMemoryPipe pipe;
-    int wakeUps = 0;
-    pipe.GetPanelEnd().SetDataHandler([&] { ++wakeUps; });
-    pipe.GetPcEnd().Write(test::B({1, 2}));
-    pipe.GetPcEnd().Write(test::B({3}));
-    EXPECT_EQ(wakeUps, 2);
-    EXPECT_EQ(pipe.GetPanelEnd().ReadAvailable(), test::B({1, 2, 3}));
-    EXPECT_TRUE(pipe.GetPanelEnd().ReadAvailable().empty());
-    EXPECT_TRUE(pipe.GetPcEnd().ReadAvailable().empty());
-    pipe.GetPanelEnd().Write(test::B({9}));
-    EXPECT_EQ(pipe.GetPcEnd().ReadAvailable(), test::B({9}));
-    EXPECT_FALSE(pipe.GetPcEnd().SetRts(true));
+    const auto workingDirectory = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    for (const auto& c : cases) {
+        const CPortLookup lookup = LookUpPortDevice(c.name, prefix);
+        EXPECT_EQ(lookup.m_strDevice, c.device) << c.name;
+        if (!c.device.empty()) continue;
+        EXPECT_EQ(lookup.m_strError.rfind(c.name + ": no such device (tried ", 0), 0u)
+            << lookup.m_strError;
+        for (const std::string& path : c.tried)
+            EXPECT_NE(lookup.m_strError.find(path), std::string::npos) << lookup.m_strError;
+    }
+    std::filesystem::current_path(workingDirectory);
 }
 
 }  // namespace

@@ -15,38 +15,54 @@
 namespace tavelo {
 namespace {
 
-// Lends the worker one end of a pipe whose other end a simulated panel answers at once.
+// The PC end of a pipe as a slow line shows it: one byte per read, the rest announced again.
+class CTrickle : public CSerialPort {
+public:
+    explicit CTrickle(CSerialPort& end) : m_end(end) {}
+    bool Write(std::span<const std::uint8_t> bytes) override { return m_end.Write(bytes); }
+    bool SetRts(bool on) override { return m_end.SetRts(on); }
+    std::vector<std::uint8_t> ReadAvailable() override {
+        const auto more = m_end.ReadAvailable();
+        m_waiting.insert(m_waiting.end(), more.begin(), more.end());
+        if (m_waiting.empty()) return {};
+        std::vector<std::uint8_t> first{m_waiting.front()};
+        m_waiting.erase(m_waiting.begin());
+        if (!m_waiting.empty() && m_handler) m_handler();
+        return first;
+    }
+    void SetDataHandler(std::function<void()> handler) override {
+        m_handler = handler;
+        m_end.SetDataHandler(std::move(handler));
+    }
+
+private:
+    CSerialPort& m_end;
+    std::vector<std::uint8_t> m_waiting;
+    std::function<void()> m_handler;
+};
+
+// A simulated panel on the far end of a pipe; a noise byte goes before its first reply.
 class CPanelOnPipe {
 public:
-    explicit CPanelOnPipe(std::uint8_t panelDriver, std::vector<CPanelFault> faults = {})
-        : m_panel(0, panelDriver, std::move(faults)) {
+    explicit CPanelOnPipe(std::uint8_t panelDriver) : m_panel(0, panelDriver) {
         auto& end = m_pipe.GetPanelEnd();
         end.SetDataHandler([this, &end] {
-            const auto reply = m_panel.Receive(end.ReadAvailable());
-            if (!reply.empty()) end.Write(reply);
+            auto reply = m_panel.Receive(end.ReadAvailable());
+            if (reply.empty()) return;
+            if (std::exchange(m_bNoiseFirst, false)) reply.insert(reply.begin(), 0x00);
+            end.Write(reply);
         });
     }
 
-    std::unique_ptr<CSerialPort> LendPcEnd() { return std::make_unique<CLent>(m_pipe.GetPcEnd()); }
+    std::unique_ptr<CSerialPort> LendPcEnd() {
+        return std::make_unique<CTrickle>(m_pipe.GetPcEnd());
+    }
     const CSimulatedPanel& Panel() const { return m_panel; }
 
 private:
-    class CLent : public CSerialPort {
-    public:
-        explicit CLent(CSerialPort& end) : m_end(end) {}
-        bool Write(std::span<const std::uint8_t> bytes) override { return m_end.Write(bytes); }
-        bool SetRts(bool on) override { return m_end.SetRts(on); }
-        std::vector<std::uint8_t> ReadAvailable() override { return m_end.ReadAvailable(); }
-        void SetDataHandler(std::function<void()> h) override {
-            m_end.SetDataHandler(std::move(h));
-        }
-
-    private:
-        CSerialPort& m_end;
-    };
-
     CMemoryPipe m_pipe;
     CSimulatedPanel m_panel;
+    bool m_bNoiseFirst = true;
 };
 
 class RunDownloadTest : public ::testing::Test {
@@ -58,69 +74,45 @@ protected:
     }
     void TearDown() override { unsetenv("TAVELO_DATA_DIR"); }
 
-    CDownloadRequest Request(CPanelOnPipe& panel, std::uint8_t plcIndex) {
-        CDownloadRequest request;
-        request.m_image = test::PatternBlocks(4, 9);
-        request.m_nBlockCount = 4;
-        request.m_nPlcListIndex = plcIndex;
-        request.m_driversFolder = m_drivers.Path();
-        request.m_pLog = &m_log;
-        request.m_makePort = [&panel](std::string&) { return panel.LendPcEnd(); };
-        request.m_progress = [this](int position) { m_progress.push_back(position); };
-        return request;
-    }
-
     test::CTempDir m_program, m_drivers;
     std::ostringstream m_log;
     std::vector<int> m_progress;
 };
 
-TEST_F(RunDownloadTest, DeliversImageAndDriverThroughTheWorkerThread) {
+// Replies that reach the worker a byte at a time are logged once each, when whole.
+TEST_F(RunDownloadTest, DeliversThroughTheWorkerAndLogsWholeRepliesAndNoise) {
     CPanelOnPipe panel(1);
-    const CDownloadReport report = RunDownload(Request(panel, 1));
-    EXPECT_TRUE(report.m_bSucceeded) << m_log.str();
-    EXPECT_EQ(report.m_strMessage, link_messages::kSucceeded);
-    EXPECT_EQ(panel.Panel().GetImage(), test::PatternBlocks(4, 9));
-    ASSERT_EQ(panel.Panel().GetDriver().size(), 512u);
-    EXPECT_EQ(panel.Panel().GetDriver()[0], 0xFF);
-    EXPECT_EQ(panel.Panel().GetDriver()[300], 0x44);
-    ASSERT_FALSE(m_progress.empty());
-    EXPECT_EQ(m_progress.back(), 100);
-}
-
-TEST_F(RunDownloadTest, CancelFromTheCallerEndsWithTheCancelMessage) {
-    // The panel falls silent after the start reply, so the cancel finds the session waiting.
-    CPanelOnPipe panel(1, {{EPanelFault::kSilence, 2}});
-    std::atomic<bool> cancel = false;
-    CDownloadRequest request = Request(panel, 1);
-    request.m_pCancel = &cancel;
-    request.m_progress = [&cancel](int) { cancel = true; };
-    EXPECT_EQ(RunDownload(request).m_strMessage, link_messages::kCancelled);
-    EXPECT_EQ(panel.Panel().GetFinishedSessions(), 0);
-}
-
-TEST_F(RunDownloadTest, RefusesBeforeOpeningAnyPortWhenNoDriverFits) {
-    CPanelOnPipe panel(1);
-    bool portOpened = false;
-    CDownloadRequest request = Request(panel, 0);
-    request.m_makePort = [&](std::string&) {
-        portOpened = true;
-        return panel.LendPcEnd();
-    };
-    EXPECT_EQ(RunDownload(request).m_strMessage, link_messages::kUnsupportedPlc);
-    request.m_nBlockCount = 5;
-    EXPECT_EQ(RunDownload(request).m_strMessage, u"ERROR");
-    EXPECT_FALSE(portOpened);
-}
-
-TEST_F(RunDownloadTest, APortThatCannotBeOpenedIsReported) {
+    std::ostringstream frames;
     CDownloadRequest request;
     request.m_image = test::PatternBlocks(4, 9);
     request.m_nBlockCount = 4;
     request.m_nPlcListIndex = 1;
     request.m_driversFolder = m_drivers.Path();
-    request.m_strPort = (m_program / "no-such-tty").string();
-    EXPECT_EQ(RunDownload(request).m_strMessage, link_messages::kNoSuchPort);
+    request.m_pLog = &m_log;
+    request.m_makePort = [&panel](std::string&) { return panel.LendPcEnd(); };
+    request.m_progress = [this](int position) { m_progress.push_back(position); };
+    request.m_pFrameLog = &frames;
+    const CDownloadReport report = RunDownload(request);
+    EXPECT_EQ(report.m_strMessage, link_messages::kSucceeded) << m_log.str();
+    EXPECT_EQ(panel.Panel().GetImage(), test::PatternBlocks(4, 9));
+    ASSERT_EQ(panel.Panel().GetDriver().size(), 512u);
+    EXPECT_EQ(panel.Panel().GetDriver()[0], 0xFF);
+    EXPECT_EQ(panel.Panel().GetDriver()[300], 0x44);
+    EXPECT_EQ(m_progress.back(), 100);
+
+    int replies = 0, noise = 0;
+    std::istringstream lines(frames.str());
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find(" <- ") == std::string::npos) continue;
+        if (line.ends_with(" 00  noise"))
+            ++noise;
+        else
+            replies += line.find("  reply: ") != std::string::npos;
+    }
+    EXPECT_EQ(noise, 1) << frames.str();
+    // Start, four image and four driver blocks written and read back, finish.
+    EXPECT_EQ(replies, 18) << frames.str();
+    EXPECT_EQ(frames.str().find("not one frame"), std::string::npos) << frames.str();
 }
 
 }  // namespace

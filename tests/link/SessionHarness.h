@@ -1,6 +1,6 @@
 #pragma once
-// Drives a download session against a simulated panel (or none) with no real time: a reply
-// is delivered as soon as it exists, otherwise the running wait elapses at once.
+// Drives a download session against a simulated panel (or none) on a fake clock: a reply is
+// delivered as soon as it exists, otherwise the clock jumps to the end of the running wait.
 
 #include <optional>
 #include <vector>
@@ -14,7 +14,10 @@ class CSessionHarness : public CSessionLink {
 public:
     explicit CSessionHarness(CSimulatedPanel* panel = nullptr) : m_pPanel(panel) {}
 
-    void SetRts(bool on) override { m_rts.push_back(on); }
+    void SetRts(bool on) override {
+        m_rts.push_back(on);
+        m_rtsAt.push_back(m_nNow);
+    }
     bool Send(std::span<const std::uint8_t> frame) override {
         m_sent.emplace_back(frame.begin(), frame.end());
         if (m_bRefuseWrites) return false;
@@ -24,10 +27,19 @@ public:
         }
         return true;
     }
-    void StartWait(int milliseconds) override { m_waits.push_back(milliseconds); }
+    void StartWait(int milliseconds) override { m_nWaitEnd = m_nNow + milliseconds; }
     void ReportProgress(int position) override { m_progress.push_back(position); }
-    void ReportResult(const CDownloadResult& result) override { m_result = result; }
+    void ReportResult(const CDownloadResult& result) override {
+        m_result = result;
+        m_nResultAt = m_nNow;
+    }
 
+    void Elapse(CDownloadSession& session, int waits = 1) {
+        for (int i = 0; i < waits; ++i) {
+            m_nNow = m_nWaitEnd;
+            session.OnWaitElapsed();
+        }
+    }
     // Runs until the result; cancels once cancelAfterSends frames have gone out.
     void Run(CDownloadSession& session, std::size_t cancelAfterSends = SIZE_MAX) {
         session.Start();
@@ -40,21 +52,23 @@ public:
                 m_pending.erase(m_pending.begin());
                 session.OnBytes(reply);
             } else {
-                session.OnWaitElapsed();
+                Elapse(session);
             }
         }
     }
-    // Delivers one hand-made reply.
     void Deliver(CDownloadSession& session, const CFrame& reply) {
         session.OnBytes(EncodeFrame(reply));
     }
 
     CSimulatedPanel* m_pPanel;
     bool m_bRefuseWrites = false;
+    long m_nNow = 0;  // milliseconds on the fake clock
+    long m_nWaitEnd = 0;
+    long m_nResultAt = -1;
     std::vector<std::vector<std::uint8_t>> m_sent;
     std::vector<std::vector<std::uint8_t>> m_pending;
     std::vector<bool> m_rts;
-    std::vector<int> m_waits;
+    std::vector<long> m_rtsAt;
     std::vector<int> m_progress;
     std::optional<CDownloadResult> m_result;
 };

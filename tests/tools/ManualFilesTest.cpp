@@ -21,72 +21,52 @@ std::string ReadAll(const std::filesystem::path& file) {
     return bytes.str();
 }
 
-std::filesystem::path ProgramDirectory() {
-    const char* directory = std::getenv("TAVELO_BIN_DIR");
-    return directory ? directory : "";
-}
-
-std::filesystem::path DesktopSourceDirectory() {
-    return std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "data" / "desktop";
-}
-
-// Page objects, without the page tree ("/Type /Pages").
-int CountPages(const std::string& pdf) {
-    const std::string page = "/Type /Page";
-    int pages = 0;
-    for (auto at = pdf.find(page); at != std::string::npos; at = pdf.find(page, at + 1))
-        if (pdf.compare(at + page.size(), 1, "s") != 0) ++pages;
-    return pages;
-}
-
-// The end of the document title as Qt's PDF writer stores it: UTF-16BE in a literal string.
-std::string TitleEnd(const std::string& model) {
-    std::string utf16;
-    for (const char c : " " + model) utf16 += std::string{'\0', c};
-    return utf16 + ")";
-}
-
-std::set<std::string> AllMatches(const std::string& text, const std::regex& pattern) {
+// The first group of every match.
+std::set<std::string> AllMatches(const std::string& text, const std::string& pattern) {
     std::set<std::string> found;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern);
+    const std::regex expression(pattern);
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), expression);
          it != std::sregex_iterator(); ++it)
         found.insert((*it)[1]);
     return found;
 }
 
-// Each names its own model in its title, so the two also differ.
+// Each names its own model in its title (UTF-16BE, as Qt's PDF writer stores it), so the two
+// also differ; one page object per element kind at least, without the page tree.
 TEST(DeliveredManuals, EachIsAPdfForItsOwnModelWithAPagePerElementKind) {
-    struct {
-        const char* m_pszFile;
-        const char* m_pszModel;
-        const char* m_pszOtherModel;
-    } const manuals[] = {{"QLMA.pdf", "ZORA", "ZORB"}, {"QLMB.pdf", "ZORB", "ZORA"}};
-    for (const auto& manual : manuals) {
-        SCOPED_TRACE(manual.m_pszFile);
-        const std::string pdf = ReadAll(ProgramDirectory() / manual.m_pszFile);
+    const auto titleEnd = [](const std::string& model) {
+        std::string utf16;
+        for (const char c : " " + model) utf16 += std::string{'\0', c};
+        return utf16 + ")";
+    };
+    const char* bin = std::getenv("TAVELO_BIN_DIR");
+    for (const auto& [file, model, other] :
+         {std::tuple{"QLMA.pdf", "ZORA", "ZORB"}, std::tuple{"QLMB.pdf", "ZORB", "ZORA"}}) {
+        SCOPED_TRACE(file);
+        const std::string pdf = ReadAll(std::filesystem::path(bin ? bin : "") / file);
         ASSERT_FALSE(pdf.empty()) << "missing: build the user_manuals target";
         EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
-        EXPECT_GE(CountPages(pdf), kElementKinds);
-        EXPECT_NE(pdf.find(TitleEnd(manual.m_pszModel)), std::string::npos);
-        EXPECT_EQ(pdf.find(TitleEnd(manual.m_pszOtherModel)), std::string::npos);
+        int pages = 0;
+        for (auto at = pdf.find("/Type /Page"); at != std::string::npos;
+             at = pdf.find("/Type /Page", at + 1))
+            pages += pdf.compare(at + 11, 1, "s") != 0;
+        EXPECT_GE(pages, kElementKinds);
+        EXPECT_NE(pdf.find(titleEnd(model)), std::string::npos);
+        EXPECT_EQ(pdf.find(titleEnd(other)), std::string::npos);
     }
 }
 
 TEST(DesktopEntry, OpensExactlyTheFileTypesTheMimePackageDefines) {
-    const std::string entry = ReadAll(DesktopSourceDirectory() / "tavelo.desktop");
-    const std::string mime = ReadAll(DesktopSourceDirectory() / "tavelo-mime.xml");
+    const auto folder = std::filesystem::path(TAVELO_SOURCE_DIR) / "data/desktop";
+    const std::string entry = ReadAll(folder / "tavelo.desktop");
+    const std::string mime = ReadAll(folder / "tavelo-mime.xml");
     ASSERT_FALSE(entry.empty() || mime.empty());
-
     std::smatch line;
     ASSERT_TRUE(std::regex_search(entry, line, std::regex("\nMimeType=([^\n]*)")));
-    const std::string listed = line[1];
-    const std::set<std::string> opened = AllMatches(listed, std::regex("([^;]+);"));
-    const std::set<std::string> defined =
-        AllMatches(mime, std::regex("<mime-type type=\"([^\"]+)\""));
+    const std::set<std::string> opened = AllMatches(line[1], "([^;]+);");
     EXPECT_FALSE(opened.empty());
-    EXPECT_EQ(opened, defined);
-
-    const std::set<std::string> globs = AllMatches(mime, std::regex("<glob pattern=\"([^\"]+)\""));
+    EXPECT_EQ(opened, AllMatches(mime, "<mime-type type=\"([^\"]+)\""));
+    const std::set<std::string> globs = AllMatches(mime, "<glob pattern=\"([^\"]+)\"");
     for (const char* project : {"*.zorx", "*.ZORX", "*.zor", "*.ZOR"})
         EXPECT_TRUE(globs.count(project)) << project;
 }

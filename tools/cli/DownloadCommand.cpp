@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "InterruptWatch.h"
 #include "ProjectImage.h"
 #include "link/qt/Download.h"
 #include "link/qt/QtSerialPort.h"
@@ -41,22 +42,28 @@ public:
             const int filled = percent * kBarWidth / 100;
             m_out << "\r[" << std::string(filled, '#') << std::string(kBarWidth - filled, '.')
                   << "] " << percent << "%" << std::flush;
+            m_bLineOpen = true;
         } else if (percent >= m_nNextLine) {
             m_out << percent << "%\n";
             m_nNextLine = percent / kLineStep * kLineStep + kLineStep;
         }
     }
+    // Ends the bar's line, once, so what follows starts on a line of its own.
     void Finish() {
-        if (m_bTerminal) m_out << "\n";
+        if (m_bLineOpen) m_out << "\n" << std::flush;
+        m_bLineOpen = false;
     }
 
 private:
     std::ostream& m_out;
     bool m_bTerminal;
+    bool m_bLineOpen = false;
     int m_nNextLine = 0;
 };
 
 int Download(const CDownloadOptions& options, std::ostream& out, std::ostream& err) {
+    // From here on Ctrl+C cancels: the session closes the line and the result is printed.
+    CInterruptWatch interrupt;
     CProjectContext project(kCommand);
     std::optional<CDownloadImage> image = OpenAndCompile(project, options.m_strProject, err);
     if (!image) return tools::kExitFailed;
@@ -80,10 +87,17 @@ int Download(const CDownloadOptions& options, std::ostream& out, std::ostream& e
     request.m_pLog = &err;
     if (options.m_log) request.m_pFrameLog = &frameLog;
     request.m_progress = [&progress](int percent) { progress.Show(percent); };
+    request.m_pCancel = &interrupt.GetCancelFlag();
+    request.m_cancelling = [&progress, &err] {
+        progress.Finish();
+        err << kCommand << ": cancelling; press Ctrl+C again to quit at once" << std::endl;
+    };
     const CDownloadReport report = RunDownload(request);
     progress.Finish();
     out << ToUtf8(report.m_strMessage) << "\n";
-    return report.m_bSucceeded ? 0 : tools::kExitFailed;
+    if (report.m_bSucceeded) return 0;
+    const int signal = interrupt.GetSignal();
+    return signal ? CInterruptWatch::kExitSignalBase + signal : tools::kExitFailed;
 }
 
 }  // namespace

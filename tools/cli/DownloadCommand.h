@@ -7,7 +7,8 @@
 
 namespace tavelo::cli {
 
-// Exit code 0 only for "下载成功!"; 1 for any other result or a project that does not compile.
+// Exit code 0 only for "下载成功!"; 1 for any other result or a project that does not compile;
+// 128 + the signal's number when SIGINT or SIGTERM cancelled the download.
 void AddDownloadCommand(CLI::App& app, CCommandRun& run);
 void AddPortsCommand(CLI::App& app, CCommandRun& run);
 
