@@ -27,14 +27,9 @@ TEST_F(ScreenRecords, OfTwoSettableRegistersAtOnePlaceTheOneAddedLaterGoesFirst)
     EXPECT_EQ(records.at(1).m_bytes[3], 1);
 }
 
-TEST_F(ScreenRecords, TablesOfAScreenWithoutEntriesAreZero) {
-    test::AddScreen(doc, 2);
+TEST_F(ScreenRecords, APlainRegisterStillNamesTheFirstRegisterRecord) {
     test::Place(doc, std::make_unique<CRegister>(), 1);
     const CDownloadImage image = CompileOk();
-    const std::vector<std::uint8_t> empty = test::ScreenEntry(image, 1);
-    EXPECT_EQ(test::Slice(empty, 0, 3), B({0, 2, 0}));
-    EXPECT_EQ(test::Slice(empty, 9, 16), std::vector<std::uint8_t>(16, 0));
-    // A register that is not settable still names the first register record.
     EXPECT_EQ(test::Slice(test::ScreenEntry(image, 0), 15, 4),
               Concat({B({0, 0}), Be16(test::RecordsOf(image, 0)[0].m_nOffset)}));
 }
