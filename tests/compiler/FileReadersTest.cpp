@@ -59,6 +59,7 @@ TEST(FileReaders, ADirectoryOrADeviceIsRefusedAsSuchNamingThePath) {
         {"hanzi.DAT", Compile},
         {"GRAPH.DAT", Compile},
     };
+    // A device such as /dev/zero would read without end.
     const std::pair<const char*, std::string> kinds[] = {{"it is a directory, not a file", ""},
                                                          {"it is not a regular file", "/dev/zero"}};
     for (const auto& [name, read] : readers)
@@ -66,7 +67,6 @@ TEST(FileReaders, ADirectoryOrADeviceIsRefusedAsSuchNamingThePath) {
             const test::CSyntheticDataDir data;
             const std::filesystem::path file = data.Path() / name;
             data.Remove(name);
-            // A device would read without end.
             if (target.empty())
                 std::filesystem::create_directory(file);
             else
