@@ -7,6 +7,7 @@
 #include "elements/ByteText.h"
 #include "elements/StaticBitmap.h"
 #include "model/FieldText.h"
+#include "model/TextFormat.h"
 
 namespace tavelo {
 
@@ -47,7 +48,8 @@ void CBitmapLibrary::AddStatic(const CStaticBitmap& bitmap) {
     const std::int32_t width = bitmap.GetWidth();
     const std::int32_t height = bitmap.GetHeight();
     if (width < 0 || width > kLargestSide || height < 0 || height > kLargestSide)
-        throw CCompileError(compiler_messages::kDataOrganisation,
+        throw CCompileError(FormatMessage(compiler_messages::kBitmapSides, bitmap.m_nScreenNo,
+                                          width, height, kLargestSide),
                             "a static bitmap of " + std::to_string(width) + " x " +
                                 std::to_string(height) + " dots does not fit its record");
     const auto size = static_cast<std::size_t>(width * height / 8);

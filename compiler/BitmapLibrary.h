@@ -23,7 +23,7 @@ public:
 
     void Reset();
     // Registers the element's picture unless its file has an entry already. Throws
-    // CCompileError ("数据组织出错，请检查数据配置") for sides a record cannot hold.
+    // CCompileError naming the screen for sides a record cannot hold.
     void AddStatic(const CStaticBitmap& bitmap);
     void AddDynamic(std::int32_t bitmapType);
 

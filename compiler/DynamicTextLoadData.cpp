@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "ByteCount.h"
 #include "CompilerMessages.h"
 #include "TextRecordParts.h"
 #include "elements/DynamicText.h"
@@ -65,9 +66,12 @@ void CDynamicTextLoadData::Compute(const CDynamicText& text, const CImageLibrari
     for (std::size_t i = 0; i < std::min(texts.size(), values.size()); ++i) {
         if (values[i].empty()) continue;
         m_rows.push_back({RowValue(values[i]), libraries.EncodeText(texts[i], vectorFace)});
-        RequireByteCount(m_rows.back().m_codes.size(), "a dynamic text row's code bytes");
+        RequireByteCount(m_rows.back().m_codes.size(), compiler_messages::kDynamicTextRowBytes,
+                         {text.m_nScreenNo, GetX(), GetY(), static_cast<std::int64_t>(i + 1)},
+                         "a dynamic text row's code bytes");
     }
-    RequireByteCount(m_rows.size(), "a dynamic text's row count");
+    RequireByteCount(m_rows.size(), compiler_messages::kDynamicTextRows,
+                     {text.m_nScreenNo, GetX(), GetY()}, "a dynamic text's row count");
     SetPollAddress(CPlcAddress::Of(text.GetAddress()), text.GetLinearAddress());
 }
 

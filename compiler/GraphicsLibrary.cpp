@@ -5,6 +5,8 @@
 
 #include "CompileError.h"
 #include "CompilerMessages.h"
+#include "model/FileBytes.h"
+#include "model/FileError.h"
 #include "model/TextCodec.h"
 
 namespace tavelo {
@@ -55,6 +57,11 @@ void CGraphicsLibrary::Write(std::span<std::uint8_t> destination, std::size_t ex
         throw CCompileError({}, "the graphics take " + std::to_string(bytes) +
                                     " bytes, the image reserves " + std::to_string(expectedSize));
     const std::filesystem::path file = m_dataDirectory / kGraphicsFileName;
+    try {
+        RequireRegularFile(file);
+    } catch (const CFileError& error) {
+        throw CCompileError(compiler_messages::kCannotOpenGraphics, error.what());
+    }
     std::ifstream stream(file, std::ios::binary);
     if (!stream) FailToRead(file, "cannot be opened");
     auto out = destination.begin();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "ByteCount.h"
 #include "CompileError.h"
 #include "CompilerMessages.h"
 #include "ElementCast.h"
@@ -140,7 +141,9 @@ void CImageCompiler::LayOutScreens() {
     layout[EImageArea::ScreenTable] = {tableOffset, kScreenEntrySize * m_screens.size()};
     std::size_t elements = 0;
     for (const auto& screen : m_screens) {
-        RequireByteCount(screen->GetEncoders().size(), "a screen's element count");
+        // Keys, polled elements and the kinds the entry counts are among these, so they fit.
+        RequireByteCount(screen->GetEncoders().size(), compiler_messages::kScreenElements,
+                         {screen->GetNumber()}, "a screen's element count");
         elements += screen->GetEncoders().size();
     }
     const std::size_t indexOffset = layout[EImageArea::ScreenTable].End();
@@ -174,14 +177,16 @@ void CImageCompiler::LayOutAlarms() {
     CImageLayout& layout = m_image.m_layout;
     std::size_t textBytes = 0;
     m_alarmTexts.clear();
-    for (const std::u16string& text : m_doc.GetAlarms().GetTexts()) {
-        if (text.empty()) continue;
-        m_alarmTexts.push_back(m_libraries.EncodeText(text, nullptr));
-        RequireByteCount(m_alarmTexts.back().size(), "an alarm text's code bytes");
+    const std::vector<std::u16string>& texts = m_doc.GetAlarms().GetTexts();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (texts[i].empty()) continue;
+        m_alarmTexts.push_back(m_libraries.EncodeText(texts[i], nullptr));
+        RequireByteCount(m_alarmTexts.back().size(), compiler_messages::kAlarmTextBytes,
+                         {static_cast<std::int64_t>(i + 1)}, "an alarm text's code bytes");
         textBytes += m_alarmTexts.back().size();
     }
     RequireByteCount(ReportedAlarmCount(m_alarmTexts.size(), m_state.m_nPlcListIndex),
-                     "the alarm count");
+                     compiler_messages::kAlarmCount, {}, "the alarm count");
     layout[EImageArea::AlarmIndex] = {layout[EImageArea::PollTables].End(),
                                       kAlarmEntrySize * m_alarmTexts.size()};
     layout[EImageArea::AlarmTexts] = {layout[EImageArea::AlarmIndex].End(), textBytes};

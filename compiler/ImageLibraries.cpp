@@ -1,16 +1,15 @@
 #include "ImageLibraries.h"
 
 #include "CompileError.h"
-#include "CompilerMessages.h"
 
 namespace tavelo {
 
 namespace {
 
+// A fault of the compiler itself, not of the project: the dialog closes without a message.
 [[noreturn]] void FailUncollected(char16_t character) {
-    throw CCompileError(compiler_messages::kDataOrganisation,
-                        "character U+" + std::to_string(static_cast<unsigned>(character)) +
-                            " was not collected before its text was encoded");
+    throw CCompileError({}, "character U+" + std::to_string(static_cast<unsigned>(character)) +
+                                " was not collected before its text was encoded");
 }
 
 void PutCode(std::vector<std::uint8_t>& bytes, std::int32_t code) {

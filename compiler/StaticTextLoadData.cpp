@@ -1,5 +1,7 @@
 #include "StaticTextLoadData.h"
 
+#include "ByteCount.h"
+#include "CompilerMessages.h"
 #include "TextRecordParts.h"
 #include "elements/StaticText.h"
 
@@ -10,7 +12,8 @@ void CStaticTextLoadData::Compute(const CStaticText& text, const CImageLibraries
     m_nLook = BaseLook(text);
     const CVectorFace face = VectorFaceOf(text);
     m_codes = libraries.EncodeText(text.GetText(), text.IsVector() ? &face : nullptr);
-    RequireByteCount(m_codes.size(), "a static text's code bytes");
+    RequireByteCount(m_codes.size(), compiler_messages::kStaticTextBytes,
+                     {text.m_nScreenNo, GetX(), GetY()}, "a static text's code bytes");
 }
 
 std::size_t CStaticTextLoadData::WriteRecord(CImageCursor& out) const {

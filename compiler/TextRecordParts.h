@@ -1,10 +1,8 @@
 #pragma once
-// What the text encoders share: the look byte of the base flags, the vector face of a text
-// element and the check that a count fits the byte the panel reads it from.
+// What the text encoders share: the look byte of the base flags and the vector face of a text
+// element.
 
-#include <cstddef>
 #include <cstdint>
-#include <string_view>
 
 #include "ImageLibraries.h"
 
@@ -20,8 +18,5 @@ template <class TextElement>
 CVectorFace VectorFaceOf(const TextElement& element) {
     return {element.GetFaceName(), element.GetFontSize()};
 }
-
-// Throws CCompileError ("数据组织出错，请检查数据配置") naming what when the count is above 255.
-void RequireByteCount(std::size_t count, std::string_view what);
 
 }  // namespace tavelo

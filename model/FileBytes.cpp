@@ -12,13 +12,24 @@
 
 namespace tavelo {
 
+void RequireRegularFile(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(file, error);
+    if (error || !std::filesystem::exists(status)) return;
+    if (std::filesystem::is_directory(status))
+        throw CFileError("cannot read " + file.string() + ": it is a directory, not a file");
+    if (!std::filesystem::is_regular_file(status))
+        throw CFileError("cannot read " + file.string() + ": it is not a regular file");
+}
+
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file,
                                         std::uintmax_t maxBytes) {
+    RequireRegularFile(file);
     std::ifstream in(file, std::ios::binary);
     if (!in) throw CFileError("cannot open " + file.string() + ": " + std::strerror(errno));
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
-    if (size < 0) throw CFileError("cannot read " + file.string() + ": not a regular file");
+    if (size < 0) throw CFileError("cannot read " + file.string() + ": its size is unknown");
     if (static_cast<std::uintmax_t>(size) > maxBytes)
         throw CFileError("cannot read " + file.string() + ": " + std::to_string(size) +
                          " bytes is more than any such file holds");

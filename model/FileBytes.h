@@ -9,6 +9,11 @@
 
 namespace tavelo {
 
+// Throws CFileError naming the path when it is a directory or another file that is not a
+// regular one (a device or a pipe would read without end or block); a missing path passes,
+// for the opening to report.
+void RequireRegularFile(const std::filesystem::path& file);
+
 // Throws CFileError naming the file and the reason. Files above maxBytes are refused before
 // anything is allocated.
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file,

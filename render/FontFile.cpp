@@ -6,15 +6,23 @@
 
 #include "GlyphError.h"
 #include "RenderMessages.h"
+#include "model/FileBytes.h"
+#include "model/FileError.h"
 
 namespace tavelo {
 
 CFontFile::CFontFile(const std::filesystem::path& file, std::size_t tableBytes)
-    : m_file(file), m_nTableBytes(tableBytes), m_stream(file, std::ios::binary) {
+    : m_file(file), m_nTableBytes(tableBytes) {
+    try {
+        RequireRegularFile(file);
+    } catch (const CFileError& error) {
+        throw CGlyphError(render_messages::kCannotOpenFontFile, error.what());
+    }
+    m_stream.open(file, std::ios::binary);
     if (!m_stream) Fail(std::string("cannot open it: ") + std::strerror(errno));
     m_stream.seekg(0, std::ios::end);
     const std::streamoff size = m_stream.tellg();
-    if (size < 0) Fail("it is not a regular file");
+    if (size < 0) Fail("its size is unknown");
     if (static_cast<std::uintmax_t>(size) < tableBytes)
         Fail("it is damaged: " + std::to_string(size) + " bytes, a complete font holds " +
              std::to_string(tableBytes));

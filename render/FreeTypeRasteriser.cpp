@@ -20,8 +20,9 @@ struct SFaceDeleter {
 };
 using FacePtr = std::unique_ptr<FT_FaceRec_, SFaceDeleter>;
 
-// Outlines are hinted for black-and-white output, not for anti-aliasing, so stems land on
-// whole dots and the half-coverage threshold keeps them; embedded bitmaps stay allowed.
+// The panel's dots are black or white, so outlines are hinted and rendered for one-bit output
+// as a monochrome bitmap draws them: a thin stroke keeps a dot wherever it passes, where a
+// half-coverage threshold of anti-aliased levels would drop it. Embedded bitmaps stay first.
 constexpr FT_Int32 kLoadFlags = FT_LOAD_TARGET_MONO;
 
 // FreeType lengths are in 1/64 dot.
@@ -50,6 +51,16 @@ std::vector<std::uint8_t> ReadLevels(const FT_Bitmap& bitmap) {
         }
     }
     return levels;
+}
+
+// A stroke thinner than a dot still keeps its dots, ends included, so the thin strokes of a
+// brush face such as 楷体 do not break apart at 12 to 16 dots.
+bool RenderMonochrome(FT_GlyphSlot slot) {
+    if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+        slot->outline.flags &= ~FT_OUTLINE_IGNORE_DROPOUTS;
+        slot->outline.flags |= FT_OUTLINE_SMART_DROPOUTS | FT_OUTLINE_INCLUDE_STUBS;
+    }
+    return FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) == 0;
 }
 
 bool IsReadable(const FT_Bitmap& bitmap) {
@@ -119,8 +130,7 @@ CGlyphCoverage CFreeTypeRasteriser::Render(char16_t character, const std::u16str
     bool loaded = FT_Load_Glyph(face, index, kLoadFlags) == 0;
     if (loaded && slot->format == FT_GLYPH_FORMAT_BITMAP && !IsReadable(slot->bitmap))
         loaded = FT_Load_Glyph(face, index, kLoadFlags | FT_LOAD_NO_BITMAP) == 0;
-    if (loaded && slot->format != FT_GLYPH_FORMAT_BITMAP)
-        loaded = FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) == 0;
+    if (loaded && slot->format != FT_GLYPH_FORMAT_BITMAP) loaded = RenderMonochrome(slot);
     if (!loaded || !IsReadable(slot->bitmap))
         throw CGlyphError({}, "the vector text face " + Describe(faceName) + " cannot render " +
                                   DescribeCharacter(character));

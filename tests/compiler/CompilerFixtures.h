@@ -61,16 +61,6 @@ private:
     CTempDir m_dir;
 };
 
-// The image glyph of an ASCII.DAT character above: column n is 0xFF when bit 7 - n of the
-// code is set.
-inline std::vector<std::uint8_t> SyntheticNarrowGlyph(std::uint8_t code) {
-    std::vector<std::uint8_t> glyph;
-    for (int block = 0; block < 2; ++block)
-        for (int column = 0; column < 8; ++column)
-            glyph.push_back((code & (0x80 >> column)) ? 0xFF : 0x00);
-    return glyph;
-}
-
 class CStripeRasteriser : public CGlyphRasteriser {
 public:
     CGlyphCoverage Render(char16_t character, const std::u16string&, std::int32_t size) override {
@@ -179,16 +169,6 @@ inline std::vector<CRecordBytes> RecordsOf(const CDownloadImage& image, std::siz
             {image.m_bytes[index], offset, Slice(image.m_bytes, offset, image.m_bytes[index + 3])});
     }
     return records;
-}
-
-// The screen's function-key (12 bytes per entry) or poll table (10 bytes per entry).
-inline std::vector<std::uint8_t> KeyTableOf(const CDownloadImage& image, std::size_t screen) {
-    const std::vector<std::uint8_t> entry = ScreenEntry(image, screen);
-    return Slice(image.m_bytes, Get16(entry, 10), 12u * entry[9]);
-}
-inline std::vector<std::uint8_t> PollTableOf(const CDownloadImage& image, std::size_t screen) {
-    const std::vector<std::uint8_t> entry = ScreenEntry(image, screen);
-    return Slice(image.m_bytes, Get16(entry, 13), 10u * entry[12]);
 }
 
 // An address record with the fields the encoders read.

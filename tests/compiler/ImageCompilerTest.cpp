@@ -2,76 +2,15 @@
 
 #include <algorithm>
 #include <new>
-#include <set>
 
 #include "CompilerFixtures.h"
 #include "compiler/CompilerMessages.h"
 #include "render/GlyphError.h"
-#include "support/ByteHelpers.h"
 
 namespace tavelo {
 namespace {
 
-using test::B;
-using test::Bytes;
-using test::Concat;
-
 using ImageCompiler = test::CCompilerTest;
-
-TEST_F(ImageCompiler, OneEmptyScreenMakesTheSmallestImage) {
-    const CDownloadImage image = CompileOk();
-    ASSERT_EQ(image.m_bytes.size(), 512u);
-    EXPECT_EQ(image.GetLength(), 222u);
-    EXPECT_EQ(image.GetBlockCount(), 4u);
-    // Header: screen table 197, alarm index 222, wide glyphs 37, narrow glyphs 197.
-    EXPECT_EQ(test::Slice(image.m_bytes, 0, 8), B({0, 197, 0, 222, 0, 37, 0, 197}));
-    // The five fixed graphics, records 65, 66, 68, 69 and 71 of GRAPH.DAT.
-    EXPECT_EQ(test::Slice(image.m_bytes, 37, 160),
-              Concat({Bytes(32, 65), Bytes(32, 66), Bytes(32, 68), Bytes(32, 69), Bytes(32, 71)}));
-    // Screen 1, no elements, up 1, down 2, its (empty) index at 222, no tables.
-    EXPECT_EQ(test::Slice(image.m_bytes, 197, 25),
-              B({0, 1, 0, 0, 1, 0, 2, 0, 222, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(test::Slice(image.m_bytes, 222, 290), Bytes(290, 0xFF));
-}
-
-TEST_F(ImageCompiler, TextCodesNameNarrowAndWidePositions) {
-    test::PlaceText(doc, u"A文", 1, 8, 4);
-    test::PlaceText(doc, u"", 1, 0, 40);
-    doc.GetAlarms().m_texts = {u"", u"文 A"};
-    const CDownloadImage image = CompileOk();
-    const CImageLayout& layout = image.m_layout;
-    // Wide: 文 and five graphics; narrow: the space and 'A'.
-    EXPECT_EQ(layout[EImageArea::NarrowGlyphs].m_nOffset, 37u + 32 * 6);
-    EXPECT_EQ(test::Slice(image.m_bytes, 37, 8), B({0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0}));
-    EXPECT_EQ(test::Slice(image.m_bytes, 37 + 32 * 6, 32),
-              Concat({test::SyntheticNarrowGlyph(' '), test::SyntheticNarrowGlyph('A')}));
-    const std::size_t records = layout[EImageArea::ElementRecords].m_nOffset;
-    // The empty text still takes a record of its own; both are static texts of kind 1.
-    EXPECT_EQ(test::Slice(image.m_bytes, layout[EImageArea::ElementIndex].m_nOffset, 8),
-              Concat({B({1}), test::Be16(records), B({7, 1}), test::Be16(records + 7), B({4})}));
-    EXPECT_EQ(test::Slice(image.m_bytes, records, 11), B({8, 4, 0, 3, 1, 0xF0, 0, 0, 40, 0, 0}));
-    // One alarm: its text "文 A" at the index's end, 4 code bytes.
-    const std::size_t alarms = layout[EImageArea::AlarmIndex].m_nOffset;
-    EXPECT_EQ(test::Get16(image.m_bytes, 2), alarms);
-    EXPECT_EQ(test::Slice(image.m_bytes, alarms, 7),
-              Concat({test::Be16(alarms + 3), B({4, 0xF0, 0, 0, 1})}));
-    EXPECT_EQ(image.GetLength(), alarms + 7);
-}
-
-TEST_F(ImageCompiler, AreasFollowOneAnotherWithoutGaps) {
-    test::PlaceText(doc, u"文字 text", 1);
-    doc.GetAlarms().m_texts = {u"alarm"};
-    const CDownloadImage image = CompileOk();
-    std::set<std::string_view> names;
-    std::size_t end = 0;
-    for (std::size_t area = 0; area < kImageAreaCount; ++area) {
-        EXPECT_EQ(image.m_layout.m_areas[area].m_nOffset, end) << area;
-        end = image.m_layout.m_areas[area].End();
-        names.insert(ImageAreaName(static_cast<EImageArea>(area)));
-    }
-    EXPECT_EQ(end, image.m_bytes.size());
-    EXPECT_EQ(names.size(), kImageAreaCount);
-}
 
 // Distinct wide characters, count of them from the first.
 std::u16string WideCharacters(std::size_t first, std::size_t count) {

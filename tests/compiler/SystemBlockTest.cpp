@@ -20,52 +20,6 @@ Bytes SystemBlockOf(const CTaveloDoc& doc, const CAppState& state) {
     return block;
 }
 
-// Two screens, three alarms from bit 291, password "12", a link of 19200 baud, odd parity,
-// 8 data bits and 2 stop bits, the automatic change and the clock on register 258, and a
-// saver that shows screen 5 after ten minutes.
-void SetUpProject(CTaveloDoc& doc) {
-    test::AddScreen(doc, 1);
-    test::AddScreen(doc, 5);
-    CAlarmList& alarms = doc.GetAlarms();
-    alarms.m_texts = {u"a", u"", u"b", u"c"};
-    alarms.m_nStation = 9;
-    alarms.m_nLinearBit = 291;
-    alarms.m_nUnitType = 12;
-    CSystemSettings& settings = doc.GetSystemSettings();
-    settings.m_nInitialScreen = 5;
-    settings.m_strPassword = u"12";
-    settings.m_nStatusControl = 0x25;
-    settings.m_nStation = 3;
-    settings.m_nControlRegister = 258;
-    settings.m_nControlUnitType = 4;
-    settings.m_nSaverMinutes = 10;
-    settings.m_nSaverAction = CSystemSettings::kSaverShowScreen;
-    settings.m_nSaverScreen = 5;
-    CLinkSettings& link = doc.GetLink();
-    link.m_nBaudCode = 6;
-    link.m_nParityChoice = 1;
-    link.m_nDataBitsChoice = 0;
-    link.m_nStopBitsChoice = 0;
-}
-
-TEST(SystemBlock, CarriesEveryValueInItsPlace) {
-    CTaveloDoc doc;
-    SetUpProject(doc);
-    CAppState state;
-    state.m_nPlcListIndex = 7;
-    // Status bytes at PLC 7 count 16-bit words: 2 x ((3 + 291 - 1) / 16 - 291 / 16 + 1) = 2.
-    EXPECT_EQ(SystemBlockOf(doc, state),
-              B({0, 2,    3,    0x10, 9,    0x01, 0x23, 12, 2, 0, 5,  0, 0, 1, 2,
-                 1, 0x16, 0x25, 3,    0x01, 0x02, 4,    0,  0, 0, 10, 0, 0, 5}));
-
-    // PLC 4 forces one stop bit; a saver that switches the backlight off names no screen.
-    state.m_nPlcListIndex = 4;
-    doc.GetSystemSettings().m_nSaverAction = CSystemSettings::kSaverBacklightOff;
-    const Bytes block = SystemBlockOf(doc, state);
-    EXPECT_EQ(block[16], 0x96);
-    EXPECT_EQ(test::Slice(block, 26, 3), B({1, 0, 0}));
-}
-
 TEST(SystemBlock, PasswordDigitsAreRightAligned) {
     struct Case {
         std::u16string password;

@@ -5,8 +5,8 @@
 #include "DeliveredFiles.h"
 #include "model/FileBytes.h"
 #include "render/GlyphLayout.h"
-#include "tools/graphgen/GraphicSource.h"
 #include "tools/common/SourceError.h"
+#include "tools/graphgen/GraphicSource.h"
 
 namespace tavelo {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
+#include "tools/common/SourceError.h"
 #include "tools/fontgen/FontTables.h"
 #include "tools/fontgen/UnifontSource.h"
-#include "tools/common/SourceError.h"
 
 namespace tavelo {
 namespace {
