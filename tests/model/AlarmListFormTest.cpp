@@ -54,12 +54,6 @@ protected:
     std::optional<CAlarmListForm> m_form;
 };
 
-TEST(PanelText, EveryUnitAbove127CountsTwoColumnsEvenALoneSurrogate) {
-    EXPECT_EQ(TextColumns(u"报警A\u00e9"), 7);
-    EXPECT_EQ(TextColumns(std::u16string{char16_t{0xD800}, u'A'}), 3);
-    EXPECT_EQ(CAlarmList::WithoutLastCharacter(u""), u"");
-}
-
 TEST(AlarmListCommand, PlcIndex13RefusesAlarms) {
     CAppState state;
     EXPECT_EQ(CAlarmListForm::CheckCommand(state), std::nullopt);
@@ -125,24 +119,25 @@ TEST_F(AlarmListFormTest, AResetListOpensWithOneEmptyRowAndTypingThereAddsAnothe
 }
 
 TEST_F(AlarmListFormTest, TextsAreCutAt24ColumnsWithFullWidthTwoAndSurrogatePairsFourWhole) {
+    const std::u16string x23(23, u'x'), smile = u"\U0001F600";
+    std::u16string smiles;
+    for (int i = 0; i < 7; ++i) smiles += smile;
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {x23 + u"y", x23 + u"y"},
+        {x23 + u"yz", x23 + u"y"},
+        {x23 + u"油", x23},
+        {x23.substr(1) + u"油", x23.substr(1) + u"油"},
+        {smiles, smiles.substr(0, 12)},          // six pairs, 24 columns
+        {x23 + char16_t{0xD800}, x23},           // a lone surrogate counts 2
+        {x23.substr(2) + smile, x23.substr(2)},  // never half a pair
+    };
     OpenAt(u"M", 0, 0, {u""});
-    const std::u16string full(24, u'x');
-    Type(0, full);
-    EXPECT_EQ(m_form->GetRows()[0].m_strText, full);
-    m_form->TypeText(full + u"y");
-    EXPECT_EQ(m_form->GetEditText(), full);
-    EXPECT_EQ(m_form->GetRows()[0].m_strText, full);
-
-    const std::u16string almost(23, u'x');
-    m_form->TypeText(almost + u"油");
-    EXPECT_EQ(m_form->GetRows()[0].m_strText, almost);
-    m_form->TypeText(almost.substr(1) + u"油");
-    EXPECT_EQ(m_form->GetRows()[0].m_strText, almost.substr(1) + u"油");
-
-    std::u16string twelve;
-    for (int i = 0; i < 12; ++i) twelve += u"\U0001F600";
-    m_form->TypeText(twelve);
-    EXPECT_EQ(m_form->GetRows()[0].m_strText, twelve.substr(0, 12));  // six pairs, 24 columns
+    for (const auto& [typed, kept] : cases) {
+        Type(0, typed);
+        EXPECT_EQ(m_form->GetEditText(), kept);
+        EXPECT_EQ(m_form->GetRows()[0].m_strText, kept);
+    }
+    EXPECT_EQ(CAlarmList::WithoutLastCharacter(u""), u"");
 }
 
 TEST_F(AlarmListFormTest, EmptyingARowRemovesItAndRelabelsKeepingOneEmptyRow) {
