@@ -23,20 +23,15 @@ constexpr Four kStored = {8, 1, 0, 1};
 constexpr Four kModbusSerial = {6, 0, 1, 2};  // baud position 4
 constexpr Four kFx2nSerial = {4, 1, 0, 1};    // baud position 2
 
-constexpr int kPrevious = -1;  // the current type from before the dialog opened
-
 // The link settings of a project, the process-wide state and a PLC type file to open on.
 class LinkSettingsFormTest : public ::testing::Test {
 protected:
-    LinkSettingsFormTest() { Reset(); }
-
-    void Reset() {
-        m_settings = CLinkSettings();
+    LinkSettingsFormTest() {
         m_settings.m_nBaudCode = 8;
         m_settings.m_nDataBitsChoice = 1;
         m_settings.m_nStopBitsChoice = 0;
         m_settings.m_nParityChoice = 1;
-        m_state.m_currentPlc = m_previous;
+        m_state.m_currentPlc = MakePlc(u"Previous", {MakeUnit(u"P", 0, 9)});
     }
 
     CLinkSettingsForm Open(int storedIndex) {
@@ -55,24 +50,6 @@ protected:
                 form.GetSerialSelection(Field::kStopBits), form.GetSerialSelection(Field::kParity)};
     }
 
-    // The selected entry, the current type (a list position or kPrevious), the message, the
-    // serial fields and what the drop-downs show.
-    struct Outcome {
-        int selection, current;
-        std::u16string message;
-        Four serial, shown;
-    };
-    void Expect(const CLinkSettingsForm& form, const std::u16string& message, const Outcome& o) {
-        EXPECT_EQ(form.GetPlcTypeSelection(), o.selection);
-        EXPECT_EQ(m_state.m_currentPlc, o.current == kPrevious
-                                            ? MakePlc(u"Previous", {MakeUnit(u"P", 0, 9)})
-                                            : m_types[o.current]);
-        EXPECT_EQ(message, o.message);
-        EXPECT_EQ(Serial(), o.serial);
-        EXPECT_EQ(Shown(form), o.shown);
-    }
-
-    const CPLC m_previous = MakePlc(u"Previous", {MakeUnit(u"P", 0, 9)});
     std::vector<CPLC> m_types = {
         MakePlc(u"Modbus(RTU)", {MakeUnit(u"4X", 0, 1)}, CSerialComParam(0, 4, 1, 0, 2)),
         MakePlc(u"FX2N", {MakeUnit(u"D", 0, 1), MakeUnit(u"M", 1, 2)},
@@ -86,34 +63,17 @@ protected:
     CAppState m_state;
 };
 
-// An index beyond the list opens on entry 0 with its serial defaults; a refused type keeps the
-// previous type and serial settings, even when entry 0 stands in for an index beyond the list.
-TEST_F(LinkSettingsFormTest, OpeningMakesTheStoredEntryCurrentUnlessItIsRefused) {
-    const char16_t* const refused = u"不支持该协议!";
-    const struct {
-        int stored;
-        bool refusedFirst;
-        Outcome outcome;
-    } cases[] = {
-        {kFx2n, false, {kFx2n, kFx2n, u"", kStored, {5, 1, 0, 1}}},
-        {6, false, {kModbus, kModbus, u"", kModbusSerial, {4, 0, 1, 2}}},
-        {100, false, {kModbus, kModbus, u"", kModbusSerial, {4, 0, 1, 2}}},
-        {-1, false, {kModbus, kModbus, u"", kModbusSerial, {4, 0, 1, 2}}},
-        {kToshiba, false, {kToshiba, kPrevious, refused, kStored, {5, 1, 0, 1}}},
-        {100, true, {kModbus, kPrevious, refused, kStored, {5, 1, 0, 1}}},
-    };
-    for (const auto& c : cases) {
-        Reset();
-        if (c.refusedFirst) std::swap(m_types[kModbus], m_types[kToshiba]);
-        const CLinkSettingsForm form = Open(c.stored);
-        Expect(form, form.GetOpeningMessage(), c.outcome);
-        EXPECT_EQ(m_settings.m_plcTypes, m_types);
-        if (c.refusedFirst) std::swap(m_types[kModbus], m_types[kToshiba]);
-    }
+TEST_F(LinkSettingsFormTest, OpeningOffersTheTypesInFileOrderAndMakesTheStoredEntryCurrent) {
     CLinkSettingsForm form = Open(kFx2n);
     EXPECT_EQ(form.GetPlcTypeNames(),
               (std::vector<std::u16string>{u"Modbus(RTU)", u"FX2N", u"AB(SLC500)", u"FX2N", u"东芝",
                                            u"Odd"}));
+    EXPECT_EQ(form.GetPlcTypeSelection(), kFx2n);
+    EXPECT_EQ(m_state.m_currentPlc, m_types[kFx2n]);
+    EXPECT_TRUE(form.GetOpeningMessage().empty());
+    EXPECT_EQ(Serial(), kStored);
+    EXPECT_EQ(Shown(form), (Four{5, 1, 0, 1}));
+    EXPECT_EQ(m_settings.m_plcTypes, m_types);
     // It opens compact; the toggle shows and hides the serial settings.
     for (bool expanded : {false, true, false}) {
         EXPECT_EQ(form.IsExpanded(), expanded);
@@ -121,40 +81,37 @@ TEST_F(LinkSettingsFormTest, OpeningMakesTheStoredEntryCurrentUnlessItIsRefused)
                   expanded ? u"通讯参数设置<<" : u"通讯参数设置>>");
         form.Toggle();
     }
+}
+
+TEST_F(LinkSettingsFormTest, StoredIndexBeyondTheListOpensOnEntryZeroWithItsDefaultsUntilCancel) {
     // Cancel restores the index and the serial settings; OK stores entry 0 as the index.
     Open(100).Cancel();
     EXPECT_EQ(m_settings.m_nPlcListIndex, 100);
     EXPECT_EQ(Serial(), kStored);
     EXPECT_TRUE(Open(100).Ok());
     EXPECT_EQ(m_state.m_nPlcListIndex, 0);
+    for (int stored : {6, 100, -1}) {
+        m_settings.m_nBaudCode = 8;
+        m_state.m_currentPlc = CPLC();
+        const CLinkSettingsForm form = Open(stored);
+        EXPECT_EQ(form.GetPlcTypeSelection(), 0);
+        EXPECT_EQ(m_state.m_currentPlc, m_types[kModbus]);
+        EXPECT_EQ(Serial(), kModbusSerial);
+        EXPECT_EQ(Shown(form), (Four{4, 0, 1, 2}));
+    }
 }
 
-// Of two types of one name the first becomes current; a refused type re-applies the current
-// type's defaults; defaults outside the lists leave the fields as they were. The index follows
-// the choice.
-TEST_F(LinkSettingsFormTest, ChangingTheTypeTakesTheSerialDefaultsOfTheFirstOfItsName) {
-    const struct {
-        int chosen;
-        Outcome outcome;
-    } cases[] = {
-        {kFx2n, {kFx2n, kFx2n, u"", kFx2nSerial, {2, 1, 0, 1}}},
-        {kSecondFx2n, {kSecondFx2n, kFx2n, u"", kFx2nSerial, {2, 1, 0, 1}}},
-        {kSlc500, {kSlc500, kModbus, u"不支持该协议!", kModbusSerial, {4, 0, 1, 2}}},
-        {kOddSerial, {kOddSerial, kOddSerial, u"", {2, 1, 0, 0}, {kNone, kNone, kNone, kNone}}},
-    };
-    for (const auto& c : cases) {
-        Reset();
-        CLinkSettingsForm form = Open(kModbus);
-        form.SelectSerial(Field::kBaud, 0);
-        form.SelectSerial(Field::kParity, 0);
-        const std::u16string message = form.SelectPlcType(c.chosen);
-        Expect(form, message, c.outcome);
-        EXPECT_EQ(m_settings.m_nPlcListIndex, c.chosen);
-        EXPECT_EQ(m_state.m_nPlcListIndex, c.chosen);
-        EXPECT_TRUE(form.Ok());
-        EXPECT_EQ(m_settings.m_nPlcListIndex, c.chosen);
-        EXPECT_TRUE(m_settings.m_plcTypes.empty());
-    }
+TEST_F(LinkSettingsFormTest, OpeningOnARefusedTypeReportsItAndKeepsThePreviousTypeAndSerial) {
+    const CLinkSettingsForm form = Open(kToshiba);
+    EXPECT_EQ(form.GetOpeningMessage(), u"不支持该协议!");
+    EXPECT_EQ(form.GetPlcTypeSelection(), kToshiba);
+    EXPECT_EQ(m_state.m_currentPlc.GetName(), u"Previous");
+    EXPECT_EQ(Serial(), kStored);
+    // Entry 0 standing in for an index beyond the list gives no defaults when it is refused.
+    std::swap(m_types[kModbus], m_types[kToshiba]);
+    EXPECT_EQ(Open(100).GetOpeningMessage(), u"不支持该协议!");
+    EXPECT_EQ(m_state.m_currentPlc.GetName(), u"Previous");
+    EXPECT_EQ(Serial(), kStored);
 }
 
 TEST_F(LinkSettingsFormTest, ProcessWideIndexKeepsTheLowByte) {
@@ -162,6 +119,40 @@ TEST_F(LinkSettingsFormTest, ProcessWideIndexKeepsTheLowByte) {
     Open(kModbus).SelectPlcType(260);
     EXPECT_EQ(m_settings.m_nPlcListIndex, 260);
     EXPECT_EQ(m_state.m_nPlcListIndex, 4);
+}
+
+TEST_F(LinkSettingsFormTest,
+       ChangingTheTypeTakesTheSerialDefaultsOfTheFirstOfItsNameAndOkKeepsThem) {
+    CLinkSettingsForm form = Open(kModbus);
+    EXPECT_TRUE(form.SelectPlcType(kFx2n).empty());
+    EXPECT_EQ(m_state.m_currentPlc, m_types[kFx2n]);
+    EXPECT_EQ(m_settings.m_nPlcListIndex, kFx2n);
+    EXPECT_EQ(m_state.m_nPlcListIndex, kFx2n);
+    EXPECT_EQ(Serial(), kFx2nSerial);
+    EXPECT_EQ(Shown(form), (Four{2, 1, 0, 1}));
+    // Of two types of one name the first becomes current; the index follows the choice.
+    form.SelectSerial(Field::kParity, 0);
+    form.SelectPlcType(kSecondFx2n);
+    EXPECT_EQ(m_state.m_currentPlc, m_types[kFx2n]);
+    EXPECT_EQ(m_settings.m_nPlcListIndex, kSecondFx2n);
+    EXPECT_EQ(Serial(), kFx2nSerial);
+    EXPECT_TRUE(form.Ok());
+    EXPECT_EQ(m_settings.m_nPlcListIndex, kSecondFx2n);
+    EXPECT_TRUE(m_settings.m_plcTypes.empty());
+}
+
+TEST_F(LinkSettingsFormTest, UnsupportedTypeKeepsThePreviousTypeButTheIndexFollows) {
+    CLinkSettingsForm form = Open(kModbus);
+    form.SelectSerial(Field::kBaud, 0);
+    form.SelectSerial(Field::kParity, 0);
+    EXPECT_EQ(form.SelectPlcType(kSlc500), u"不支持该协议!");
+    EXPECT_EQ(m_state.m_currentPlc, m_types[kModbus]);
+    EXPECT_EQ(m_settings.m_nPlcListIndex, kSlc500);
+    EXPECT_EQ(m_state.m_nPlcListIndex, kSlc500);
+    EXPECT_EQ(form.GetPlcTypeSelection(), kSlc500);
+    // Modbus(RTU)'s defaults again, not AB(SLC500)'s.
+    EXPECT_EQ(Serial(), kModbusSerial);
+    EXPECT_EQ(Shown(form), (Four{4, 0, 1, 2}));
 }
 
 TEST_F(LinkSettingsFormTest, CancelAfterAChangeRestoresTheFieldsAndIndexAndKeepsTheOpenedType) {
@@ -204,10 +195,16 @@ TEST_F(LinkSettingsFormTest, ChangingOneSerialDropDownReadsAllFourAndAnEmptyOneL
     EXPECT_EQ(Serial(), (Four{3, 0, 1, 0}));
 }
 
-TEST_F(LinkSettingsFormTest, StoredChoicesOutsideTheListsShowNoSelection) {
+TEST_F(LinkSettingsFormTest, StoredChoicesOrSerialDefaultsOutsideTheListsShowNoSelection) {
     m_settings.m_nParityChoice = 5;
     m_settings.m_nDataBitsChoice = 2;
-    EXPECT_EQ(Shown(Open(kModbus)), (Four{5, kNone, 0, kNone}));
+    CLinkSettingsForm form = Open(kModbus);
+    EXPECT_EQ(Shown(form), (Four{5, kNone, 0, kNone}));
+    // Defaults outside the lists leave the fields as they were.
+    form.SelectPlcType(kOddSerial);
+    EXPECT_EQ(m_state.m_currentPlc.GetName(), u"Odd");
+    EXPECT_EQ(Serial(), (Four{8, 2, 0, 5}));
+    EXPECT_EQ(Shown(form), (Four{kNone, kNone, kNone, kNone}));
 }
 
 TEST_F(LinkSettingsFormTest, EmptyTypeListOffersNothingAndChangesNothing) {
