@@ -188,22 +188,13 @@ TEST_F(AlarmListFormTest, SomePlcTypesStopTheRowsEarly) {
     }
 }
 
-TEST_F(AlarmListFormTest, AddressFieldServesByteAndBitUnitsOnly) {
-    CAlarmListForm& form = OpenAt(u"M", 3, 1, {u""});
-    EXPECT_TRUE(form.IsAddressEnabled());
+TEST_F(AlarmListFormTest, FieldEditsRecomputeTheLinearBitAndBitUnitsHaveNoAddress) {
+    CAlarmListForm& form = OpenAt(u"M", 10, 6, {u"a", u""});
     EXPECT_EQ(form.GetSpinRange(Field::kAddress), (CSpinRange{0, 99}));
     EXPECT_EQ(form.GetSpinRange(Field::kBit), (CSpinRange{0, 7}));
-    form.SelectUnit(kX);
-    EXPECT_FALSE(form.IsAddressEnabled());
-    form.SetFieldText(Field::kAddress, u"7");
-    EXPECT_EQ(form.GetFieldText(Field::kAddress), u"3");
-}
-
-TEST_F(AlarmListFormTest, FieldEditsRecomputeTheLinearBitWhenAllHoldValues) {
-    CAlarmListForm& form = OpenAt(u"M", 10, 6, {u"a", u""});
     form.SetFieldText(Field::kAddress, u"");
     form.SetFieldText(Field::kBit, u"2");
-    EXPECT_EQ(m_alarms.m_nLinearBit, 86);
+    EXPECT_EQ(m_alarms.m_nLinearBit, 86);  // all fields must hold values
     form.SetFieldText(Field::kAddress, u"4");
     EXPECT_EQ(m_alarms.m_nLinearBit, 34);
     EXPECT_EQ(Labels(), (Texts{u"M4.2", u""}));
@@ -211,6 +202,11 @@ TEST_F(AlarmListFormTest, FieldEditsRecomputeTheLinearBitWhenAllHoldValues) {
     EXPECT_EQ(m_alarms.m_nLinearBit, 66);
     form.SetFieldText(Field::kAddress, u"200000000");
     EXPECT_EQ(m_alarms.m_nLinearBit, INT32_MAX);
+    EXPECT_TRUE(form.IsAddressEnabled());
+    form.SelectUnit(kX);
+    EXPECT_FALSE(form.IsAddressEnabled());
+    form.SetFieldText(Field::kAddress, u"7");
+    EXPECT_EQ(form.GetFieldText(Field::kAddress), u"200000000");
 }
 
 TEST_F(AlarmListFormTest, OkStoresTheRowsAndClampsTheAddressAndStation) {
