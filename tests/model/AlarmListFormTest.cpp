@@ -2,7 +2,6 @@
 
 #include "SettingsTestPlc.h"
 #include "model/AlarmListForm.h"
-#include "model/PanelText.h"
 
 namespace tavelo {
 namespace {
@@ -126,6 +125,7 @@ TEST_F(AlarmListFormTest, TextsAreCutAt24ColumnsWithFullWidthTwoAndSurrogatePair
         {x23 + u"y", x23 + u"y"},
         {x23 + u"yz", x23 + u"y"},
         {x23 + u"油", x23},
+        {x23 + u"\u00e9", x23},  // every unit above 127 counts 2
         {x23.substr(1) + u"油", x23.substr(1) + u"油"},
         {smiles, smiles.substr(0, 12)},          // six pairs, 24 columns
         {x23 + char16_t{0xD800}, x23},           // a lone surrogate counts 2

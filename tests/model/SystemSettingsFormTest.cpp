@@ -89,6 +89,7 @@ TEST_F(SystemSettingsFormTest, TypedFieldsAreFilteredClampedOrFilledWithTheirDef
         {Field::kInitialScreen, u"99999999999", u"2147483647"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::u16string(c.typed)));
         m_state.m_nPlcListIndex = c.plcIndex;
         m_settings = CSystemSettings();
         m_settings.m_nInitialScreen = 8;
