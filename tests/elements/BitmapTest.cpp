@@ -188,38 +188,17 @@ TEST(BitmapImport, RowsAndPanelColumnsHoldTheseBytes) {
 }
 
 // The mends: pixels are light or dark by their colour, whatever the palette order or depth.
+// The files hold the corner dots in other encodings (see tests/data/elements/note.txt).
 TEST(BitmapImport, EveryEncodingOfAPictureStoresTheSameBytes) {
-    const Bytes usual = MakeBmp(CornerDots());
-    const auto dark = [](std::int32_t x, std::int32_t y) { return IsCornerDot(x, y); };
-    std::vector<BmpLayout> variants(7, CornerDots());
-    variants[0].palette = {0xFFFFFF, 0x000000};  // inverted palette
-    variants[0].pixel = [=](std::int32_t x, std::int32_t y) { return dark(x, y) ? 1u : 0u; };
-    variants[1].height = -8;  // top-down
-    variants[2].bits = 4;
-    variants[2].palette = {0xFF0000, 0x00FF00, 0x202020, 0xC0C0C0};
-    variants[2].pixel = [=](std::int32_t x, std::int32_t y) { return dark(x, y) ? 0u : 1u; };
-    variants[3].bits = 8;
-    variants[3].palette = {0x7F7F7F, 0x808080};  // just below and at half intensity
-    variants[4].bits = 24;
-    variants[4].palette = {};
-    variants[4].pixel = [=](std::int32_t x, std::int32_t y) { return dark(x, y) ? 0u : 0xFFFFFFu; };
-    variants[5].bits = 32;
-    variants[5].palette = {};
-    variants[5].compression = 3;
-    variants[5].masks = {0xFF000000, 0x00FF0000, 0x0000FF00};
-    variants[5].pixel = [=](std::int32_t x, std::int32_t y) {
-        return dark(x, y) ? 0xFFu : 0x00FFFF00u;
-    };
-    variants[6].bits = 16;
-    variants[6].palette = {};
-    variants[6].pixel = [=](std::int32_t x, std::int32_t y) { return dark(x, y) ? 0u : 0x7FFFu; };
-    const CPanelBitmap expected = *CBitmapImport::FromBytes(usual).m_bitmap;
-    for (std::size_t i = 0; i < variants.size(); ++i) {
-        const CBitmapImport import = CBitmapImport::FromBytes(MakeBmp(variants[i]));
+    const CPanelBitmap expected = *CBitmapImport::FromBytes(MakeBmp(CornerDots())).m_bitmap;
+    for (const char* encoding : {"inverted-palette", "top-down", "4-bit", "8-bit-half-grey",
+                                 "16-bit", "24-bit", "32-bit-masks"}) {
+        const auto file = std::string("corner-dots-") + encoding + ".bmp";
+        const CBitmapImport import = CBitmapImport::FromBytes(test::BodyFile(file));
         ASSERT_TRUE(import.m_bitmap)
-            << i << ": " << std::string(import.m_strMessage.begin(), import.m_strMessage.end());
-        EXPECT_EQ(import.m_bitmap->m_rowBytes, expected.m_rowBytes) << i;
-        EXPECT_EQ(import.m_bitmap->m_panelBytes, expected.m_panelBytes) << i;
+            << file << ": " << std::string(import.m_strMessage.begin(), import.m_strMessage.end());
+        EXPECT_EQ(import.m_bitmap->m_rowBytes, expected.m_rowBytes) << file;
+        EXPECT_EQ(import.m_bitmap->m_panelBytes, expected.m_panelBytes) << file;
     }
 }
 

@@ -3,18 +3,11 @@
 #include <algorithm>
 #include <set>
 
-#include "elements/BitmapImport.h"
-#include "elements/DynamicBitmap.h"
-#include "elements/DynamicText.h"
 #include "elements/ElementClasses.h"
 #include "elements/FunctionKey.h"
-#include "elements/Indicator.h"
 #include "elements/PreviewPictures.h"
 #include "elements/RectObj.h"
-#include "elements/Register.h"
 #include "elements/StaticBitmap.h"
-#include "elements/StaticText.h"
-#include "elements/TrendBar.h"
 #include "model/AppState.h"
 #include "model/ArchiveError.h"
 #include "model/ClassRegistry.h"
@@ -22,11 +15,11 @@
 #include "model/ModelClasses.h"
 #include "model/NewProject.h"
 #include "model/ProjectFile.h"
-#include "model/Screen.h"
 #include "model/TaveloDoc.h"
 #include "model/TextCodec.h"
-#include "support/BmpFiles.h"
 #include "support/ByteHelpers.h"
+#include "support/DrawCalls.h"
+#include "support/TestData.h"
 
 namespace tavelo {
 namespace {
@@ -77,96 +70,63 @@ FlatFieldSink Fields(const CGraphObj& element) {
     return sink;
 }
 
-// Every kind, texts and registers in both looks, with addresses off station 1, each at a
-// place of its own and added in drawing order so that a read project lists them as saved.
-void FillProject(CTaveloDoc& doc) {
-    MakeNewProject(doc);
-    doc.AddScreen(MakeNewScreen(2, u"报警"));
-    auto add = [&](std::unique_ptr<CGraphObj> element, std::int32_t screen = 1) -> CGraphObj& {
-        element->m_nScreenNo = screen;
-        return doc.AddElement(std::move(element));
-    };
-    CRegisterUnit address;
-    address.m_nStation = 7;
-    address.m_nUnitType = 2;
-    address.m_nAddress = 300;
-    auto text = std::make_unique<CStaticText>(CRect{1, 2, 3, 4});
-    text->SetText(u"温度 Temp");
-    add(std::move(text));
-    auto vectorText = std::make_unique<CStaticText>(CRect{13, 14, 15, 16});
-    vectorText->SetVector(true);
-    vectorText->SetFaceName(u"楷体_GB2312");
-    vectorText->SetFontSize(16);
-    vectorText->SetInverse(1);
-    add(std::move(vectorText), 2);
-    auto dynamic = std::make_unique<CDynamicBitmap>(CRect{300, 100, 0, 0});
-    dynamic->SetAddress(address);
-    dynamic->SetBitmapType(2);
-    add(std::move(dynamic));
-    auto states = std::make_unique<CDynamicText>(CRect{5, 6, 7, 8});
-    states->GetValueList() = {u"0", u"1", u""};
-    states->GetTextList() = {u"停止", u"运行", u""};
-    states->GetAddress().m_nStation = 5;
-    add(std::move(states));
-    auto vectorStates = std::make_unique<CDynamicText>(CRect{17, 18, 19, 20});
-    vectorStates->SetVector(true);
-    add(std::move(vectorStates), 2);
-    auto key = std::make_unique<CFunctionKey>(CRect{60, 0, 0, 0});
-    key->SetAddress(address);
-    key->SetKey(17);
-    key->SetLook(false, false, true);
-    add(std::move(key));
-    auto lamp = std::make_unique<CIndicator>(CRect{20, 20, 56, 56});
-    lamp->SetAddress(address);
-    lamp->SetLogic(CIndicator::kNegative);
-    add(std::move(lamp));
-    auto reg = std::make_unique<CRegister>(CRect{9, 10, 11, 12});
-    reg->SetFloat(true);
-    reg->SetDigits(6, 2);
-    reg->SetInputLimits(9999, -9999);
-    reg->GetAddress().m_nStation = 5;
-    reg->GetAddress().m_nAddress = 300;
-    add(std::move(reg), 2);
-    add(std::make_unique<CRegister>(CRect{21, 22, 23, 24})).SetDoubleSize(1);
-    auto bar = std::make_unique<CTrendBar>(CTrendBar::kBarGraph, CRect{100, 0, 0, 0});
-    bar->SetDirection(CTrendBar::kRight);
-    bar->SetScales(1000, -5);
-    add(std::move(bar));
-    add(std::make_unique<CTrendBar>(CTrendBar::kTrendGraph, CRect{150, 0, 0, 0}));
-    test::BmpLayout layout;
-    layout.pixel = [](std::int32_t x, std::int32_t y) { return (x + y) % 3 ? 1u : 0u; };
-    add(std::make_unique<CStaticBitmap>(*CBitmapImport::FromBytes(test::MakeBmp(layout)).m_bitmap,
-                                        u"图片.bmp"));
+// A project of every kind (see tests/data/elements/note.txt), read as Open reads it.
+Bytes EveryKind() {
+    return test::TestDataBytes("elements/every-kind.ZORX");
+}
+
+void Read(const Bytes& bytes, const std::string& name, CTaveloDoc& doc, CAppState& state) {
+    CProjectFile::Read(bytes, name, Registry(), doc, state);
 }
 
 // Every field survives both layouts (the older has no stations: they read back as station 1),
 // and the fields the dump names are named once each.
 TEST(ElementsInProject, EveryKindRoundTripsByteForByteInBothLayouts) {
+    CTaveloDoc doc, older;
+    CAppState state, olderState;
+    Read(EveryKind(), "p.ZORX", doc, state);
+    EXPECT_EQ(CProjectFile::Write(doc, state, "p.ZORX"), EveryKind());
+    const Bytes olderBytes = CProjectFile::Write(doc, state, "p.ZOR");
+    Read(olderBytes, "p.ZOR", older, olderState);
+    EXPECT_EQ(CProjectFile::Write(older, olderState, "p.ZOR"), olderBytes);
+    ASSERT_EQ(older.GetElements().size(), doc.GetElements().size());
+    std::set<std::string> kinds;
+    for (std::size_t i = 0; i < doc.GetElements().size(); ++i) {
+        kinds.insert(doc.GetElements()[i]->GetClassName());
+        FlatFieldSink before = Fields(*doc.GetElements()[i]);
+        EXPECT_EQ(std::set(before.names.begin(), before.names.end()).size(), before.names.size());
+        std::replace_if(
+            before.fields.begin(), before.fields.end(),
+            [](const std::string& f) { return f.starts_with("address.station="); },
+            "address.station=1");
+        EXPECT_EQ(Fields(*older.GetElements()[i]).fields, before.fields);
+    }
+    EXPECT_EQ(kinds.size(), 8u);
+}
+
+// The canvas preview of every kind, a line and a rectangle: something drawn, all of it inside
+// the element's rectangle, and no empty picture.
+TEST(ElementsInProject, EveryKindPreviewsWithinItsRectangle) {
     CTaveloDoc doc;
     CAppState state;
-    FillProject(doc);
-    for (const std::string name : {"p.ZORX", "p.ZOR"}) {
-        const Bytes bytes = CProjectFile::Write(doc, state, name);
-        CTaveloDoc read;
-        CAppState readState;
-        CProjectFile::Read(bytes, name, Registry(), read, readState);
-        EXPECT_EQ(CProjectFile::Write(read, readState, name), bytes) << name;
-        ASSERT_EQ(read.GetElements().size(), doc.GetElements().size()) << name;
-        std::set<std::string> kinds;
-        for (std::size_t i = 0; i < doc.GetElements().size(); ++i) {
-            kinds.insert(read.GetElements()[i]->GetClassName());
-            FlatFieldSink before = Fields(*doc.GetElements()[i]);
-            const FlatFieldSink after = Fields(*read.GetElements()[i]);
-            EXPECT_EQ(std::set(before.names.begin(), before.names.end()).size(),
-                      before.names.size());
-            if (name == "p.ZOR")
-                std::replace_if(
-                    before.fields.begin(), before.fields.end(),
-                    [](const std::string& f) { return f.starts_with("address.station="); },
-                    "address.station=1");
-            EXPECT_EQ(after.fields, before.fields) << name;
+    Read(EveryKind(), "p.ZORX", doc, state);
+    doc.AddElement(std::make_unique<CRectObj>(CRect{40, 30, 10, 5}, CRectObj::kLine));
+    doc.AddElement(std::make_unique<CRectObj>(CRect{1, 2, 3, 4}, CRectObj::kRectangle));
+    for (const auto& element : doc.GetElements()) {
+        const auto calls = test::DrawCalls(*element);
+        // A static bitmap gives its position in dots; it draws in canvas units.
+        const auto* bitmap = dynamic_cast<const CStaticBitmap*>(element.get());
+        const CRect box = (bitmap ? bitmap->GetCanvasRect() : element->GetPosition()).Normalized();
+        EXPECT_FALSE(calls.empty()) << element->GetClassName();
+        for (const auto& call : calls) {
+            const CRect drawn = call.rect.Normalized();
+            EXPECT_TRUE(drawn.left >= box.left && drawn.top >= box.top &&
+                        drawn.right <= box.right && drawn.bottom <= box.bottom)
+                << element->GetClassName() << " " << drawn.left << "," << drawn.top;
+            const auto& dots = call.picture.m_dots;
+            EXPECT_TRUE(call.kind != test::RecordingDrawSurface::Kind::Picture ||
+                        std::count(dots.begin(), dots.end(), 1) != 0);
         }
-        EXPECT_EQ(kinds.size(), 8u);
     }
 }
 
@@ -204,21 +164,14 @@ CArchiveError ReadError(const Bytes& bytes) {
     return CArchiveError("", 0);
 }
 
-Bytes FilledProject() {
-    CTaveloDoc doc;
-    CAppState state;
-    FillProject(doc);
-    return CProjectFile::Write(doc, state, "p.ZORX");
-}
-
 TEST(DamagedElements, BodiesCutAnywhereAreRefusedWithinTheBytesGiven) {
-    const Bytes bytes = FilledProject();
+    const Bytes bytes = EveryKind();
     for (std::size_t cut = 0; cut < bytes.size(); ++cut)
         EXPECT_LE(ReadError(Bytes(bytes.begin(), bytes.begin() + cut)).GetOffset(), cut);
 }
 
 TEST(DamagedElements, AbsurdLengthsAreRefusedWhereTheyStand) {
-    const Bytes bytes = FilledProject();
+    const Bytes bytes = EveryKind();
     struct Case {
         Bytes stored;    // a field as saved
         Bytes damaged;   // its length or count made absurd

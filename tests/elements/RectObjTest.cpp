@@ -4,14 +4,12 @@
 #include "model/TaveloDoc.h"
 #include "support/ByteHelpers.h"
 #include "support/FakeElementView.h"
-#include "support/RecordingDrawSurface.h"
 #include "tests/elements/ElementBodies.h"
 
 namespace tavelo {
 namespace {
 
 using test::B;
-using test::RecordingDrawSurface;
 
 TEST(ShapeHitTest, LinesHitNearTheSegmentAndRectanglesWithinHalfTheMarkSize) {
     struct Case {
@@ -57,22 +55,6 @@ TEST(ShapeMarks, LineHasStartEndAndMiddleAndEveryOtherShapeIsARectangle) {
     const CRectObj graph(CRect{10, 20, 50, 60}, 3);
     EXPECT_EQ(graph.GetMarkCount(), 9);
     EXPECT_EQ(graph.GetMarkPoint(2), (CPoint{30, 20}));
-}
-
-TEST(ShapeDrawing, RectangleHasGreyFillAndBlackFrameAndLineRunsCornerToCorner) {
-    test::FakeElementView view;
-    RecordingDrawSurface surface;
-    CRectObj(CRect{1, 2, 3, 4}, CRectObj::kRectangle).Draw(view, surface);
-    CRectObj(CRect{40, 30, 10, 5}, CRectObj::kLine).Draw(view, surface);
-    ASSERT_EQ(surface.calls.size(), 2u);
-    const auto& rect = surface.calls[0];
-    EXPECT_EQ(rect.rect, (CRect{1, 2, 3, 4}));
-    ASSERT_TRUE(rect.pen && rect.brush);
-    EXPECT_EQ(rect.pen->m_nColour, 0x000000u);
-    EXPECT_EQ(rect.pen->m_nWidthX, 1);
-    EXPECT_EQ(rect.brush->m_nColour, 0xC0C0C0u);
-    EXPECT_EQ(surface.calls[1].kind, RecordingDrawSurface::Kind::Line);
-    EXPECT_EQ(surface.calls[1].rect, (CRect{40, 30, 10, 5}));
 }
 
 TEST(ShapeMoves, MovesMarkTheDocumentCornersAreSetAloneAndTopLeftNeverGoesNegative) {

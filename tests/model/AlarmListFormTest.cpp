@@ -2,7 +2,6 @@
 
 #include "SettingsTestPlc.h"
 #include "model/AlarmListForm.h"
-#include "model/PanelText.h"
 
 namespace tavelo {
 namespace {
@@ -53,12 +52,6 @@ protected:
     CAlarmList m_alarms;
     std::optional<CAlarmListForm> m_form;
 };
-
-TEST(PanelText, EveryUnitAbove127CountsTwoColumnsEvenALoneSurrogate) {
-    EXPECT_EQ(TextColumns(u"报警A\u00e9"), 7);
-    EXPECT_EQ(TextColumns(std::u16string{char16_t{0xD800}, u'A'}), 3);
-    EXPECT_EQ(CAlarmList::WithoutLastCharacter(u""), u"");
-}
 
 TEST(AlarmListCommand, PlcIndex13RefusesAlarms) {
     CAppState state;
@@ -125,24 +118,26 @@ TEST_F(AlarmListFormTest, AResetListOpensWithOneEmptyRowAndTypingThereAddsAnothe
 }
 
 TEST_F(AlarmListFormTest, TextsAreCutAt24ColumnsWithFullWidthTwoAndSurrogatePairsFourWhole) {
+    const std::u16string x23(23, u'x'), smile = u"\U0001F600";
+    std::u16string smiles;
+    for (int i = 0; i < 7; ++i) smiles += smile;
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {x23 + u"y", x23 + u"y"},
+        {x23 + u"yz", x23 + u"y"},
+        {x23 + u"油", x23},
+        {x23 + u"\u00e9", x23},  // every unit above 127 counts 2
+        {x23.substr(1) + u"油", x23.substr(1) + u"油"},
+        {smiles, smiles.substr(0, 12)},          // six pairs, 24 columns
+        {x23 + char16_t{0xD800}, x23},           // a lone surrogate counts 2
+        {x23.substr(2) + smile, x23.substr(2)},  // never half a pair
+    };
     OpenAt(u"M", 0, 0, {u""});
-    const std::u16string full(24, u'x');
-    Type(0, full);
-    EXPECT_EQ(m_form->GetRows()[0].m_strText, full);
-    m_form->TypeText(full + u"y");
-    EXPECT_EQ(m_form->GetEditText(), full);
-    EXPECT_EQ(m_form->GetRows()[0].m_strText, full);
-
-    const std::u16string almost(23, u'x');
-    m_form->TypeText(almost + u"油");
-    EXPECT_EQ(m_form->GetRows()[0].m_strText, almost);
-    m_form->TypeText(almost.substr(1) + u"油");
-    EXPECT_EQ(m_form->GetRows()[0].m_strText, almost.substr(1) + u"油");
-
-    std::u16string twelve;
-    for (int i = 0; i < 12; ++i) twelve += u"\U0001F600";
-    m_form->TypeText(twelve);
-    EXPECT_EQ(m_form->GetRows()[0].m_strText, twelve.substr(0, 12));  // six pairs, 24 columns
+    for (const auto& [typed, kept] : cases) {
+        Type(0, typed);
+        EXPECT_EQ(m_form->GetEditText(), kept);
+        EXPECT_EQ(m_form->GetRows()[0].m_strText, kept);
+    }
+    EXPECT_EQ(CAlarmList::WithoutLastCharacter(u""), u"");
 }
 
 TEST_F(AlarmListFormTest, EmptyingARowRemovesItAndRelabelsKeepingOneEmptyRow) {
@@ -193,22 +188,13 @@ TEST_F(AlarmListFormTest, SomePlcTypesStopTheRowsEarly) {
     }
 }
 
-TEST_F(AlarmListFormTest, AddressFieldServesByteAndBitUnitsOnly) {
-    CAlarmListForm& form = OpenAt(u"M", 3, 1, {u""});
-    EXPECT_TRUE(form.IsAddressEnabled());
+TEST_F(AlarmListFormTest, FieldEditsRecomputeTheLinearBitAndBitUnitsHaveNoAddress) {
+    CAlarmListForm& form = OpenAt(u"M", 10, 6, {u"a", u""});
     EXPECT_EQ(form.GetSpinRange(Field::kAddress), (CSpinRange{0, 99}));
     EXPECT_EQ(form.GetSpinRange(Field::kBit), (CSpinRange{0, 7}));
-    form.SelectUnit(kX);
-    EXPECT_FALSE(form.IsAddressEnabled());
-    form.SetFieldText(Field::kAddress, u"7");
-    EXPECT_EQ(form.GetFieldText(Field::kAddress), u"3");
-}
-
-TEST_F(AlarmListFormTest, FieldEditsRecomputeTheLinearBitWhenAllHoldValues) {
-    CAlarmListForm& form = OpenAt(u"M", 10, 6, {u"a", u""});
     form.SetFieldText(Field::kAddress, u"");
     form.SetFieldText(Field::kBit, u"2");
-    EXPECT_EQ(m_alarms.m_nLinearBit, 86);
+    EXPECT_EQ(m_alarms.m_nLinearBit, 86);  // all fields must hold values
     form.SetFieldText(Field::kAddress, u"4");
     EXPECT_EQ(m_alarms.m_nLinearBit, 34);
     EXPECT_EQ(Labels(), (Texts{u"M4.2", u""}));
@@ -216,6 +202,11 @@ TEST_F(AlarmListFormTest, FieldEditsRecomputeTheLinearBitWhenAllHoldValues) {
     EXPECT_EQ(m_alarms.m_nLinearBit, 66);
     form.SetFieldText(Field::kAddress, u"200000000");
     EXPECT_EQ(m_alarms.m_nLinearBit, INT32_MAX);
+    EXPECT_TRUE(form.IsAddressEnabled());
+    form.SelectUnit(kX);
+    EXPECT_FALSE(form.IsAddressEnabled());
+    form.SetFieldText(Field::kAddress, u"7");
+    EXPECT_EQ(form.GetFieldText(Field::kAddress), u"200000000");
 }
 
 TEST_F(AlarmListFormTest, OkStoresTheRowsAndClampsTheAddressAndStation) {

@@ -8,7 +8,6 @@
 #include "model/NewProject.h"
 #include "model/ProjectFile.h"
 #include "model/TaveloDoc.h"
-#include "support/PlcSamples.h"
 #include "support/TempDir.h"
 #include "support/TestData.h"
 #include "support/TestElement.h"
@@ -19,7 +18,6 @@ namespace {
 using test::Ascii;
 using test::B;
 using test::Bytes;
-using test::Concat;
 using test::TestElement;
 using ::testing::AllOf;
 using ::testing::HasSubstr;
@@ -32,56 +30,14 @@ CClassRegistry Registry() {
     return registry;
 }
 
-TestElement& AddOn(CTaveloDoc& doc, const char* className, std::int32_t screen) {
-    auto element = std::make_unique<TestElement>(className, CRect{10, 20, 100, 40});
-    element->m_nScreenNo = screen;
-    return static_cast<TestElement&>(doc.AddElement(std::move(element)));
+// Three screens, elements of two kinds and every block away from its defaults (see
+// tests/data/model/note.txt).
+Bytes ExampleProject() {
+    return test::TestDataBytes("model/example-project.ZORX");
 }
 
-bool Holds(const Bytes& bytes, const Bytes& part) {
-    return std::search(bytes.begin(), bytes.end(), part.begin(), part.end()) != bytes.end();
-}
-
-// Three screens, elements of two kinds, and every block away from its defaults.
-void FillExampleProject(CTaveloDoc& doc, CAppState& state) {
-    MakeNewProject(doc);
-    doc.AddScreen(MakeNewScreen(2, u"温度"));
-    doc.AddScreen(MakeNewScreen(7, u""));
-    AddOn(doc, "CStaticText", 1);
-    CRegisterUnit& address = AddOn(doc, "CRegister", 2).m_address;
-    address.m_nStation = 5;
-    address.m_nAddress = 100;
-    CAlarmList& alarms = doc.GetAlarms();
-    alarms.m_strUnitName = u"M";
-    alarms.m_nStation = 3;
-    alarms.m_nAddressing = CRegUnitConfig::kByteAndBit;
-    alarms.m_nAddress = 10;
-    alarms.m_nBit = 6;
-    alarms.m_nLinearBit = 86;
-    alarms.m_nUnitType = 8;
-    alarms.m_texts = {u"电机过热", u"Pump 2 fault", u""};
-    CSystemSettings& settings = doc.GetSystemSettings();
-    settings.m_nInitialScreen = 2;
-    settings.m_strPassword = u"1234";
-    settings.m_nStatusControl = 0x25;
-    settings.m_nControlRegister = 100;
-    settings.m_nSaverMinutes = 60;
-    settings.m_nSaverAction = CSystemSettings::kSaverShowScreen;
-    settings.m_nSaverScreen = 7;
-    settings.m_nControlUnitType = 3;
-    settings.m_nStation = 247;
-    settings.m_strFunctionRegisters = {u"DM100", u"", u"DM101"};
-    settings.m_bFunctions = {1, 0, 1};
-    settings.m_nUnitPosition = 1;
-    doc.GetLink().m_nPlcListIndex = 16;
-    doc.GetLink().m_nBaudCode = 6;
-    // As saved while the PLC and link dialog holds the type list.
-    doc.GetLink().m_plcTypes = {test::MakePlc(u"A", {test::MakeUnit(u"D", 0, 1)}),
-                                test::MakePlc(u"B")};
-    state.m_nModelIndex = CAppState::kModelZorB;
-    state.m_nPlcListIndex = 16;
-    state.m_currentPlc = test::MakePlc(CPLC::kModbusRtuName, {test::MakeUnit(u"4X", 0, 1)},
-                                       CSerialComParam(1, 2, 0, 1, 2));
+void ReadExampleProject(CTaveloDoc& doc, CAppState& state) {
+    CProjectFile::Read(ExampleProject(), "p.ZORX", Registry(), doc, state);
 }
 
 class ProjectFileTest : public ::testing::Test {
@@ -97,7 +53,7 @@ protected:
 };
 
 TEST_F(ProjectFileTest, ANewProjectHasTheseBytesWhateverWasOpenBefore) {
-    FillExampleProject(m_doc, m_state);
+    ReadExampleProject(m_doc, m_state);
     MakeNewProject(m_doc);
     // New leaves the PLC and link settings and the model as the user left them.
     EXPECT_EQ(m_doc.GetLink().m_nBaudCode, 6);
@@ -106,25 +62,8 @@ TEST_F(ProjectFileTest, ANewProjectHasTheseBytesWhateverWasOpenBefore) {
     EXPECT_EQ(WriteAs("new.ZORX"), test::TestDataBytes("model/new-project.ZORX"));
 }
 
-TEST_F(ProjectFileTest, ScreensAndElementsShareTheTagNumbering) {
-    MakeNewProject(m_doc);
-    m_doc.AddScreen(MakeNewScreen(2, u""));
-    m_doc.AddScreen(MakeNewScreen(3, u"x"));
-    AddOn(m_doc, "CDynamicText", 1);
-    AddOn(m_doc, "CDynamicText", 3);
-    const Bytes bytes = WriteAs("p.ZORX");
-    // The second screen carries the known-class tag and its empty description.
-    EXPECT_TRUE(
-        Holds(bytes, B({0x01, 0x80, 2, 0, 0, 0, 1, 0, 0, 0, 3, 0, 0, 0, 0xFF, 0xFE, 0xFF, 0x00})));
-    // Class 1 and objects 2 to 4 are the screens, so the first dynamic text list of two
-    // introduces class 5 and the second text refers to it as 0x8005.
-    EXPECT_TRUE(
-        Holds(bytes, Concat({B({2, 0, 0xFF, 0xFF, 0, 0, 0x0C, 0}), Ascii("CDynamicText")})));
-    EXPECT_TRUE(Holds(bytes, B({0x05, 0x80})));
-}
-
 TEST_F(ProjectFileTest, OnlyTheExactExtensionZorxStoresStationNumbers) {
-    FillExampleProject(m_doc, m_state);
+    ReadExampleProject(m_doc, m_state);
     const Bytes withStations = WriteAs("p.ZORX");
     const Bytes older = WriteAs("p.ZOR");
     EXPECT_EQ(withStations.size(), older.size() + 2 * 4);  // two address records
@@ -142,8 +81,7 @@ TEST_F(ProjectFileTest, OnlyTheExactExtensionZorxStoresStationNumbers) {
 class DamagedProjectTest : public ProjectFileTest {
 protected:
     void SetUp() override {
-        FillExampleProject(m_doc, m_state);
-        m_valid = WriteAs("p.ZORX");
+        m_valid = ExampleProject();
         MakeNewProject(m_doc);
         m_doc.SetModified(true);
         m_state = CAppState{};
@@ -201,7 +139,7 @@ TEST(ProjectFileSaveOpen, AWholeProjectSavedAndOpenedWritesTheSameBytes) {
     test::CTempDir dir;
     CTaveloDoc doc;
     CAppState state;
-    FillExampleProject(doc, state);
+    ReadExampleProject(doc, state);
     CProjectFile::Save(doc, state, dir / "p.ZORX");
     EXPECT_FALSE(doc.IsModified());
 
@@ -210,7 +148,8 @@ TEST(ProjectFileSaveOpen, AWholeProjectSavedAndOpenedWritesTheSameBytes) {
     opened.SetModified();
     CProjectFile::Open(dir / "p.ZORX", Registry(), opened, openedState);
     EXPECT_FALSE(opened.IsModified());
-    EXPECT_EQ(CProjectFile::Write(opened, openedState, "p.ZORX"), ReadFileBytes(dir / "p.ZORX"));
+    EXPECT_EQ(ReadFileBytes(dir / "p.ZORX"), ExampleProject());
+    EXPECT_EQ(CProjectFile::Write(opened, openedState, "p.ZORX"), ExampleProject());
     EXPECT_EQ(openedState.m_nModelIndex, CAppState::kModelZorB);
     EXPECT_EQ(openedState.m_nPlcListIndex, 16);
     EXPECT_EQ(openedState.m_currentPlc, state.m_currentPlc);
@@ -222,7 +161,7 @@ TEST(ProjectFileSaveOpen, AFailedSaveKeepsTheMarkAndOpenErrorsNameTheFileAndTheO
     WriteFileAtomically(dir / "bad.ZORX", Bytes{1, 0, 0xFF});
     CTaveloDoc doc;
     CAppState state;
-    FillExampleProject(doc, state);
+    ReadExampleProject(doc, state);
     EXPECT_THROW(CProjectFile::Save(doc, state, dir / "bad.ZORX" / "p.ZORX"), CFileError);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_THAT([&] { CProjectFile::Open(dir / "bad.ZORX", Registry(), doc, state); },
