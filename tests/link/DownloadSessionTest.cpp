@@ -103,17 +103,20 @@ TEST(DownloadSession, SessionsThatCannotSucceedEndWithTheirMessage) {
         const char16_t* message;
         int attempts;
         std::size_t sends;
+        std::size_t cancelAfterSends = SIZE_MAX;
     } cases[] = {
         // Block 0 is acknowledged, block 1 goes out five times, then every start frame is lost.
         {{{EPanelFault::kSilence, 3}}, 0, false, link_messages::kLineFailed, 10, 2 + 5 + 9},
         {{}, 1, false, link_messages::kWrongModel, 3, 4},
         // A line that refuses every write must not loop forever.
         {{}, 0, true, link_messages::kLineFailed, 10, 10},
+        // Cancel stops at once.
+        {{}, 0, false, u"取消通讯", CDownloadSession::kCancelledAttempts, 5, 5},
     };
     for (const auto& c : cases) {
         CRun run(3, c.faults, c.panelModel);
         run.link.m_bRefuseWrites = c.refuseWrites;
-        run.link.Run(run.session);
+        run.link.Run(run.session, c.cancelAfterSends);
         ASSERT_TRUE(run.link.m_result);
         EXPECT_FALSE(run.link.m_result->m_bSucceeded);
         EXPECT_EQ(run.link.m_result->m_strMessage, c.message);
@@ -121,16 +124,6 @@ TEST(DownloadSession, SessionsThatCannotSucceedEndWithTheirMessage) {
         EXPECT_EQ(run.link.m_sent.size(), c.sends);
         ExpectWholeClosingPulse(run.link);
     }
-}
-
-TEST(DownloadSession, CancelStopsAtOnceWithTheCancelMessage) {
-    CRun run(3);
-    run.link.Run(run.session, 5);
-    ASSERT_TRUE(run.link.m_result);
-    EXPECT_EQ(run.link.m_result->m_strMessage, u"取消通讯");
-    EXPECT_EQ(run.link.m_sent.size(), 5u);
-    EXPECT_EQ(run.session.GetAttemptCount(), CDownloadSession::kCancelledAttempts);
-    ExpectWholeClosingPulse(run.link);
 }
 
 std::vector<std::uint8_t> BlockOf(const std::vector<std::uint8_t>& bytes, int index) {

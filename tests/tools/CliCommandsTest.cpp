@@ -130,17 +130,12 @@ TEST_F(CliCommands, RefusalsAndFailuresGiveOneLineNamingTheProblem) {
         bool withoutTypes = false;  // the data folder lacks PlcTypes.DAT
     } cases[] = {
         {{"frobnicate"}, 2, {"frobnicate"}},
-        {{"info", "--verbose", "p.ZORX"}, 2, {"--verbose"}},
         {{"info"}, 2, {"FILE"}},
-        {{"convert", "a.ZORX"}, 2, {"OUT"}},
-        {{"new"}, 2, {"FILE"}},
         {{"new", "p.ZORX", "--plc", "x"}, 2, {"--plc"}},
         {{"new", "p.ZORX", "--plc", "-3"}, 2, {"--plc"}},
         {{"new", "p.ZORX", "--model", "ZORC"}, 2, {"ZORC"}},
-        {{"new", "p.ZORX", "--model"}, 2, {"--model"}},
         {{"plctypes", "--yaml"}, 2, {"--yaml"}},
         {{"plctypes", "a.DAT", "b.DAT"}, 2, {"not expected: b.DAT"}},
-        {{"bitmap"}, 2, {"FILE"}},
         {{"glyphs", "x", "--face", "宋体", "--size", "13"}, 2, {"--size: 13"}},
         {{"glyphs", "x", "--size", "12"}, 2, {"--size requires --face"}},
         {{"download", "p.ZORX"}, 2, {"--port"}},

@@ -18,23 +18,18 @@ using test::RunCommand;
 class CCliProcess {
 public:
     explicit CCliProcess(std::vector<std::string> args) {
-        int terminal = -1;
         termios raw{};
         cfmakeraw(&raw);
-        if (openpty(&m_nOutput, &terminal, nullptr, &raw, nullptr) != 0) return;
         const char* bin = std::getenv("TAVELO_BIN_DIR");
         const std::string program = std::string(bin ? bin : ".") + "/tavelo-cli";
-        m_pid = fork();
+        m_pid = forkpty(&m_nOutput, nullptr, &raw, nullptr);
         if (m_pid == 0) {
-            dup2(terminal, STDOUT_FILENO);
-            dup2(terminal, STDERR_FILENO);
             std::vector<char*> argv{const_cast<char*>(program.c_str())};
             for (std::string& arg : args) argv.push_back(arg.data());
             argv.push_back(nullptr);
             execv(program.c_str(), argv.data());
             _exit(127);
         }
-        close(terminal);
     }
     ~CCliProcess() {
         if (m_pid > 0) {
