@@ -103,16 +103,13 @@ TEST_F(CliCommands, DeliveredTypesAndVectorGlyphsAreListed) {
     EXPECT_EQ(json.out.find('"', glyph + 10) - (glyph + 10), 64u);  // 32 bytes
 }
 
-TEST(CliHelp, ListsEveryCommandEachHasItsOwnAndTheVersionNamesTheProgram) {
+TEST(CliHelp, ListsEveryCommandAndTheVersionNamesTheProgram) {
     const CliRun run = RunCommand({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.out.find("Usage: tavelo-cli"), npos);
-    for (const char* command : {"plctypes", "new", "info", "dump", "convert", "download"}) {
-        EXPECT_NE(run.out.find(command), npos) << command;
-        const CliRun own = RunCommand({command, "--help"});
-        EXPECT_EQ(own.exitCode, 0) << command;
-        EXPECT_NE(own.out.find(std::string("Usage: tavelo-cli ") + command), npos) << own.out;
-    }
+    for (const char* command : {"plctypes", "new", "info", "dump", "convert", "download", "build",
+                                "image", "bitmap", "glyphs", "ports"})
+        EXPECT_NE(run.out.find(std::string("\n  ") + command + " "), npos) << command;
     EXPECT_EQ(RunCommand({"--version"}).out.rfind("tavelo-cli ", 0), 0u);
     const CliRun bare = RunCommand({});
     EXPECT_EQ(bare.exitCode, 2);

@@ -89,11 +89,11 @@ TEST_F(DeliveredPlcTypes, RuleBearingPositionsAndNamesHoldTheirTypes) {
          {u"D", u"DT", u"4X", u"DM", u"PV ", u"LR ", u"SR ", u"HR ", u"AR ", u"IR ", u"VW"}) {
         int found = 0;
         for (const CPLC& type : m_types) {
-            if (const CRegUnitConfig* unit = type.FindUnit(name)) {
-                ++found;
-                EXPECT_TRUE(unit->m_nAddressing == CRegUnitConfig::kByte && unit->m_nUnitBytes == 2)
-                    << Describe(type, *unit);
-            }
+            const CRegUnitConfig* unit = type.FindUnit(name);
+            found += unit != nullptr;
+            EXPECT_TRUE(!unit ||
+                        (unit->m_nAddressing == CRegUnitConfig::kByte && unit->m_nUnitBytes == 2))
+                << Describe(type, *unit);
         }
         EXPECT_GT(found, 0) << "no PLC type has a unit \"" << ToUtf8(name) << "\"";
     }
