@@ -35,41 +35,38 @@ void ExpectWholeClosingPulse(const CSessionHarness& link) {
     EXPECT_EQ(link.m_nResultAt - link.m_rtsAt[n - 1], CDownloadSession::kRtsPulseMs);
 }
 
-TEST(DownloadSession, SendsImageAndDriverWhenThePanelHoldsAnotherDriver) {
-    CRun run(3);
-    run.link.Run(run.session);
-    ASSERT_TRUE(run.link.m_result);
-    EXPECT_TRUE(run.link.m_result->m_bSucceeded);
-    EXPECT_EQ(run.link.m_result->m_strMessage, u"下载成功!");
+// A panel holding another driver gets image and driver; one holding ours gets the image alone
+// but hears the full count first. Progress counts 2 x blocks + 1 good replies.
+TEST(DownloadSession, SendsTheDriverOnlyToAPanelHoldingAnother) {
     const auto data = SampleData(kImageBlocks, kDriverBlocks);
-    EXPECT_EQ(run.panel.GetImage(), data.m_image);
-    EXPECT_EQ(run.panel.GetDriver(), data.m_driver);
-    EXPECT_EQ(run.panel.GetDriverId(), 7);
-    EXPECT_EQ(run.panel.GetAnnouncedBlocks(), kImageBlocks + kDriverBlocks);
-    EXPECT_EQ(run.link.m_sent.size(), kCleanSends);
-    // 25 good replies before the finish: denominator 2 x 12 + 1.
-    EXPECT_EQ(run.link.m_progress.front(), 4);
-    EXPECT_EQ(run.link.m_progress[run.link.m_progress.size() - 2], 96);
-    EXPECT_EQ(run.link.m_progress.back(), 100);
-    EXPECT_TRUE(std::is_sorted(run.link.m_progress.begin(), run.link.m_progress.end()));
-    // One wake-up pulse before the start, one after the session.
-    EXPECT_EQ(run.link.m_rts, (std::vector<bool>{true, false, true, false}));
-    EXPECT_EQ(run.link.m_rtsAt[1] - run.link.m_rtsAt[0], CDownloadSession::kRtsPulseMs);
-    ExpectWholeClosingPulse(run.link);
-}
-
-TEST(DownloadSession, APanelWithOurDriverGetsTheImageAloneButHearsTheFullCountFirst) {
-    CRun run(7);
-    run.link.Run(run.session);
-    ASSERT_TRUE(run.link.m_result && run.link.m_result->m_bSucceeded);
-    EXPECT_TRUE(run.panel.GetDriver().empty());
-    EXPECT_EQ(run.panel.GetImage(), SampleData(kImageBlocks, 0).m_image);
-    EXPECT_EQ(run.panel.GetAnnouncedBlocks(), kImageBlocks + kDriverBlocks);
-    EXPECT_EQ(run.session.GetTotalBlocks(), kImageBlocks);
-    EXPECT_EQ(run.link.m_sent.size(), 2u + 2 * kImageBlocks);
-    // Denominator 2 x 8 + 1 from the start reply on.
-    EXPECT_EQ(run.link.m_progress.front(), 5);
-    EXPECT_EQ(run.link.m_progress[run.link.m_progress.size() - 2], 94);
+    const struct {
+        std::uint8_t panelDriver;
+        int blocks;
+        int firstProgress, progressBeforeFinish;
+    } cases[] = {{3, kImageBlocks + kDriverBlocks, 4, 96}, {7, kImageBlocks, 5, 94}};
+    for (const auto& c : cases) {
+        CRun run(c.panelDriver);
+        run.link.Run(run.session);
+        ASSERT_TRUE(run.link.m_result);
+        EXPECT_TRUE(run.link.m_result->m_bSucceeded);
+        EXPECT_EQ(run.link.m_result->m_strMessage, u"下载成功!");
+        EXPECT_EQ(run.panel.GetImage(), data.m_image);
+        EXPECT_EQ(run.panel.GetDriver(),
+                  c.panelDriver == 7 ? std::vector<std::uint8_t>{} : data.m_driver);
+        EXPECT_EQ(run.panel.GetDriverId(), 7);
+        EXPECT_EQ(run.panel.GetAnnouncedBlocks(), kImageBlocks + kDriverBlocks);
+        EXPECT_EQ(run.session.GetTotalBlocks(), c.blocks);
+        EXPECT_EQ(run.link.m_sent.size(), 2u + 2 * c.blocks);
+        const auto& progress = run.link.m_progress;
+        EXPECT_EQ(progress.front(), c.firstProgress);
+        EXPECT_EQ(progress[progress.size() - 2], c.progressBeforeFinish);
+        EXPECT_EQ(progress.back(), 100);
+        EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+        // One wake-up pulse before the start, one after the session.
+        EXPECT_EQ(run.link.m_rts, (std::vector<bool>{true, false, true, false}));
+        EXPECT_EQ(run.link.m_rtsAt[1] - run.link.m_rtsAt[0], CDownloadSession::kRtsPulseMs);
+        ExpectWholeClosingPulse(run.link);
+    }
 }
 
 TEST(DownloadSession, RecoversFromFaultsWithOneResendEach) {
@@ -106,17 +103,20 @@ TEST(DownloadSession, SessionsThatCannotSucceedEndWithTheirMessage) {
         const char16_t* message;
         int attempts;
         std::size_t sends;
+        std::size_t cancelAfterSends = SIZE_MAX;
     } cases[] = {
         // Block 0 is acknowledged, block 1 goes out five times, then every start frame is lost.
         {{{EPanelFault::kSilence, 3}}, 0, false, link_messages::kLineFailed, 10, 2 + 5 + 9},
         {{}, 1, false, link_messages::kWrongModel, 3, 4},
         // A line that refuses every write must not loop forever.
         {{}, 0, true, link_messages::kLineFailed, 10, 10},
+        // Cancel stops at once.
+        {{}, 0, false, u"取消通讯", CDownloadSession::kCancelledAttempts, 5, 5},
     };
     for (const auto& c : cases) {
         CRun run(3, c.faults, c.panelModel);
         run.link.m_bRefuseWrites = c.refuseWrites;
-        run.link.Run(run.session);
+        run.link.Run(run.session, c.cancelAfterSends);
         ASSERT_TRUE(run.link.m_result);
         EXPECT_FALSE(run.link.m_result->m_bSucceeded);
         EXPECT_EQ(run.link.m_result->m_strMessage, c.message);
@@ -124,16 +124,6 @@ TEST(DownloadSession, SessionsThatCannotSucceedEndWithTheirMessage) {
         EXPECT_EQ(run.link.m_sent.size(), c.sends);
         ExpectWholeClosingPulse(run.link);
     }
-}
-
-TEST(DownloadSession, CancelStopsAtOnceWithTheCancelMessage) {
-    CRun run(3);
-    run.link.Run(run.session, 5);
-    ASSERT_TRUE(run.link.m_result);
-    EXPECT_EQ(run.link.m_result->m_strMessage, u"取消通讯");
-    EXPECT_EQ(run.link.m_sent.size(), 5u);
-    EXPECT_EQ(run.session.GetAttemptCount(), CDownloadSession::kCancelledAttempts);
-    ExpectWholeClosingPulse(run.link);
 }
 
 std::vector<std::uint8_t> BlockOf(const std::vector<std::uint8_t>& bytes, int index) {

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-
 #include "link/LinkMessages.h"
 #include "link/PlcDriver.h"
 #include "model/FileBytes.h"
@@ -81,19 +78,6 @@ TEST(PlcDriver, LookupFindsTheFirstMatchAcrossFoldersAndReportsEachFailure) {
     const auto missing = FindPlcDriver(empty.Path(), folders, 0);
     EXPECT_EQ(missing.m_strMessage, link_messages::kNoDriverIndex);
     EXPECT_NE(missing.m_strReason.find(kDriverIndexFileName), std::string::npos);
-}
-
-TEST(PlcDriver, DeliveredIndexHasOneIdentifierPerDeliveredPlcType) {
-    const char* bin = std::getenv("TAVELO_BIN_DIR");
-    ASSERT_TRUE(bin);
-    const auto index = ReadFileBytes(std::filesystem::path(bin) / kDriverIndexFileName);
-    std::ifstream types(TAVELO_PLCTYPES_SOURCE);
-    int count = 0;
-    for (std::string line; std::getline(types, line);) count += line.starts_with("plc \"");
-    ASSERT_EQ(count, 17);
-    EXPECT_EQ(index.size(), 2u * count);
-    for (int i = 0; i < count; ++i)
-        EXPECT_TRUE(DriverIdOf(index, static_cast<std::uint8_t>(i))) << i;
 }
 
 }  // namespace

@@ -65,40 +65,32 @@ private:
     bool m_bNoiseFirst = true;
 };
 
-class RunDownloadTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        WriteFileAtomically(m_program / kDriverIndexFileName, test::Ascii("0105"));
-        WriteFileAtomically(m_drivers / "drv_x0y5.dat", std::vector<std::uint8_t>(300, 0x44));
-        setenv("TAVELO_DATA_DIR", m_program.Path().c_str(), 1);
-    }
-    void TearDown() override { unsetenv("TAVELO_DATA_DIR"); }
-
-    test::CTempDir m_program, m_drivers;
-    std::ostringstream m_log;
-    std::vector<int> m_progress;
-};
-
 // Replies that reach the worker a byte at a time are logged once each, when whole.
-TEST_F(RunDownloadTest, DeliversThroughTheWorkerAndLogsWholeRepliesAndNoise) {
+TEST(RunDownload, DeliversThroughTheWorkerAndLogsWholeRepliesAndNoise) {
+    test::CTempDir program, drivers;
+    WriteFileAtomically(program / kDriverIndexFileName, test::Ascii("0105"));
+    WriteFileAtomically(drivers / "drv_x0y5.dat", std::vector<std::uint8_t>(300, 0x44));
+    setenv("TAVELO_DATA_DIR", program.Path().c_str(), 1);
     CPanelOnPipe panel(1);
-    std::ostringstream frames;
+    std::ostringstream log, frames;
+    std::vector<int> progress;
     CDownloadRequest request;
     request.m_image = test::PatternBlocks(4, 9);
     request.m_nBlockCount = 4;
     request.m_nPlcListIndex = 1;
-    request.m_driversFolder = m_drivers.Path();
-    request.m_pLog = &m_log;
+    request.m_driversFolder = drivers.Path();
+    request.m_pLog = &log;
     request.m_makePort = [&panel](std::string&) { return panel.LendPcEnd(); };
-    request.m_progress = [this](int position) { m_progress.push_back(position); };
+    request.m_progress = [&progress](int position) { progress.push_back(position); };
     request.m_pFrameLog = &frames;
     const CDownloadReport report = RunDownload(request);
-    EXPECT_EQ(report.m_strMessage, link_messages::kSucceeded) << m_log.str();
+    unsetenv("TAVELO_DATA_DIR");
+    EXPECT_EQ(report.m_strMessage, link_messages::kSucceeded) << log.str();
     EXPECT_EQ(panel.Panel().GetImage(), test::PatternBlocks(4, 9));
     ASSERT_EQ(panel.Panel().GetDriver().size(), 512u);
     EXPECT_EQ(panel.Panel().GetDriver()[0], 0xFF);
     EXPECT_EQ(panel.Panel().GetDriver()[300], 0x44);
-    EXPECT_EQ(m_progress.back(), 100);
+    EXPECT_EQ(progress.back(), 100);
 
     int replies = 0, noise = 0;
     std::istringstream lines(frames.str());

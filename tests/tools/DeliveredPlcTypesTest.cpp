@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "link/PlcDriver.h"
+#include "model/FileBytes.h"
 #include "model/TextCodec.h"
 #include "plc/PlcTypeFile.h"
 #include "tools/plcgen/PlcTypeSource.h"
@@ -20,12 +22,6 @@ constexpr std::size_t kModbusRtuIndex = 16;
 constexpr std::size_t kOneStopBitIndexes[] = {4, 5};
 constexpr std::size_t kWordAlarmIndexes[] = {4, 7, 8};
 
-std::filesystem::path DeliveredFile() {
-    if (const char* dir = std::getenv("TAVELO_BIN_DIR"); dir && *dir)
-        return std::filesystem::path(dir) / "PlcTypes.DAT";
-    return CPlcTypeFile::DefaultPath();
-}
-
 bool IsBitUnit(const CRegUnitConfig& unit) {
     return unit.m_nAddressing == CRegUnitConfig::kBit ||
            unit.m_nAddressing == CRegUnitConfig::kByteAndBit;
@@ -40,24 +36,32 @@ std::string Describe(const CPLC& type, const CRegUnitConfig& unit) {
     return ToUtf8(type.m_strName) + " unit \"" + ToUtf8(unit.m_strName) + "\"";
 }
 
+// The files beside the program, as the build delivers them.
 class DeliveredPlcTypes : public testing::Test {
 protected:
-    const CPLC* Find(const std::u16string& name) const {
+    const CPLC& Find(const std::u16string& name) const {
         const auto found = std::find_if(m_types.begin(), m_types.end(),
                                         [&](const CPLC& type) { return type.m_strName == name; });
-        return found == m_types.end() ? nullptr : &*found;
+        if (found == m_types.end()) throw std::runtime_error("no PLC type " + ToUtf8(name));
+        return *found;
     }
 
-    const std::vector<CPLC> m_types = CPlcTypeFile::Load(DeliveredFile());
+    const std::filesystem::path m_bin =
+        std::getenv("TAVELO_BIN_DIR") ? std::getenv("TAVELO_BIN_DIR") : ".";
+    const std::vector<CPLC> m_types = CPlcTypeFile::Load(m_bin / "PlcTypes.DAT");
 };
 
-TEST_F(DeliveredPlcTypes, GeneratedFileHoldsExactlyWhatTheSourceSays) {
+TEST_F(DeliveredPlcTypes, GeneratedFilesHoldExactlyWhatTheSourcesSay) {
     EXPECT_EQ(m_types, CPlcTypeSource::Load(TAVELO_PLCTYPES_SOURCE));
+    // The driver index has one two-digit identifier per type.
+    const auto index = ReadFileBytes(m_bin / kDriverIndexFileName);
+    EXPECT_EQ(index.size(), 2 * m_types.size());
+    for (std::size_t i = 0; i < m_types.size(); ++i)
+        EXPECT_TRUE(DriverIdOf(index, static_cast<std::uint8_t>(i))) << i;
 }
 
-// Rules of the program key on these positions and names.
 TEST_F(DeliveredPlcTypes, RuleBearingPositionsAndNamesHoldTheirTypes) {
-    ASSERT_GE(m_types.size(), 17u);
+    ASSERT_EQ(m_types.size(), 17u);
     EXPECT_EQ(m_types[kModbusRtuIndex].m_strName, u"Modbus(RTU)");
     EXPECT_LE(m_types[kModbusRtuIndex].m_nStationMax, 247);
     EXPECT_EQ(m_types[kFatekIndex].m_strName, u"永宏(MU/MA)");
@@ -70,32 +74,26 @@ TEST_F(DeliveredPlcTypes, RuleBearingPositionsAndNamesHoldTheirTypes) {
             EXPECT_TRUE(unit.m_nAddressing != CRegUnitConfig::kByteAndBit || unit.m_nBitHigh == 15)
                 << Describe(m_types[index], unit);
     }
-    for (const char16_t* name : {u"东芝", u"AB(SLC500)", u"夏普"})
-        EXPECT_NE(Find(name), nullptr) << ToUtf8(name);
+    for (const char16_t* name : {u"东芝", u"AB(SLC500)", u"夏普"}) Find(name);
     // The alarm list's rule for 泽拓 stops at a bit unit's bit limit, the one for S7-200 at a
     // byte area's end: each needs such units.
-    const CPLC* zetuo = Find(u"泽拓");
-    const CPLC* s7 = Find(u"西门子S7-200");
-    ASSERT_TRUE(zetuo && s7);
-    EXPECT_TRUE(AnyUnit(
-        *zetuo, [](const auto& unit) { return unit.m_nAddressing == CRegUnitConfig::kBit; }));
-    EXPECT_TRUE(AnyUnit(*s7, [](const auto& unit) {
+    EXPECT_TRUE(AnyUnit(Find(u"泽拓"), [](const auto& unit) {
+        return unit.m_nAddressing == CRegUnitConfig::kBit;
+    }));
+    EXPECT_TRUE(AnyUnit(Find(u"西门子S7-200"), [](const auto& unit) {
         return unit.m_nAddressing == CRegUnitConfig::kByteAndBit && unit.m_nBitHigh == 7;
     }));
-}
-
-TEST_F(DeliveredPlcTypes, RegisterTextUnitsAreTwoByteWordUnits) {
     // The system settings give control registers of these units their own names, and list only
     // byte-addressed units that are 2 bytes wide.
     for (const char16_t* name :
          {u"D", u"DT", u"4X", u"DM", u"PV ", u"LR ", u"SR ", u"HR ", u"AR ", u"IR ", u"VW"}) {
         int found = 0;
         for (const CPLC& type : m_types) {
-            if (const CRegUnitConfig* unit = type.FindUnit(name)) {
-                ++found;
-                EXPECT_EQ(unit->m_nAddressing, CRegUnitConfig::kByte) << Describe(type, *unit);
-                EXPECT_EQ(unit->m_nUnitBytes, 2) << Describe(type, *unit);
-            }
+            const CRegUnitConfig* unit = type.FindUnit(name);
+            found += unit != nullptr;
+            EXPECT_TRUE(!unit ||
+                        (unit->m_nAddressing == CRegUnitConfig::kByte && unit->m_nUnitBytes == 2))
+                << Describe(type, *unit);
         }
         EXPECT_GT(found, 0) << "no PLC type has a unit \"" << ToUtf8(name) << "\"";
     }

@@ -18,23 +18,18 @@ using test::RunCommand;
 class CCliProcess {
 public:
     explicit CCliProcess(std::vector<std::string> args) {
-        int terminal = -1;
         termios raw{};
         cfmakeraw(&raw);
-        if (openpty(&m_nOutput, &terminal, nullptr, &raw, nullptr) != 0) return;
         const char* bin = std::getenv("TAVELO_BIN_DIR");
         const std::string program = std::string(bin ? bin : ".") + "/tavelo-cli";
-        m_pid = fork();
+        m_pid = forkpty(&m_nOutput, nullptr, &raw, nullptr);
         if (m_pid == 0) {
-            dup2(terminal, STDOUT_FILENO);
-            dup2(terminal, STDERR_FILENO);
             std::vector<char*> argv{const_cast<char*>(program.c_str())};
             for (std::string& arg : args) argv.push_back(arg.data());
             argv.push_back(nullptr);
             execv(program.c_str(), argv.data());
             _exit(127);
         }
-        close(terminal);
     }
     ~CCliProcess() {
         if (m_pid > 0) {
@@ -117,29 +112,19 @@ TEST_F(DownloadCommand, DeliversTheBuiltImageAndLogsEveryFrameWhole) {
     EXPECT_EQ(text.find("not one frame"), std::string::npos) << text;
 }
 
+// A missing driver is found out before any port is looked for.
 TEST_F(DownloadCommand, FailuresPrintTheResultAndExitWithOne) {
     test::CPanelProcess other({"--model", "ZORB"});
-    const auto wrongModel = RunCommand(Arguments(other.GetDevice()));
-    EXPECT_EQ(wrongModel.exitCode, 1);
-    EXPECT_NE(wrongModel.out.find(ToUtf8(link_messages::kWrongModel)), std::string::npos)
-        << wrongModel.out;
-
-    // A missing driver is found out before any port is looked for.
     const struct {
-        cli::Arguments args;
-        std::string drivers, result, reason;
+        std::string port, drivers, result, reason;
     } cases[] = {
-        {{"--port", "no-such-tty"}, m_drivers.Path(), "该串口不存在", "/dev/no-such-tty"},
-        {{"--port", "COM3", "--com-prefix", Path("none")},
-         m_drivers.Path(),
-         "该串口不存在",
-         Path("none2")},
-        {{"--port", "no-such-tty"}, m_out.Path(), "不支持的PLC类型", "identifier 17"},
+        {other.GetDevice(), m_drivers.Path(), ToUtf8(link_messages::kWrongModel), ""},
+        {"COM3", m_drivers.Path(), "该串口不存在", Path("none2")},
+        {"no-such-tty", m_out.Path(), "不支持的PLC类型", "identifier 17"},
     };
     for (const auto& c : cases) {
-        cli::Arguments command = {"download", Path("p.ZORX"), "--drivers", c.drivers};
-        command.insert(command.end(), c.args.begin(), c.args.end());
-        const auto run = RunCommand(command);
+        const auto run = RunCommand({"download", Path("p.ZORX"), "--drivers", c.drivers, "--port",
+                                     c.port, "--com-prefix", Path("none")});
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_NE(run.out.find(c.result), std::string::npos) << run.out;
         EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;

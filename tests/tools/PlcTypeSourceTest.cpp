@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "support/PlcSamples.h"
+#include "support/TestData.h"
 #include "tools/common/SourceError.h"
 #include "tools/plcgen/PlcTypeSource.h"
 
@@ -11,17 +13,6 @@ namespace {
 
 using test::MakePlc;
 using test::MakeUnit;
-
-const std::string kPlc = "plc \"P\" station=yes advanced=no station-range=0..255\n";
-const std::string kSerial = "serial port=COM1 baud=9600 data=8 stop=1 parity=none\n";
-const std::string kUnit = "unit \"D\" count=1 kind=byte byte=0..9 bit=0..15 type=1 bytes=2\n";
-
-// A valid type whose one unit line has `from` replaced by `to`.
-std::string WithUnit(const std::string& from, const std::string& to) {
-    std::string unit = kUnit;
-    unit.replace(unit.find(from), from.size(), to);
-    return kPlc + kSerial + unit;
-}
 
 // Windows line ends are read too; unit names and type numbers may repeat in another type.
 TEST(PlcTypeSource, ReadsEveryFieldOfABlock) {
@@ -50,52 +41,29 @@ TEST(PlcTypeSource, ReadsEveryFieldOfABlock) {
     EXPECT_TRUE(CPlcTypeSource::Parse("# nothing but comments\n\n", "empty.txt").empty());
 }
 
+// The cases are in tests/data/plc-source/refused.txt.
 TEST(PlcTypeSource, ErrorsNameTheFileTheLineAndTheFault) {
-    const struct {
-        std::string text;
+    const test::Bytes bytes = test::TestDataBytes("plc-source/refused.txt");
+    std::istringstream file(std::string(bytes.begin(), bytes.end()));
+    struct CRefused {
         int line;
-        const char* message;
-    } cases[] = {
-        {WithUnit("type=1 ", ""), 3, "missing field 'type'"},
-        {WithUnit("count=1", "count=1x"), 3, "bad number '1x' for 'count'"},
-        {WithUnit("byte=0", "byte=-1"), 3, "bad number '-1' for 'byte'"},
-        {WithUnit("0..9", "0..2147483648"), 3, "bad number '2147483648' for 'byte'"},
-        {kPlc + "serial port=COM1 baud=9600 data=8 stop=1 parity=none flow=none\n", 2,
-         "unknown key 'flow' in a 'serial' line"},
-        {kPlc + kSerial + "unit \"D count=1\n", 3, "unterminated quote"},
-        {kPlc + kSerial + "register \"D\"\n", 3,
-         "unknown keyword 'register' (expected plc, serial or unit)"},
-        {kPlc + "\n" + kPlc, 1, "PLC type \"P\" has no 'serial' line"},
-        {kUnit, 1, "'unit' before the first 'plc' line"},
-        {WithUnit("0..9", "9..0"), 3, "range '9..0' for 'byte' runs backwards"},
-        {WithUnit("0..9", "9"), 3, "bad range '9' for 'byte' (expected low..high)"},
-        {"plc \"P\" station=yes advanced=no station-range=0..9\n"
-         "serial port=COM3 baud=9600 data=8 stop=1 parity=none\n",
-         2, "'COM3' is not a value of 'port' (one of COM1, COM2)"},
-        {kPlc + kSerial + "unit \"D\" count\n", 3, "'count' is not a key=value field"},
-        {"plc \"P\" station=yes station=no\n", 1, "field 'station' given twice"},
-        {"plc station=yes advanced=no station-range=0..9\n", 1, "'plc' needs a quoted name"},
-        {"plc \"\" station=yes advanced=no station-range=0..9\n", 1, "the name is empty"},
-        {"plc station=yes \"P\"\n", 1, "a quoted name may only follow the keyword"},
-        {"plc \"P\" station=yes advanced=no station-range=0..256\n", 1,
-         "station numbers end at 255"},
-        {kPlc + kSerial + kSerial, 3, "a second 'serial' line for this PLC type"},
-        {kPlc + kSerial + kPlc, 3, "PLC type \"P\" is listed twice"},
-        {WithUnit("count=1", "count=0"), 3, "'count' must be at least 1"},
-        {WithUnit("bytes=2", "bytes=3"), 3, "'bytes' must be 1, 2 or 4"},
-        {WithUnit("type=1", "type=256"), 3, "type numbers end at 255"},
-        {WithUnit("D", "R") + kUnit, 4, "type number 1 is used twice in this PLC type"},
-        {WithUnit("type=1", "type=2") + kUnit, 4, "unit \"D\" is listed twice in this PLC type"},
-        {"plc \"\xff\" station=yes advanced=no station-range=0..9\n", 1,
-         "the name is not valid UTF-8"},
+        std::string error, source;
     };
-    for (const auto& bad : cases) {
+    std::vector<CRefused> cases;
+    for (std::string line; std::getline(file, line);) {
+        if (line.starts_with("== "))
+            cases.push_back({std::stoi(line.substr(3)), "bad.txt:" + line.substr(3), ""});
+        else if (!cases.empty())
+            cases.back().source += line + "\n";
+    }
+    ASSERT_FALSE(cases.empty());
+    for (const CRefused& refused : cases) {
         try {
-            CPlcTypeSource::Parse(bad.text, "bad.txt");
-            ADD_FAILURE() << "accepted a source with the fault " << bad.message;
+            CPlcTypeSource::Parse(refused.source, "bad.txt");
+            ADD_FAILURE() << "accepted a source with the fault " << refused.error;
         } catch (const CSourceError& error) {
-            EXPECT_EQ(error.GetLine(), bad.line) << bad.message;
-            EXPECT_EQ(error.what(), "bad.txt:" + std::to_string(bad.line) + ": " + bad.message);
+            EXPECT_EQ(error.GetLine(), refused.line) << refused.error;
+            EXPECT_EQ(error.what(), refused.error);
         }
     }
 }
