@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 constexpr const char* kCasePrefix = "image-";
 
 fs::path GoldenDirectory() {
-    return TAVELO_GOLDEN_DIR;
+    return TAVELO_TEST_DATA_DIR;
 }
 
 // Opens the project as the command line does for a build, and compiles it.

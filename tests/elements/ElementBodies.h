@@ -12,6 +12,7 @@
 #include "model/FileBytes.h"
 #include "model/GraphObj.h"
 #include "support/ByteHelpers.h"
+#include "support/TestData.h"
 
 namespace tavelo::test {
 
@@ -22,7 +23,7 @@ inline Bytes StoreBody(CGraphObj& element, const std::string& fileName = "p.ZORX
 }
 
 inline Bytes BodyFile(const std::string& name) {
-    return ReadFileBytes(std::filesystem::path(TAVELO_GOLDEN_DIR) / "elements" / name);
+    return TestDataBytes("elements/" + name);
 }
 
 // Expects the bytes to hold exactly one body.

@@ -12,6 +12,7 @@
 #include "support/ByteHelpers.h"
 #include "support/PlcSamples.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 
 namespace tavelo {
 namespace {
@@ -76,7 +77,7 @@ TEST(PlcTypeFileLayout, ListsAreWrittenAndReadAsTheseBytes) {
          {MakePlc(u"A"), MakePlc(u"B", {kUnitD, kUnitD}), MakePlc(u"C", {kUnitD})}},
     };
     for (const auto& [file, types] : cases) {
-        const Bytes stored = ReadFileBytes(std::filesystem::path(TAVELO_GOLDEN_DIR) / "plc" / file);
+        const Bytes stored = test::TestDataBytes(std::string("plc/") + file);
         EXPECT_EQ(CPlcTypeFile::Write(types), stored) << file;
         EXPECT_EQ(Parse(stored), types) << file;
     }

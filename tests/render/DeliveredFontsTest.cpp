@@ -12,6 +12,7 @@
 #include "render/GlyphLayout.h"
 #include "render/GlyphListing.h"
 #include "support/ByteHelpers.h"
+#include "support/TestData.h"
 
 namespace tavelo {
 namespace {
@@ -70,8 +71,7 @@ TEST(DeliveredFonts, GlyphsAreDrawnAsTheGoldenSheetShows) {
         for (std::int32_t size : {12, 14, 16})
             sheet += Sheet(ToUtf8(face) + " " + std::to_string(size) + ": 温度报警",
                            List(u"温度报警", std::u16string(face), size));
-    const std::filesystem::path file =
-        std::filesystem::path(TAVELO_GOLDEN_DIR) / "panel-glyphs.txt";
+    const std::filesystem::path file = test::TestDataPath("panel-glyphs.txt");
     const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(sheet.data()),
                                               sheet.size());
     const char* update = std::getenv("TAVELO_UPDATE_GOLDEN");

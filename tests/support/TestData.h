@@ -8,8 +8,12 @@
 
 namespace tavelo::test {
 
+inline std::filesystem::path TestDataPath(const std::string& relativePath) {
+    return std::filesystem::path(TAVELO_TEST_DATA_DIR) / relativePath;
+}
+
 inline Bytes TestDataBytes(const std::string& relativePath) {
-    return ReadFileBytes(std::filesystem::path(TAVELO_TEST_DATA_DIR) / relativePath);
+    return ReadFileBytes(TestDataPath(relativePath));
 }
 
 }  // namespace tavelo::test
