@@ -115,9 +115,7 @@ class RegisterPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_state.m_nModelIndex = CAppState::kModelZorB;
-        m_state.m_currentPlc = test::MakePlc(
-            u"PLC", {test::MakeUnit(u"B", CRegUnitConfig::kByte, 0, 99, 7, 2, 1, 1),
-                     test::MakeUnit(u"D", CRegUnitConfig::kByte, 0, 9999, 15, 1, 2, 8)});
+        m_state.m_currentPlc = test::MakeByteAndWordPlc();
         m_register = &static_cast<CRegister&>(
             m_doc.AddElement(std::make_unique<CRegister>(CRect{0, 0, 0, 0})));
         m_panel.SetObject(m_register);

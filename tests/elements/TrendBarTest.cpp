@@ -75,9 +75,7 @@ class TrendBarPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_state.m_nModelIndex = CAppState::kModelZorB;
-        m_state.m_currentPlc = test::MakePlc(
-            u"PLC", {test::MakeUnit(u"B", CRegUnitConfig::kByte, 0, 99, 7, 2, 1, 1),
-                     test::MakeUnit(u"D", CRegUnitConfig::kByte, 0, 9999, 15, 1, 2, 8)});
+        m_state.m_currentPlc = test::MakeByteAndWordPlc();
     }
     CTrendBar& Open(std::int32_t kind) {
         auto& graph = static_cast<CTrendBar&>(m_doc.AddElement(std::make_unique<CTrendBar>(kind)));

@@ -47,4 +47,11 @@ inline CPLC MakePlc(std::u16string name, std::vector<CRegUnitConfig> units = {},
     return plc;
 }
 
+// A PLC with a byte unit "B" (addresses 0..99) and a word unit "D" (0..9999), as the register
+// and graph panels list them.
+inline CPLC MakeByteAndWordPlc() {
+    return MakePlc(u"PLC", {MakeUnit(u"B", CRegUnitConfig::kByte, 0, 99, 7, 2, 1, 1),
+                            MakeUnit(u"D", CRegUnitConfig::kByte, 0, 9999, 15, 1, 2, 8)});
+}
+
 }  // namespace tavelo::test
