@@ -17,9 +17,6 @@
 #include "editor/FileDialogChooser.h"
 #include "editor/TaveloView.h"
 #include "editor/screens/ScreenListPanel.h"
-#include "elements/Register.h"
-#include "model/ProjectFile.h"
-#include "model/ScreenCommands.h"
 #include "support/TempDir.h"
 #include "support/qt/MainWindow.h"
 #include "support/qt/UserInput.h"
@@ -38,19 +35,6 @@ class MainFrameTest : public QObject {
     }
     CViewState& ViewState() { return w->frame.GetView().GetViewState(); }
     void NewProject() { QVERIFY(w->NewProject()); }
-
-    QString SaveSample(const std::string& name, int screens) {
-        CTaveloDoc doc;
-        CAppState state;
-        for (int number = 1; number <= screens; ++number)
-            doc.AddScreen(MakeNewScreen(number, u"画面"));
-        auto reg = std::make_unique<CRegister>(CRect{18, 18, 108, 54});
-        reg->m_nScreenNo = 1;
-        doc.AddElement(std::move(reg));
-        const auto path = dir->Path() / name;
-        CProjectFile::Save(doc, state, path);
-        return QString::fromStdString(path.string());
-    }
 
 private slots:
     void init() {
@@ -129,7 +113,8 @@ private slots:
 
     void replacingAnExistingFileIsAskedAndNoChoosesAgain() {
         NewProject();
-        const QString existing = SaveSample("old.ZORX", 1);
+        const QString existing = QString::fromStdString((dir->Path() / "old.ZORX").string());
+        std::ofstream(existing.toStdString()) << "old";
         const QString fresh = QString::fromStdString((dir->Path() / "fresh.ZORX").string());
         w->files.savePaths = {existing, fresh};
         w->messenger.answers = {CMessenger::EAnswer::kNo};
@@ -139,7 +124,7 @@ private slots:
     }
 
     void openShowsThePathTheFirstScreenAndAClickedRowMakesItsScreenCurrent() {
-        const QString path = SaveSample("three.ZORX", 3);
+        const QString path = TAVELO_TEST_DATA_DIR "/editor/three-screens.ZORX";
         w->files.openPaths = {path};
         QVERIFY(w->frame.GetProjectCommands().Open());
         QCOMPARE(w->frame.windowTitle(), path);
