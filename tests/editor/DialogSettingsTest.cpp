@@ -11,7 +11,6 @@
 #include <functional>
 
 #include "editor/MessageBoxMessenger.h"
-#include "editor/QtText.h"
 #include "editor/dialogs/AboutDialog.h"
 #include "editor/dialogs/AlarmDialog.h"
 #include "editor/dialogs/DisplayTypeDialog.h"
@@ -84,36 +83,32 @@ private slots:
         f.messenger.shown.clear();
     }
 
-    void theDialogShowsWhatTheFormMadeOfAnEdit() {
-        CSystemSettingsForm form(f.doc.GetSystemSettings(), f.state);
-        CSystemSetingDialog dialog(form, f.messenger);
-        dialog.show();
-        QVERIFY(dialog.GetRegisterText(Function::kAutoChange).isHidden());
-        QTest::mouseClick(&dialog.GetFunctionCheck(Function::kAutoChange), Qt::LeftButton);
-        TypeOver(&dialog.GetField(SettingsField::kControlRegister), "100");
-        QVERIFY(dialog.GetRegisterText(Function::kAutoChange).isVisible());
-        QCOMPARE(dialog.GetRegisterText(Function::kAutoChange).text(), "VW100");
-        TypeOver(&dialog.GetField(SettingsField::kInitialScreen), "");
-        QCOMPARE(dialog.GetFieldText(SettingsField::kInitialScreen), "1");
-
-        dialog.GetSaverActionRadio(CSystemSettings::kSaverShowScreen).click();
-        TypeOver(&dialog.GetField(SettingsField::kSaverScreen), "12");
-        // The spin buttons step the number the field holds.
-        QTest::keyClick(&dialog.GetField(SettingsField::kSaverScreen), Qt::Key_Up);
-        QCOMPARE(dialog.GetFieldText(SettingsField::kSaverScreen), "13");
-        QCOMPARE(f.doc.GetSystemSettings().m_nSaverScreen, 13);
-    }
-
     // Each settings command: Cancel puts back what the dialog changed, OK marks the project.
     void cancelPutsBackAndOkMarksModified_data() {
         QTest::addColumn<Command>("run");
         QTest::addColumn<DriveDialog>("drive");
         QTest::addColumn<Changed>("changed");
+        // The system settings dialog shows what the form made of each edit; the spin buttons
+        // step the number the field holds.
         QTest::newRow("system settings")
             << Command(RunSystemSettingsCommand) << Drive<CSystemSetingDialog>([](auto& d) {
+                   QVERIFY(d.GetRegisterText(Function::kAutoChange).isHidden());
+                   QTest::mouseClick(&d.GetFunctionCheck(Function::kAutoChange), Qt::LeftButton);
+                   TypeOver(&d.GetField(SettingsField::kControlRegister), "100");
+                   QVERIFY(d.GetRegisterText(Function::kAutoChange).isVisible());
+                   QCOMPARE(d.GetRegisterText(Function::kAutoChange).text(), "VW100");
+                   TypeOver(&d.GetField(SettingsField::kInitialScreen), "");
+                   QCOMPARE(d.GetFieldText(SettingsField::kInitialScreen), "1");
                    TypeOver(&d.GetField(SettingsField::kInitialScreen), "7");
+                   d.GetSaverActionRadio(CSystemSettings::kSaverShowScreen).click();
+                   TypeOver(&d.GetField(SettingsField::kSaverScreen), "12");
+                   QTest::keyClick(&d.GetField(SettingsField::kSaverScreen), Qt::Key_Up);
+                   QCOMPARE(d.GetFieldText(SettingsField::kSaverScreen), "13");
                })
-            << Check([this] { return f.doc.GetSystemSettings().m_nInitialScreen == 7; });
+            << Check([this] {
+                   const CSystemSettings& settings = f.doc.GetSystemSettings();
+                   return settings.m_nInitialScreen == 7 && settings.m_nSaverScreen == 13;
+               });
         QTest::newRow("alarm list")
             << Command(RunAlarmListCommand) << Drive<CAlarmDialog>([](auto& d) {
                    TypeOver(&d.GetField(CAlarmDialog::Field::kStation), "9");

@@ -8,7 +8,6 @@
 
 #include "editor/CanvasGeometry.h"
 #include "editor/ViewState.h"
-#include "editor/tools/SelectTool.h"
 #include "editor/tools/ToolCommand.h"
 #include "editor/tools/ToolCommands.h"
 #include "editor/tools/ToolHost.h"
