@@ -43,7 +43,9 @@ private slots:
     }
     void cleanup() { w.reset(); }
 
-    void startsWithoutAProjectGreyAndWithProjectCommandsOff() {
+    // Without a project the canvas is grey and the project commands are off; New makes screen
+    // 1, captions the window with the model and turns them on.
+    void startsWithoutAProjectAndNewMakesScreenOne() {
         QCOMPARE(w->frame.windowTitle(), QStringLiteral("ZOR"));
         QVERIFY(!Enabled(u"另存为(&A)..."));
         QVERIFY(!Enabled(u"系统设置(&O)"));
@@ -52,9 +54,7 @@ private slots:
         const CPoint gridPoint = CanvasToClient({kGridPitch, kGridPitch});
         QCOMPARE(w->frame.GetView().grab().toImage().pixel(gridPoint.x, gridPoint.y),
                  CCanvasPainter::kClosedBackground);
-    }
 
-    void newMakesScreenOneWithTheModelAsCaptionAndTheCommandsOn() {
         NewProject();
         QCOMPARE(w->frame.windowTitle(), QStringLiteral("ZORA"));
         QCOMPARE(w->doc.GetScreens().size(), std::size_t{1});
