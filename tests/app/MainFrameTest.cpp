@@ -196,8 +196,7 @@ private slots:
         QVERIFY(opened.toLocalFile().endsWith(QStringLiteral("QLMB.pdf")));
         w->state.m_nModelIndex = CAppState::kModelZorA;
         w->frame.OpenUserManual();
-        QCOMPARE(w->messenger.ShownTexts(),
-                 QStringList{u"找不到帮助文件，请重新安装软件"_qs});
+        QCOMPARE(w->messenger.ShownTexts(), QStringList{u"找不到帮助文件，请重新安装软件"_qs});
     }
 };
 
