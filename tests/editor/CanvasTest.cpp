@@ -27,9 +27,22 @@ namespace {
 
 using Maker = std::function<std::unique_ptr<CGraphObj>(const CRect&)>;
 
+template <class Element, class... Args>
+Maker Make(Args... args) {
+    return [args...](const CRect& rect) -> std::unique_ptr<CGraphObj> {
+        return std::make_unique<Element>(args..., rect);
+    };
+}
+
 std::unique_ptr<CGraphObj> VectorText(const CRect& rect) {
     auto text = std::make_unique<CStaticText>(rect);
     text->SetVector(true);
+    return text;
+}
+
+std::unique_ptr<CGraphObj> DynamicText(const CRect& rect) {
+    auto text = std::make_unique<CDynamicText>(rect);
+    text->GetTextList() = {u"运行", u"停止"};
     return text;
 }
 
@@ -38,9 +51,8 @@ std::unique_ptr<CGraphObj> Bitmap(const CRect& rect) {
     layout.width = 32;
     layout.height = 16;
     layout.pixel = [](std::int32_t x, std::int32_t) { return x < 16 ? 0u : 1u; };
-    const Bytes bytes = MakeBmp(layout);
-    auto bitmap =
-        std::make_unique<CStaticBitmap>(*CBitmapImport::FromBytes(bytes).m_bitmap, u"half.bmp");
+    auto bitmap = std::make_unique<CStaticBitmap>(
+        *CBitmapImport::FromBytes(MakeBmp(layout)).m_bitmap, u"half.bmp");
     bitmap->MoveKeepingSize(CRectObj::ECorner::TopLeft, rect.left, rect.top);
     return bitmap;
 }
@@ -93,52 +105,31 @@ private slots:
 
     void eachKindDrawsInsideItsRectangleOnly_data() {
         QTest::addColumn<Maker>("make");
-        // Where the preview lies when the element reports another rectangle (the static
-        // bitmap answers its picture's pixel rectangle).
-        QTest::addColumn<QRect>("area");
-        auto rect = [](auto make) { return Maker(make); };
-        QTest::newRow("text") << rect([](const CRect& r) {
-            return std::make_unique<CStaticText>(r);
-        }) << QRect();
-        QTest::newRow("vector text") << Maker(VectorText) << QRect();
-        QTest::newRow("dynamic text") << rect([](const CRect& r) {
-            auto text = std::make_unique<CDynamicText>(r);
-            text->GetTextList() = {u"运行", u"停止"};
-            return text;
-        }) << QRect();
-        QTest::newRow("register") << rect([](const CRect& r) {
-            return std::make_unique<CRegister>(r);
-        }) << QRect();
-        QTest::newRow("indicator")
-            << rect([](const CRect& r) { return std::make_unique<CIndicator>(r); }) << QRect();
-        QTest::newRow("function key")
-            << rect([](const CRect& r) { return std::make_unique<CFunctionKey>(r); }) << QRect();
-        QTest::newRow("bar graph") << rect([](const CRect& r) {
-            return std::make_unique<CTrendBar>(CTrendBar::kBarGraph, r);
-        }) << QRect();
-        QTest::newRow("trend graph") << rect([](const CRect& r) {
-            return std::make_unique<CTrendBar>(CTrendBar::kTrendGraph, r);
-        }) << QRect();
-        QTest::newRow("static bitmap") << Maker(Bitmap) << QRect(90, 36, 72, 36);
-        QTest::newRow("dynamic bitmap")
-            << rect([](const CRect& r) { return std::make_unique<CDynamicBitmap>(r); }) << QRect();
+        QTest::newRow("text") << Make<CStaticText>();
+        QTest::newRow("vector text") << Maker(VectorText);
+        QTest::newRow("dynamic text") << Maker(DynamicText);
+        QTest::newRow("register") << Make<CRegister>();
+        QTest::newRow("indicator") << Make<CIndicator>();
+        QTest::newRow("function key") << Make<CFunctionKey>();
+        QTest::newRow("bar graph") << Make<CTrendBar>(CTrendBar::kBarGraph);
+        QTest::newRow("trend graph") << Make<CTrendBar>(CTrendBar::kTrendGraph);
+        QTest::newRow("static bitmap") << Maker(Bitmap);
+        QTest::newRow("dynamic bitmap") << Make<CDynamicBitmap>();
     }
     void eachKindDrawsInsideItsRectangleOnly() {
         QFETCH(Maker, make);
-        QFETCH(QRect, area);
         CGraphObj& element = Place(make, {90, 36, 306, 144});
         view->grab();  // the first drawing sizes texts and registers
-        const CRect drawn =
-            area.isNull() ? element.GetPosition()
-                          : CRect{area.left(), area.top(), area.right() + 1, area.bottom() + 1};
-        const auto [inside, outside] = DarkPixels(view->grab().toImage(), drawn);
+        // The static bitmap answers its picture's pixel rectangle as position.
+        const auto* bitmap = dynamic_cast<const CStaticBitmap*>(&element);
+        const auto [inside, outside] = DarkPixels(
+            view->grab().toImage(), bitmap ? bitmap->GetCanvasRect() : element.GetPosition());
         QVERIFY2(inside > 0, "nothing drawn inside the element");
         QCOMPARE(outside, 0);
     }
 
     void aSelectedElementShowsItsMarksAndOtherScreensNothing() {
-        CGraphObj& lamp = Place([](const CRect& r) { return std::make_unique<CIndicator>(r); },
-                                {90, 36, 126, 72});
+        CGraphObj& lamp = Place(Make<CIndicator>(), {90, 36, 126, 72});
         const int before = DarkPixels(view->grab().toImage(), lamp.GetPosition()).first;
         view->GetViewState().Select(&lamp, false);
         const auto [after, outside] = DarkPixels(view->grab().toImage(), lamp.GetPosition());

@@ -2,22 +2,15 @@
 // what typing, clicking and OK/Cancel in the widgets do to the document and the process-wide
 // state, and the messages their commands show.
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
-#include <QTest>
 #include <QTimer>
 #include <functional>
-#include <tuple>
 
 #include "editor/MessageBoxMessenger.h"
-#include "editor/QtText.h"
 #include "editor/dialogs/AboutDialog.h"
 #include "editor/dialogs/AlarmDialog.h"
 #include "editor/dialogs/DisplayTypeDialog.h"
@@ -29,8 +22,10 @@
 #include "model/SettingsTestPlc.h"
 #include "support/TempDir.h"
 #include "support/qt/EditorFixture.h"
+#include "support/qt/UserInput.h"
 
 using namespace tavelo;
+using namespace tavelo::test;
 
 namespace {
 
@@ -59,40 +54,9 @@ DialogExec ButtonAfter(DriveDialog drive, EButton button) {
     return [drive = std::move(drive), button](QDialog& dialog) {
         dialog.show();
         drive(dialog);
-        const QString text = button == EButton::kOk ? "确定" : "取消";
-        for (QPushButton* candidate : dialog.findChildren<QPushButton*>())
-            if (candidate->text() == text) candidate->click();
+        PressButton(dialog, button == EButton::kOk ? "确定" : "取消");
         return dialog.result();
     };
-}
-
-// Selects the field's text and types over it, as a user replaces a value.
-void Retype(QWidget& field, const QString& text) {
-    field.setFocus();
-    QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(&field, Qt::Key_Delete);
-    else
-        QTest::keyClicks(&field, text);
-}
-
-void Commit(const QString& text) {
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QCoreApplication::sendEvent(QApplication::focusWidget(), &event);
-}
-
-// The stored fields of the link settings.
-auto LinkFields(const CLinkSettings& link) {
-    return std::tuple(link.m_nStation, link.m_nDownloadPort, link.m_nBaudCode,
-                      link.m_nStopBitsChoice, link.m_nParityChoice, link.m_nDataBitsChoice,
-                      link.m_nPlcListIndex);
-}
-
-void ClickCell(QTableWidget& table, int row, int column) {
-    table.scrollToItem(table.item(row, column));
-    QTest::mouseClick(table.viewport(), Qt::LeftButton, {},
-                      table.visualItemRect(table.item(row, column)).center());
 }
 
 }  // namespace
@@ -104,36 +68,19 @@ Q_DECLARE_METATYPE(Changed)
 class DialogSettingsTest : public QObject {
     Q_OBJECT
 
-    test::EditorFixture f;
+    EditorFixture f;
+    const std::filesystem::path programDir = f.context.m_programDir;
+    const CTempDir emptyDir;
 
 private slots:
     void init() {
+        f.context.m_programDir = programDir;
         f.doc.GetSystemSettings().Reset();
         f.doc.GetAlarms() = CAlarmList();
         f.doc.SetModified(false);
         f.state = CAppState();
-        f.state.m_currentPlc = test::MakeSettingsTestPlc();
+        f.state.m_currentPlc = MakeSettingsTestPlc();
         f.messenger.shown.clear();
-    }
-
-    void theDialogShowsWhatTheFormMadeOfAnEdit() {
-        CSystemSettingsForm form(f.doc.GetSystemSettings(), f.state);
-        CSystemSetingDialog dialog(form, f.messenger);
-        dialog.show();
-        QVERIFY(dialog.GetRegisterText(Function::kAutoChange).isHidden());
-        QTest::mouseClick(&dialog.GetFunctionCheck(Function::kAutoChange), Qt::LeftButton);
-        Retype(dialog.GetField(SettingsField::kControlRegister), "100");
-        QVERIFY(dialog.GetRegisterText(Function::kAutoChange).isVisible());
-        QCOMPARE(dialog.GetRegisterText(Function::kAutoChange).text(), "VW100");
-        Retype(dialog.GetField(SettingsField::kInitialScreen), "");
-        QCOMPARE(dialog.GetFieldText(SettingsField::kInitialScreen), "1");
-
-        dialog.GetSaverActionRadio(CSystemSettings::kSaverShowScreen).click();
-        Retype(dialog.GetField(SettingsField::kSaverScreen), "12");
-        // The spin buttons step the number the field holds.
-        QTest::keyClick(&dialog.GetField(SettingsField::kSaverScreen), Qt::Key_Up);
-        QCOMPARE(dialog.GetFieldText(SettingsField::kSaverScreen), "13");
-        QCOMPARE(f.doc.GetSystemSettings().m_nSaverScreen, 13);
     }
 
     // Each settings command: Cancel puts back what the dialog changed, OK marks the project.
@@ -141,20 +88,48 @@ private slots:
         QTest::addColumn<Command>("run");
         QTest::addColumn<DriveDialog>("drive");
         QTest::addColumn<Changed>("changed");
+        // The system settings dialog shows what the form made of each edit; the spin buttons
+        // step the number the field holds.
         QTest::newRow("system settings")
             << Command(RunSystemSettingsCommand) << Drive<CSystemSetingDialog>([](auto& d) {
-                   Retype(d.GetField(SettingsField::kInitialScreen), "7");
+                   QVERIFY(d.GetRegisterText(Function::kAutoChange).isHidden());
+                   QTest::mouseClick(&d.GetFunctionCheck(Function::kAutoChange), Qt::LeftButton);
+                   TypeOver(&d.GetField(SettingsField::kControlRegister), "100");
+                   QVERIFY(d.GetRegisterText(Function::kAutoChange).isVisible());
+                   QCOMPARE(d.GetRegisterText(Function::kAutoChange).text(), "VW100");
+                   TypeOver(&d.GetField(SettingsField::kInitialScreen), "");
+                   QCOMPARE(d.GetFieldText(SettingsField::kInitialScreen), "1");
+                   TypeOver(&d.GetField(SettingsField::kInitialScreen), "7");
+                   d.GetSaverActionRadio(CSystemSettings::kSaverShowScreen).click();
+                   TypeOver(&d.GetField(SettingsField::kSaverScreen), "12");
+                   QTest::keyClick(&d.GetField(SettingsField::kSaverScreen), Qt::Key_Up);
+                   QCOMPARE(d.GetFieldText(SettingsField::kSaverScreen), "13");
                })
-            << Check([this] { return f.doc.GetSystemSettings().m_nInitialScreen == 7; });
+            << Check([this] {
+                   const CSystemSettings& settings = f.doc.GetSystemSettings();
+                   return settings.m_nInitialScreen == 7 && settings.m_nSaverScreen == 13;
+               });
         QTest::newRow("alarm list")
             << Command(RunAlarmListCommand) << Drive<CAlarmDialog>([](auto& d) {
-                   Retype(d.GetField(CAlarmDialog::Field::kStation), "9");
+                   TypeOver(&d.GetField(CAlarmDialog::Field::kStation), "9");
                })
             << Check([this] { return f.doc.GetAlarms().m_nStation == 9; });
         QTest::newRow("port") << Command(RunPortCommand) << Drive<CPortDialog>([](auto& d) {
             QTest::keyClick(&d.GetPortList(), Qt::Key_Down);
             QTest::keyClick(&d.GetPortList(), Qt::Key_Down);
         }) << Check([this] { return f.doc.GetLink().m_nDownloadPort == 3; });
+        // The serial lists show behind the toggle and follow the chosen type: entry 2,
+        // 光洋(DirectLOGIC), talks odd parity.
+        QTest::newRow("PLC and link")
+            << Command(RunLinkSettingsCommand) << Drive<CLinkSettingsDialog>([](auto& d) {
+                   QVERIFY(!d.GetSerialList(SerialField::kBaud).isVisible());
+                   d.GetToggleButton().click();
+                   QCOMPARE(d.GetToggleButton().text(), "通讯参数设置<<");
+                   QTest::keyClick(&d.GetPlcTypeList(), Qt::Key_Down);
+                   QTest::keyClick(&d.GetPlcTypeList(), Qt::Key_Down);
+                   QCOMPARE(d.GetSerialList(SerialField::kParity).currentText(), "奇校验");
+               })
+            << Check([this] { return f.doc.GetLink().m_nPlcListIndex == 2; });
         // The click sets the model at once; Cancel keeps it, as the original does.
         QTest::newRow("display type")
             << Command(RunDisplayTypeCommand)
@@ -178,7 +153,6 @@ private slots:
 
     void chineseCommittedInACellReachesTheAlarmTexts() {
         f.doc.GetAlarms().m_strUnitName = u"M";
-        f.doc.GetAlarms().m_nAddress = 10;
         f.doc.GetAlarms().m_texts = {u"一", u""};
         auto typeAlarm = [](QDialog& dialog) {
             auto& alarms = static_cast<CAlarmDialog&>(dialog);
@@ -187,8 +161,6 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&alarms.GetEditBox()));
             Commit("温度过高");
             QCOMPARE(alarms.GetRows().item(1, CAlarmDialog::kTextColumn)->text(), "温度过高");
-            QCOMPARE(alarms.GetRows().item(1, CAlarmDialog::kNumberColumn)->text(), "M10.1");
-            QCOMPARE(alarms.GetRows().rowCount(), 3);
             // A click elsewhere closes the box; the next click edits the first text.
             ClickCell(alarms.GetRows(), 0, CAlarmDialog::kTextColumn);
             QCOMPARE(alarms.GetEditBox().text(), "一");
@@ -219,56 +191,23 @@ private slots:
 
     void aProtocolWithoutAlarmsRefusesTheCommandBeforeAnyDialog() {
         f.state.m_nPlcListIndex = CAlarmListForm::kPlcIndexWithoutAlarms;
-        bool opened = false;
-        QVERIFY(!RunAlarmListCommand(f.context, nullptr, [&opened](QDialog&) {
-            opened = true;
-            return 0;
+        QVERIFY(!RunAlarmListCommand(f.context, nullptr, [](QDialog&) {
+            qFatal("opened");
+            return 1;
         }));
-        QVERIFY(!opened);
         QCOMPARE(f.messenger.ShownTexts(), QStringList{"该协议不支持报警！"});
         QCOMPARE(f.messenger.shown.front().caption, "Tavelo");
     }
 
-    // The serial lists show behind the toggle and follow the chosen type; the rules are the
-    // link form's.
-    void linkToggleShowsSerialListsAndCancelRestoresThePlcType() {
-        auto choosePlcType = [](QDialog& dialog) {
-            auto& link = static_cast<CLinkSettingsDialog&>(dialog);
-            QVERIFY(!link.GetSerialList(SerialField::kBaud).isVisible());
-            link.GetToggleButton().click();
-            QCOMPARE(link.GetToggleButton().text(), "通讯参数设置<<");
-            // Entry 2, 光洋(DirectLOGIC), talks odd parity.
-            QTest::keyClick(&link.GetPlcTypeList(), Qt::Key_Down);
-            QTest::keyClick(&link.GetPlcTypeList(), Qt::Key_Down);
-            QCOMPARE(link.GetSerialList(SerialField::kParity).currentText(), "奇校验");
-        };
-        QVERIFY(!RunLinkSettingsCommand(f.context, nullptr,
-                                        ButtonAfter(choosePlcType, EButton::kCancel)));
-        QCOMPARE(f.state.m_nPlcListIndex, 0);
-        QCOMPARE(ToQString(f.state.m_currentPlc.GetName()), "西门子S7-200");
-        QVERIFY(!f.doc.IsModified());
-        QVERIFY(
-            RunLinkSettingsCommand(f.context, nullptr, ButtonAfter(choosePlcType, EButton::kOk)));
-        QCOMPARE(f.doc.GetLink().m_nPlcListIndex, 2);
-        QVERIFY(f.doc.IsModified());
-    }
-
     void unreadablePlcTypeFileIsNamedAndChangesNothing() {
-        const test::CTempDir emptyDir;
-        const std::filesystem::path programDir = f.context.m_programDir;
         f.context.m_programDir = emptyDir.Path();
-        const auto before = LinkFields(f.doc.GetLink());
-        bool opened = false;
-        const bool accepted = RunLinkSettingsCommand(f.context, nullptr, [&opened](QDialog&) {
-            opened = true;
+        QVERIFY(!RunLinkSettingsCommand(f.context, nullptr, [](QDialog&) {
+            qFatal("opened");
             return 1;
-        });
-        f.context.m_programDir = programDir;
-        QVERIFY(!accepted);
-        QVERIFY(!opened);
+        }));
         QCOMPARE(f.messenger.shown.size(), std::size_t{1});
         QVERIFY(f.messenger.shown.front().text.contains("PlcTypes.DAT"));
-        QVERIFY(LinkFields(f.doc.GetLink()) == before);
+        QVERIFY(!f.doc.IsModified());
         QVERIFY(f.state.m_currentPlc.GetName() == u"TestPLC");
     }
 

@@ -8,7 +8,6 @@
 #include "editor/EditorTexts.h"
 #include "editor/download/DownloadCommand.h"
 #include "editor/download/DownloadDialog.h"
-#include "editor/download/DownloadTexts.h"
 #include "elements/StaticText.h"
 #include "link/LinkMessages.h"
 #include "model/FileBytes.h"

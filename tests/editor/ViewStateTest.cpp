@@ -53,21 +53,18 @@ private slots:
         view.SetListener(&listener);
     }
 
-    void selectingBringsToFrontOnceAndShowsItsPanel() {
+    void selectingBringsToFrontAndShowsItsPanelAndShiftTakesItBack() {
         CGraphObj& first = Place(1, {0, 0, 90, 36});
         Place(1, {0, 0, 90, 36});
         view.Select(&first, false);
         QCOMPARE(doc.GetElements().back().get(), &first);
         QCOMPARE(listener.shown.back(), std::make_pair(&first, CViewState::kByKind));
-    }
 
-    void shiftOnASelectedElementOrOneOfAnotherScreenEmptiesTheSelection() {
-        CGraphObj& a = Place(1, {0, 0, 90, 36});
+        // Shift on a selected element or on one of another screen empties the selection.
         CGraphObj& other = Place(2, {0, 0, 90, 36});
-        view.Select(&a, false);
-        view.Select(&a, true);
+        view.Select(&first, true);
         QVERIFY(view.GetSelection().empty());
-        view.Select(&a, false);
+        view.Select(&first, false);
         view.Select(&other, true);
         QVERIFY(view.GetSelection().empty());
         QCOMPARE(listener.shown.back().second, CViewState::kScreenTemplate);
