@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "emulator/LcdFrame.h"
+
+namespace tavelo {
+namespace {
+
+TEST(LcdFrame, ClipsWritesOutsideTheDisplay) {
+    CLcdFrame frame;
+    for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {192, 0}, {0, 64}, {1000000, -1000000}})
+        frame.Set(x, y, true);
+    EXPECT_EQ(frame, CLcdFrame{});
+    frame.Set(191, 63, true);
+    EXPECT_TRUE(frame.Get(191, 63));
+    EXPECT_FALSE(frame.Get(192, 63));
+}
+
+TEST(LcdFrame, TextArtRoundTripsAndRefusesAnyOtherShape) {
+    CLcdFrame frame;
+    frame.Set(0, 0, true);
+    frame.Set(191, 63, true);
+    const std::string art = frame.ToTextArt();
+    ASSERT_EQ(art.size(), 193u * 64u);
+    EXPECT_EQ(art.substr(0, 3), "#..");
+    EXPECT_EQ(CLcdFrame::FromTextArt(art), frame);
+    EXPECT_EQ(CLcdFrame::FromTextArt(art.substr(0, art.size() - 1)), frame);
+    const std::string row(192, '.');
+    std::string wrongDot = art;
+    wrongDot[5] = 'x';
+    for (const std::string& bad :
+         {art.substr(193), art + row, art.substr(1), wrongDot, std::string(), art + "\n"})
+        EXPECT_FALSE(CLcdFrame::FromTextArt(bad).has_value());
+}
+
+}  // namespace
+}  // namespace tavelo
