@@ -10,6 +10,8 @@ namespace tavelo {
 namespace {
 
 constexpr std::int32_t kBitsPerByte = 8;
+// Dynamic text rows hold 16-bit values, so only the low 16 bits of a PLC value take part.
+constexpr std::int64_t kRowValueMask = 0xFFFF;
 
 CDotLook LookOf(std::int64_t attributes) {
     return {(attributes & CScreenRenderer::kInverseBit) != 0,
@@ -22,6 +24,10 @@ std::int32_t Coordinate(const CImageRecord& record, const char* name) {
 
 bool IsKind(const CImageRecord& record, std::uint8_t kind) {
     return record.m_strKind == RecordKindName(kind);
+}
+
+CPollAddress AddressOf(const CImageRecord& record) {
+    return {record.Value("station"), record.Value("unitCode"), record.Value("address")};
 }
 
 }  // namespace
@@ -42,6 +48,7 @@ void CScreenRenderer::DrawRecord(const CImageRecord& record, const IPolledValues
     if (IsKind(record, kStaticBitmapRecord)) DrawStaticBitmap(record, frame);
     if (IsKind(record, kFunctionKeyRecord)) DrawFunctionKey(record, frame);
     if (IsKind(record, kIndicatorRecord)) DrawIndicator(record, values, frame);
+    if (IsKind(record, kDynamicTextRecord)) DrawDynamicText(record, values, frame);
 }
 
 void CScreenRenderer::DrawStaticText(const CImageRecord& record, CLcdFrame& frame) const {
@@ -79,12 +86,31 @@ void CScreenRenderer::DrawIndicator(const CImageRecord& record, const IPolledVal
                                     CLcdFrame& frame) const {
     // The compiler swaps the two pictures for negative logic, so the first one always goes
     // with a coil that is off.
-    const CPollAddress address{record.Value("station"), record.Value("unitCode"),
-                              record.Value("address")};
-    const bool on = values.Read(address) != 0;
+    const bool on = values.Read(AddressOf(record)) != 0;
     DrawGraphic(record.Value(on ? "secondPicture" : "firstPicture"), Coordinate(record, "x"),
                 Coordinate(record, "y"), {false, (record.Value("look") & kDoubleSizeBit) != 0},
                 frame);
+}
+
+void CScreenRenderer::DrawDynamicText(const CImageRecord& record, const IPolledValues& values,
+                                      CLcdFrame& frame) const {
+    const std::int64_t value = values.Read(AddressOf(record)) & kRowValueMask;
+    for (std::int64_t row = 0; row < record.Value("rows"); ++row) {
+        const std::string prefix = "rows[" + std::to_string(row) + "].";
+        if ((record.Value(prefix + "value") & kRowValueMask) != value) continue;
+        const auto codes =
+            m_image.Bytes(static_cast<std::size_t>(record.Value(prefix + "textOffset")),
+                          static_cast<std::size_t>(record.Value(prefix + "textBytes")));
+        // The field spans the widest row, so an inverse field keeps its width for every row.
+        const CDotLook look = LookOf(record.Value("look"));
+        const std::int32_t x = Coordinate(record, "x");
+        const std::int32_t y = Coordinate(record, "y");
+        CColumnPicture({}, 0).Draw(frame, x, y,
+                                   Coordinate(record, "maxColumns") * CTextPainter::kNarrowWidth,
+                                   CTextPainter::kGlyphHeight, look);
+        m_text.Draw(frame, codes, x, y, look);
+        return;
+    }
 }
 
 void CScreenRenderer::DrawGraphic(std::int64_t code, std::int32_t x, std::int32_t y,

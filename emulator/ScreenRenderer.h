@@ -1,7 +1,7 @@
 #pragma once
 // Draws one screen of a loaded download image into an LCD frame, from the image alone: static
-// texts, static bitmaps, function keys and indicators, in the order of the screen's index. PLC
-// values come from the caller. The other record kinds are not drawn.
+// texts, static bitmaps, function keys, indicators and dynamic texts, in the order of the
+// screen's index. PLC values come from the caller. The other record kinds are not drawn.
 
 #include <cstdint>
 
@@ -36,6 +36,8 @@ private:
     void DrawFunctionKey(const CImageRecord& record, CLcdFrame& frame) const;
     void DrawIndicator(const CImageRecord& record, const IPolledValues& values,
                        CLcdFrame& frame) const;
+    void DrawDynamicText(const CImageRecord& record, const IPolledValues& values,
+                         CLcdFrame& frame) const;
     // A graphic of the wide-glyph area by its graphic code; nothing for a code that names none.
     void DrawGraphic(std::int64_t code, std::int32_t x, std::int32_t y, const CDotLook& look,
                      CLcdFrame& frame) const;

@@ -93,6 +93,31 @@ void PlaceBitmap(CTaveloDoc& doc) {
                 100, 30);
 }
 
+// The row of the polled value, plain, inverse over the widest row, double size (-1 standing
+// for 65535), and a value that no row holds.
+void PlaceStateTexts(CTaveloDoc& doc, CValueMap& values) {
+    constexpr std::int32_t kWordUnit = 1;
+    struct CState {
+        std::int32_t m_nX, m_nY, m_nValue;
+        bool m_bInverse, m_bDoubleSize;
+    };
+    std::int32_t address = 0;
+    for (const CState& state :
+         {CState{0, 0, 1, false, false}, CState{0, 18, 0, true, false},
+          CState{0, 32, 65535, false, true}, CState{120, 0, 7, false, false}}) {
+        auto texts = std::make_unique<CDynamicText>();
+        texts->GetTextList() = {u"停止", u"Run", u"Fault"};
+        texts->GetValueList() = {u"0", u"1", u"-1"};
+        texts->FindWidestText();
+        texts->SetInverse(state.m_bInverse);
+        texts->SetDoubleSize(state.m_bDoubleSize);
+        texts->GetAddress() = test::MakeAddress(kStation, kWordUnit, 0, 1, 2);
+        texts->SetLinearAddress(address);
+        test::Place(doc, std::move(texts), 1, state.m_nX, state.m_nY);
+        values.m_values[{kStation, kWordUnit, address++}] = state.m_nValue;
+    }
+}
+
 struct CFrameCase {
     const char* m_pszName;
     std::function<void(CTaveloDoc&, CValueMap&)> m_fill;
@@ -113,6 +138,7 @@ const CFrameCase kFrameCases[] = {
     {"function-key-inverse", [](CTaveloDoc& doc, CValueMap&) { PlaceKeys(doc, true, false); }},
     {"function-key-double", [](CTaveloDoc& doc, CValueMap&) { PlaceKeys(doc, false, true); }},
     {"indicator", PlaceLamps},
+    {"dynamic-text", PlaceStateTexts},
 };
 
 void PrintTo(const CFrameCase& frameCase, std::ostream* out) {
