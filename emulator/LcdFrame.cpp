@@ -1,9 +1,20 @@
 #include "LcdFrame.h"
 
+#include <algorithm>
+
 namespace tavelo {
 
 void CLcdFrame::Set(std::int32_t x, std::int32_t y, bool lit) {
     if (Inside(x, y)) m_dots[Index(x, y)] = lit;
+}
+
+void CLcdFrame::Fill(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                     bool lit) {
+    const auto right = std::clamp<std::int64_t>(std::int64_t{x} + width, 0, kWidth);
+    const auto bottom = std::clamp<std::int64_t>(std::int64_t{y} + height, 0, kHeight);
+    for (std::int64_t row = std::max(y, 0); row < bottom; ++row)
+        for (std::int64_t column = std::max(x, 0); column < right; ++column)
+            m_dots[Index(static_cast<std::int32_t>(column), static_cast<std::int32_t>(row))] = lit;
 }
 
 bool CLcdFrame::Get(std::int32_t x, std::int32_t y) const {

@@ -21,6 +21,8 @@ public:
     void Clear() { m_dots.fill(false); }
     // Outside the display the write is ignored.
     void Set(std::int32_t x, std::int32_t y, bool lit);
+    // Sets every dot of the box; the part outside the display is ignored.
+    void Fill(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, bool lit);
     // Outside the display every dot is dark.
     bool Get(std::int32_t x, std::int32_t y) const;
 

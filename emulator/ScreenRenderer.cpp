@@ -105,9 +105,9 @@ void CScreenRenderer::DrawDynamicText(const CImageRecord& record, const IPolledV
         const CDotLook look = LookOf(record.Value("look"));
         const std::int32_t x = Coordinate(record, "x");
         const std::int32_t y = Coordinate(record, "y");
-        CColumnPicture({}, 0).Draw(frame, x, y,
-                                   Coordinate(record, "maxColumns") * CTextPainter::kNarrowWidth,
-                                   CTextPainter::kGlyphHeight, look);
+        frame.Fill(x, y,
+                   Coordinate(record, "maxColumns") * CTextPainter::kNarrowWidth * look.Scale(),
+                   CTextPainter::kGlyphHeight * look.Scale(), look.m_bInverse);
         m_text.Draw(frame, codes, x, y, look);
         return;
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "emulator/LcdFrame.h"
@@ -15,6 +16,10 @@ TEST(LcdFrame, ClipsWritesOutsideTheDisplay) {
     frame.Set(191, 63, true);
     EXPECT_TRUE(frame.Get(191, 63));
     EXPECT_FALSE(frame.Get(192, 63));
+    frame.Fill(-5, 60, 10, 10, true);
+    const std::string art = frame.ToTextArt();
+    EXPECT_EQ(std::count(art.begin(), art.end(), '#'), 20 + 1);
+    EXPECT_TRUE(frame.Get(0, 60) && frame.Get(4, 63) && !frame.Get(5, 60));
 }
 
 TEST(LcdFrame, TextArtRoundTripsAndRefusesAnyOtherShape) {
