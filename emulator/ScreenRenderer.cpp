@@ -1,5 +1,6 @@
 #include "ScreenRenderer.h"
 
+#include "BarGraphPainter.h"
 #include "LcdFrame.h"
 #include "compiler/GraphLoadDataBase.h"
 #include "compiler/GraphicsLibrary.h"
@@ -49,6 +50,7 @@ void CScreenRenderer::DrawRecord(const CImageRecord& record, const IPolledValues
     if (IsKind(record, kFunctionKeyRecord)) DrawFunctionKey(record, frame);
     if (IsKind(record, kIndicatorRecord)) DrawIndicator(record, values, frame);
     if (IsKind(record, kDynamicTextRecord)) DrawDynamicText(record, values, frame);
+    if (IsKind(record, kBarGraphRecord)) CBarGraphPainter::Draw(record, values, frame);
 }
 
 void CScreenRenderer::DrawStaticText(const CImageRecord& record, CLcdFrame& frame) const {

@@ -1,7 +1,7 @@
 #pragma once
 // Draws one screen of a loaded download image into an LCD frame, from the image alone: static
-// texts, static bitmaps, function keys, indicators and dynamic texts, in the order of the
-// screen's index. PLC values come from the caller. The other record kinds are not drawn.
+// texts, static bitmaps, function keys, indicators, dynamic texts and bar graphs, in the order
+// of the screen's index. PLC values come from the caller. The other record kinds are not drawn.
 
 #include <cstdint>
 

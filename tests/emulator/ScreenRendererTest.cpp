@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "compiler/SampleProject.h"
+#include "emulator/BarGraphPainter.h"
 #include "emulator/LcdFrame.h"
 #include "emulator/ScreenRenderer.h"
 #include "model/FileBytes.h"
@@ -118,6 +120,35 @@ void PlaceStateTexts(CTaveloDoc& doc, CValueMap& values) {
     }
 }
 
+// Half up, full down, a quarter to the left, over and under range to the right, and a signed
+// bar at -50 of -100..100.
+void PlaceBars(CTaveloDoc& doc, CValueMap& values) {
+    constexpr std::int32_t kWordUnit = 1;
+    struct CBar {
+        std::int32_t m_nX, m_nY, m_nDirection, m_nZero, m_nValue;
+        bool m_bSigned;
+    };
+    std::int32_t address = 0;
+    for (const CBar& bar :
+         {CBar{0, 0, CTrendBar::kUp, 0, 50, false}, CBar{20, 0, CTrendBar::kDown, 0, 100, false},
+          CBar{40, 0, CTrendBar::kLeft, 0, 25, false},
+          CBar{40, 20, CTrendBar::kRight, 0, 200, false},
+          CBar{40, 40, CTrendBar::kRight, 10, 0, false},
+          CBar{100, 0, CTrendBar::kUp, -100, 0xFFCE, true}}) {
+        CTrendBar& element = test::Place(doc, std::make_unique<CTrendBar>(CTrendBar::kBarGraph), 1,
+                                         bar.m_nX, bar.m_nY);
+        element.SetDirection(bar.m_nDirection);
+        const bool across =
+            bar.m_nDirection == CTrendBar::kLeft || bar.m_nDirection == CTrendBar::kRight;
+        element.SetSize(across ? 16 : 48, across ? 48 : 16);
+        element.SetScales(100, bar.m_nZero);
+        element.SetSigned(bar.m_bSigned);
+        element.SetAddress(test::MakeAddress(kStation, kWordUnit, 0, 1, 2));
+        element.SetLinearAddress(address);
+        values.m_values[{kStation, kWordUnit, address++}] = bar.m_nValue;
+    }
+}
+
 struct CFrameCase {
     const char* m_pszName;
     std::function<void(CTaveloDoc&, CValueMap&)> m_fill;
@@ -139,6 +170,7 @@ const CFrameCase kFrameCases[] = {
     {"function-key-double", [](CTaveloDoc& doc, CValueMap&) { PlaceKeys(doc, false, true); }},
     {"indicator", PlaceLamps},
     {"dynamic-text", PlaceStateTexts},
+    {"bar-graph", PlaceBars},
 };
 
 void PrintTo(const CFrameCase& frameCase, std::ostream* out) {
@@ -172,6 +204,23 @@ INSTANTIATE_TEST_SUITE_P(Emulator, GoldenFrame, ::testing::ValuesIn(kFrameCases)
                              std::erase(name, '-');
                              return name;
                          });
+
+TEST(BarGraphPainter, InterpretsTheRegisterAsItsFormatSays) {
+    constexpr std::int64_t kSignedDecimal = 0x30, kDecimal = 0x20, kHexBcd = 0, kFloat = 0xB0;
+    const struct {
+        std::int64_t m_nContents, m_nBytes, m_nAttributes;
+        double m_dValue;
+    } cases[] = {
+        {0xFFCE, 2, kSignedDecimal, -50},    {0xFFCE, 2, kDecimal, 65486},
+        {0x1FFCE, 2, kHexBcd, 65486},        {0x80, 1, kSignedDecimal, -128},
+        {0xFFFFFFFF, 4, kSignedDecimal, -1}, {0x42C80000, 4, kFloat, 100},
+    };
+    for (const auto& row : cases)
+        EXPECT_EQ(CBarGraphPainter::Interpret(row.m_nContents, row.m_nBytes, row.m_nAttributes),
+                  row.m_dValue)
+            << row.m_nContents;
+    EXPECT_TRUE(std::isnan(CBarGraphPainter::Interpret(0x42C80000, 2, kFloat)));
+}
 
 class DamagedImage : public ::testing::Test {
 protected:
