@@ -1,6 +1,7 @@
 #pragma once
-// Where the renderer gets the PLC values a screen shows. The address is the one the image's
-// records carry: for a bit unit the linear address already names the bit.
+// Where the renderer gets the PLC values a screen shows: the raw contents of the registers (or
+// the bit) at an address, which the element's own format then reads. The address is the one
+// the image's records carry: for a bit unit the linear address already names the bit.
 
 #include <compare>
 #include <cstdint>
@@ -18,7 +19,8 @@ struct CPollAddress {
 class IPolledValues {
 public:
     virtual ~IPolledValues() = default;
-    // The value at the address; an address the source does not hold reads 0.
+    // The contents at the address as an unsigned number; an address the source does not hold
+    // reads 0.
     virtual std::int64_t Read(const CPollAddress& address) const = 0;
 };
 

@@ -14,11 +14,11 @@ namespace {
 // The golden picture was checked by eye and with a PNG decoder; TAVELO_UPDATE_GOLDEN=1 writes
 // it anew.
 TEST(LcdPng, DrawsEveryDotAsASquareOfTheScale) {
-    const std::vector<std::uint8_t> art = test::TestDataBytes("emulator/static-text-plain.txt");
+    const std::vector<std::uint8_t> art = test::TestDataBytes("emulator/static-text.txt");
     const auto frame = CLcdFrame::FromTextArt(std::string(art.begin(), art.end()));
     ASSERT_TRUE(frame.has_value());
     const std::vector<std::uint8_t> png = CLcdPng::Encode(*frame, 2);
-    const auto path = test::TestDataPath("emulator/static-text-plain-x2.png");
+    const auto path = test::TestDataPath("emulator/static-text-x2.png");
     if (const char* update = std::getenv("TAVELO_UPDATE_GOLDEN");
         update && update == std::string("1"))
         WriteFileAtomically(path, png);

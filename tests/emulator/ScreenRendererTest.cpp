@@ -7,188 +7,111 @@
 #include <random>
 #include <string>
 
+#include "compiler/ReapplyPanels.h"
 #include "compiler/SampleProject.h"
+#include "elements/ElementClasses.h"
 #include "emulator/BarGraphPainter.h"
 #include "emulator/LcdFrame.h"
 #include "emulator/ScreenRenderer.h"
+#include "model/ClassRegistry.h"
 #include "model/FileBytes.h"
+#include "model/ModelClasses.h"
+#include "model/ProjectFile.h"
 #include "render/DeliveredFiles.h"
 #include "support/TestData.h"
 
 namespace tavelo {
 namespace {
 
+using Values = std::map<CPollAddress, std::int64_t>;
+
 class CValueMap : public IPolledValues {
 public:
+    explicit CValueMap(Values values = {}) : m_values(std::move(values)) {}
     std::int64_t Read(const CPollAddress& address) const override {
         const auto found = m_values.find(address);
         return found == m_values.end() ? 0 : found->second;
     }
 
-    std::map<CPollAddress, std::int64_t> m_values;
+private:
+    Values m_values;
 };
 
-constexpr std::int32_t kStation = 1;
-constexpr std::int32_t kBitUnit = 3;
-
-// Compiled with the delivered fonts and key graphics, so frames show real glyphs.
-CPanelImage CompileWithDeliveredData(const CTaveloDoc& doc) {
+// With the delivered fonts and key graphics, so that frames show the real glyphs.
+std::vector<std::uint8_t> CompileWithDeliveredData(const CTaveloDoc& doc, const CAppState& state) {
     test::CStripeRasteriser rasteriser;
     const CCompileOutcome outcome =
-        CompileDownloadImage(doc, CAppState{}, test::DeliveredDirectory(), rasteriser);
+        CompileDownloadImage(doc, state, test::DeliveredDirectory(), rasteriser);
     EXPECT_TRUE(outcome.Succeeded()) << outcome.m_strReason;
-    return CPanelImage::Load(outcome.m_image.value_or(CDownloadImage{}).m_bytes);
+    return outcome.m_image.value_or(CDownloadImage{}).m_bytes;
 }
 
-CStaticText& PlaceLookedText(CTaveloDoc& doc, bool inverse, bool doubleSize) {
-    CStaticText& text = test::PlaceText(doc, u"Ab温", 1, 3, 5);
-    text.SetInverse(inverse);
-    text.SetDoubleSize(doubleSize);
-    return text;
-}
-
-// Visible keys with and without the hand, and a hidden key that shows nothing.
-void PlaceKeys(CTaveloDoc& doc, bool inverse, bool doubleSize) {
-    struct CKey {
-        std::int32_t m_nIndex, m_nX;
-        bool m_bHand, m_bHidden;
-    };
-    for (const CKey& key :
-         {CKey{0, 10, true, false}, CKey{4, 90, false, false}, CKey{5, 140, true, true}}) {
-        CFunctionKey& element = test::Place(doc, std::make_unique<CFunctionKey>(), 1, key.m_nX, 10);
-        element.SetKey(key.m_nIndex);
-        element.SetLook(key.m_bHand, key.m_bHidden, false);
-        element.SetInverse(inverse);
-        element.SetDoubleSize(doubleSize);
-    }
-}
-
-// Round and square lamps of either logic with the coil off and on, and a double-size one.
-void PlaceLamps(CTaveloDoc& doc, CValueMap& values) {
-    std::int32_t place = 0;
-    for (std::int32_t shape : {CIndicator::kRound, CIndicator::kSquare})
-        for (std::int32_t logic : {CIndicator::kPositive, CIndicator::kNegative})
-            for (bool on : {false, true}) {
-                CIndicator& lamp =
-                    test::Place(doc, std::make_unique<CIndicator>(), 1, 20 * place, 4);
-                lamp.SetLampShape(shape);
-                lamp.SetLogic(logic);
-                lamp.SetAddress(test::MakeAddress(kStation, kBitUnit, 0));
-                lamp.SetLinearAddress(place);
-                values.m_values[{kStation, kBitUnit, place++}] = on;
-            }
-    CIndicator& big = test::Place(doc, std::make_unique<CIndicator>(), 1, 0, 28);
-    big.SetDoubleSize(true);
-    big.SetAddress(test::MakeAddress(kStation, kBitUnit, 0));
-    big.SetLinearAddress(1);
-}
-
-// A 16 x 16 "Z": the top and bottom rows and the diagonal between them.
-void PlaceBitmap(CTaveloDoc& doc) {
-    std::vector<std::uint8_t> bands(32);
-    for (std::size_t column = 0; column < 16; ++column) {
-        const auto diagonal = static_cast<std::uint8_t>(0x80 >> (column % 8));
-        bands[column] = static_cast<std::uint8_t>(0x01 | (column >= 8 ? diagonal : 0));
-        bands[16 + column] = static_cast<std::uint8_t>(0x80 | (column < 8 ? diagonal : 0));
-    }
-    test::Place(doc, std::make_unique<CStaticBitmap>(test::MakePicture(16, 16, bands), u"z.bmp"), 1,
-                100, 30);
-}
-
-// The row of the polled value, plain, inverse over the widest row, double size (-1 standing
-// for 65535), and a value that no row holds.
-void PlaceStateTexts(CTaveloDoc& doc, CValueMap& values) {
-    constexpr std::int32_t kWordUnit = 1;
-    struct CState {
-        std::int32_t m_nX, m_nY, m_nValue;
-        bool m_bInverse, m_bDoubleSize;
-    };
-    std::int32_t address = 0;
-    for (const CState& state :
-         {CState{0, 0, 1, false, false}, CState{0, 18, 0, true, false},
-          CState{0, 32, 65535, false, true}, CState{120, 0, 7, false, false}}) {
+// A key with the hand and a dynamic text on D0 showing the row of 1, plain on the top line,
+// inverse on the next and double size below.
+void PlaceLooks(CTaveloDoc& doc) {
+    for (std::int32_t line = 0; line < 3; ++line) {
+        CFunctionKey& key = test::Place(doc, std::make_unique<CFunctionKey>(), 1, 0, 16 * line);
         auto texts = std::make_unique<CDynamicText>();
-        texts->GetTextList() = {u"停止", u"Run", u"Fault"};
-        texts->GetValueList() = {u"0", u"1", u"-1"};
+        texts->GetTextList() = {u"停止", u"Run"};
+        texts->GetValueList() = {u"0", u"1"};
         texts->FindWidestText();
-        texts->SetInverse(state.m_bInverse);
-        texts->SetDoubleSize(state.m_bDoubleSize);
-        texts->GetAddress() = test::MakeAddress(kStation, kWordUnit, 0, 1, 2);
-        texts->SetLinearAddress(address);
-        test::Place(doc, std::move(texts), 1, state.m_nX, state.m_nY);
-        values.m_values[{kStation, kWordUnit, address++}] = state.m_nValue;
+        texts->GetAddress() = test::MakeAddress(1, 1, 0, 1, 2);
+        CDynamicText& text = test::Place(doc, std::move(texts), 1, 80, 16 * line);
+        for (CGraphObj* element : {static_cast<CGraphObj*>(&key), static_cast<CGraphObj*>(&text)}) {
+            element->SetInverse(line == 1);
+            element->SetDoubleSize(line == 2);
+        }
     }
 }
 
-// Half up, full down, a quarter to the left, over and under range to the right, and a signed
-// bar at -50 of -100..100.
-void PlaceBars(CTaveloDoc& doc, CValueMap& values) {
-    constexpr std::int32_t kWordUnit = 1;
-    struct CBar {
-        std::int32_t m_nX, m_nY, m_nDirection, m_nZero, m_nValue;
-        bool m_bSigned;
-    };
-    std::int32_t address = 0;
-    for (const CBar& bar :
-         {CBar{0, 0, CTrendBar::kUp, 0, 50, false}, CBar{20, 0, CTrendBar::kDown, 0, 100, false},
-          CBar{40, 0, CTrendBar::kLeft, 0, 25, false},
-          CBar{40, 20, CTrendBar::kRight, 0, 200, false},
-          CBar{40, 40, CTrendBar::kRight, 10, 0, false},
-          CBar{100, 0, CTrendBar::kUp, -100, 0xFFCE, true}}) {
-        CTrendBar& element = test::Place(doc, std::make_unique<CTrendBar>(CTrendBar::kBarGraph), 1,
-                                         bar.m_nX, bar.m_nY);
-        element.SetDirection(bar.m_nDirection);
-        const bool across =
-            bar.m_nDirection == CTrendBar::kLeft || bar.m_nDirection == CTrendBar::kRight;
-        element.SetSize(across ? 16 : 48, across ? 48 : 16);
-        element.SetScales(100, bar.m_nZero);
-        element.SetSigned(bar.m_bSigned);
-        element.SetAddress(test::MakeAddress(kStation, kWordUnit, 0, 1, 2));
-        element.SetLinearAddress(address);
-        values.m_values[{kStation, kWordUnit, address++}] = bar.m_nValue;
-    }
-}
-
+// A case is a stored project (tests/data/image-NAME) or, without one, the looks built above.
 struct CFrameCase {
     const char* m_pszName;
-    std::function<void(CTaveloDoc&, CValueMap&)> m_fill;
-};
-
-const CFrameCase kFrameCases[] = {
-    {"static-text-plain", [](CTaveloDoc& doc, CValueMap&) { PlaceLookedText(doc, false, false); }},
-    {"static-text-inverse", [](CTaveloDoc& doc, CValueMap&) { PlaceLookedText(doc, true, false); }},
-    {"static-text-double", [](CTaveloDoc& doc, CValueMap&) { PlaceLookedText(doc, false, true); }},
-    {"static-text-vector",
-     [](CTaveloDoc& doc, CValueMap&) {
-         CStaticText& text = PlaceLookedText(doc, false, false);
-         text.SetVector(true);
-         text.SetFontSize(16);
-     }},
-    {"static-bitmap", [](CTaveloDoc& doc, CValueMap&) { PlaceBitmap(doc); }},
-    {"function-key-plain", [](CTaveloDoc& doc, CValueMap&) { PlaceKeys(doc, false, false); }},
-    {"function-key-inverse", [](CTaveloDoc& doc, CValueMap&) { PlaceKeys(doc, true, false); }},
-    {"function-key-double", [](CTaveloDoc& doc, CValueMap&) { PlaceKeys(doc, false, true); }},
-    {"indicator", PlaceLamps},
-    {"dynamic-text", PlaceStateTexts},
-    {"bar-graph", PlaceBars},
+    const char* m_pszProject;
+    Values m_values;
 };
 
 void PrintTo(const CFrameCase& frameCase, std::ostream* out) {
     *out << frameCase.m_pszName;
 }
 
+const CFrameCase kFrameCases[] = {
+    {"static-text", "image-static-text", {}},
+    {"vector-text", "image-vector-text", {}},
+    {"static-bitmap", "image-static-bitmap", {}},
+    {"function-key", "image-function-key", {}},
+    {"looks", nullptr, {{{1, 1, 0}, 1}}},
+    // Round lamps on, square lamps off, of either logic; the double one on.
+    {"indicator", "image-indicator", {{{1, 3, 0}, 1}, {{1, 3, 20}, 1}}},
+    // 开 for 1; 低 for 0xFFFE, the row of -2.
+    {"dynamic-text", "image-dynamic-text", {{{1, 1, 100}, 1}, {{1, 2, 7}, 0xFFFE}}},
+    // Half up, a quarter of -500..500 down for -250, full left, over range right.
+    {"bar-graph",
+     "image-trend-bar",
+     {{{1, 1, 20}, 250}, {{1, 1, 21}, 0xFF06}, {{1, 1, 22}, 500}, {{1, 1, 23}, 600}}},
+};
+
 class GoldenFrame : public ::testing::TestWithParam<CFrameCase> {};
 
 // With TAVELO_UPDATE_GOLDEN=1 the frames are written anew instead of compared.
-TEST_P(GoldenFrame, ScreenDrawsItsFrame) {
+TEST_P(GoldenFrame, ScreenOneDrawsItsFrame) {
+    CClassRegistry registry;
+    RegisterModelClasses(registry);
+    RegisterElementClasses(registry);
     CTaveloDoc doc;
-    test::AddScreen(doc, 1);
-    CValueMap values;
-    GetParam().m_fill(doc, values);
-    const CPanelImage image = CompileWithDeliveredData(doc);
+    CAppState state;
+    if (GetParam().m_pszProject) {
+        CProjectFile::Open(test::TestDataPath(GetParam().m_pszProject) / "project.ZORX", registry,
+                           doc, state);
+        ReapplyPanels(doc, state);
+    } else {
+        test::AddScreen(doc, 1);
+        PlaceLooks(doc);
+    }
+    const CPanelImage image = CPanelImage::Load(CompileWithDeliveredData(doc, state));
     ASSERT_TRUE(image.IsLoaded()) << image.GetError();
     CLcdFrame frame;
-    ASSERT_TRUE(CScreenRenderer(image).Render(1, values, frame));
+    ASSERT_TRUE(CScreenRenderer(image).Render(1, CValueMap(GetParam().m_values), frame));
     const auto path = test::TestDataPath(std::string("emulator/") + GetParam().m_pszName + ".txt");
     const std::string art = frame.ToTextArt();
     if (const char* update = std::getenv("TAVELO_UPDATE_GOLDEN");
@@ -205,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Emulator, GoldenFrame, ::testing::ValuesIn(kFrameCases)
                              return name;
                          });
 
-TEST(BarGraphPainter, InterpretsTheRegisterAsItsFormatSays) {
+TEST(BarGraphPainter, ReadsTheContentsAsTheFormatSays) {
     constexpr std::int64_t kSignedDecimal = 0x30, kDecimal = 0x20, kHexBcd = 0, kFloat = 0xB0;
     const struct {
         std::int64_t m_nContents, m_nBytes, m_nAttributes;
@@ -226,11 +149,7 @@ class DamagedImage : public ::testing::Test {
 protected:
     DamagedImage() {
         test::FillWithEveryKind(doc);
-        test::CStripeRasteriser rasteriser;
-        CCompileOutcome outcome =
-            CompileDownloadImage(doc, CAppState{}, test::DeliveredDirectory(), rasteriser);
-        EXPECT_TRUE(outcome.Succeeded()) << outcome.m_strReason;
-        m_bytes = outcome.m_image.value_or(CDownloadImage{}).m_bytes;
+        m_bytes = CompileWithDeliveredData(doc, CAppState{});
     }
 
     CTaveloDoc doc;
@@ -238,14 +157,12 @@ protected:
 };
 
 TEST_F(DamagedImage, IsRefusedWithTheReadersMessage) {
-    std::vector<std::uint8_t> shortened(m_bytes.begin(), m_bytes.begin() + 20);
     std::vector<std::uint8_t> misplaced = m_bytes;
-    misplaced[5] = 38;  // the wide glyphs said to start at 38
+    misplaced[5] = 38;
     for (const auto& [bytes, message] :
-         {std::pair{shortened, std::string("the image holds 20 bytes, fewer than its header and "
-                                           "system block")},
-          std::pair{misplaced, std::string("the wide glyphs are said to start at 38, not 37 "
-                                           "(byte 4)")}}) {
+         {std::pair{std::vector<std::uint8_t>(m_bytes.begin(), m_bytes.begin() + 20),
+                    "the image holds 20 bytes, fewer than its header and system block"},
+          std::pair{misplaced, "the wide glyphs are said to start at 38, not 37 (byte 4)"}}) {
         const CPanelImage image = CPanelImage::Load(bytes);
         EXPECT_EQ(image.GetError(), message);
         CLcdFrame frame;
@@ -255,8 +172,8 @@ TEST_F(DamagedImage, IsRefusedWithTheReadersMessage) {
     }
 }
 
-// Whatever the damage, loading and drawing every screen ends normally, and an image that loads
-// draws each of its screens.
+// Whatever the damage, loading and drawing ends normally, and an image that loads draws each of
+// its screens.
 TEST_F(DamagedImage, NeverBreaksTheRenderer) {
     std::mt19937 random(20);
     for (int round = 0; round < 300; ++round) {
@@ -266,9 +183,9 @@ TEST_F(DamagedImage, NeverBreaksTheRenderer) {
         const CPanelImage image = CPanelImage::Load(bytes);
         CLcdFrame frame;
         for (const CImageScreen& screen : image.GetContents().m_screens)
-            EXPECT_EQ(
-                CScreenRenderer(image).Render(screen.m_entry.Value("number"), CValueMap{}, frame),
-                image.IsLoaded());
+            EXPECT_EQ(CScreenRenderer(image).Render(screen.m_entry.Value("number"),
+                                                    CValueMap{{{{1, 1, 100}, 1}}}, frame),
+                      image.IsLoaded());
     }
 }
 
