@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -70,10 +69,6 @@ struct CFrameCase {
     const char* m_pszProject;
     Values m_values;
 };
-
-void PrintTo(const CFrameCase& frameCase, std::ostream* out) {
-    *out << frameCase.m_pszName;
-}
 
 const CFrameCase kFrameCases[] = {
     {"static-text", "image-static-text", {}},
@@ -145,22 +140,20 @@ TEST(BarGraphPainter, ReadsTheContentsAsTheFormatSays) {
     EXPECT_TRUE(std::isnan(CBarGraphPainter::Interpret(0x42C80000, 2, kFloat)));
 }
 
-class DamagedImage : public ::testing::Test {
-protected:
-    DamagedImage() {
-        test::FillWithEveryKind(doc);
-        m_bytes = CompileWithDeliveredData(doc, CAppState{});
-    }
-
+std::vector<std::uint8_t> SampleImage() {
     CTaveloDoc doc;
-    std::vector<std::uint8_t> m_bytes;
-};
+    test::FillWithEveryKind(doc);
+    return CompileWithDeliveredData(doc, CAppState{});
+}
 
-TEST_F(DamagedImage, IsRefusedWithTheReadersMessage) {
-    std::vector<std::uint8_t> misplaced = m_bytes;
+// Damage that the reader finds refuses the image with its message and draws nothing; whatever
+// the damage, loading and drawing end normally, and an image that loads draws all its screens.
+TEST(DamagedImage, IsRefusedWithTheReadersMessageAndNeverBreaksTheRenderer) {
+    const std::vector<std::uint8_t> sample = SampleImage();
+    std::vector<std::uint8_t> misplaced = sample;
     misplaced[5] = 38;
     for (const auto& [bytes, message] :
-         {std::pair{std::vector<std::uint8_t>(m_bytes.begin(), m_bytes.begin() + 20),
+         {std::pair{std::vector<std::uint8_t>(sample.begin(), sample.begin() + 20),
                     "the image holds 20 bytes, fewer than its header and system block"},
           std::pair{misplaced, "the wide glyphs are said to start at 38, not 37 (byte 4)"}}) {
         const CPanelImage image = CPanelImage::Load(bytes);
@@ -170,14 +163,9 @@ TEST_F(DamagedImage, IsRefusedWithTheReadersMessage) {
         EXPECT_FALSE(CScreenRenderer(image).Render(1, CValueMap{}, frame));
         EXPECT_EQ(frame, CLcdFrame{});
     }
-}
-
-// Whatever the damage, loading and drawing ends normally, and an image that loads draws each of
-// its screens.
-TEST_F(DamagedImage, NeverBreaksTheRenderer) {
     std::mt19937 random(20);
     for (int round = 0; round < 300; ++round) {
-        std::vector<std::uint8_t> bytes = m_bytes;
+        std::vector<std::uint8_t> bytes = sample;
         for (int hit = 0; hit < 1 + round % 4; ++hit)
             bytes[random() % bytes.size()] = static_cast<std::uint8_t>(random());
         const CPanelImage image = CPanelImage::Load(bytes);
