@@ -20,8 +20,6 @@ namespace tavelo::cli {
 namespace {
 
 constexpr const char* kCommand = "tavelo-cli render";
-// Far beyond any image the panel takes; larger files are refused before reading.
-constexpr std::uintmax_t kLargestImageFile = 1u << 20;
 
 struct CRenderOptions {
     std::string m_strInput;
