@@ -9,6 +9,7 @@
 #include "ImageCommand.h"
 #include "PlcTypesCommand.h"
 #include "ProjectCommands.h"
+#include "RenderCommand.h"
 #include "tools/common/CliProgram.h"
 
 namespace tavelo::cli {
@@ -28,6 +29,7 @@ int RunCli(const Arguments& args, std::ostream& out, std::ostream& err) {
     AddBitmapCommand(app, run);
     AddBuildCommand(app, run);
     AddImageCommand(app, run);
+    AddRenderCommand(app, run);
     AddDownloadCommand(app, run);
     AddPortsCommand(app, run);
     if (args.empty()) {

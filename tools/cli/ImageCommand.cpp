@@ -3,6 +3,7 @@
 #include <memory>
 #include <ostream>
 
+#include "ProjectImage.h"
 #include "compiler/GlyphCatalogue.h"
 #include "compiler/ImageReader.h"
 #include "model/FileBytes.h"
@@ -17,9 +18,6 @@ namespace tavelo::cli {
 namespace {
 
 using tools::Json;
-
-// Far beyond any image the panel takes; larger files are refused before reading.
-constexpr std::uintmax_t kLargestImageFile = 1u << 20;
 
 struct CImageOptions {
     std::string m_strFile;

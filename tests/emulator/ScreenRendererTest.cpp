@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <string>
+
+#include "compiler/ReapplyPanels.h"
+#include "compiler/SampleProject.h"
+#include "elements/ElementClasses.h"
+#include "emulator/BarGraphPainter.h"
+#include "emulator/LcdFrame.h"
+#include "emulator/ScreenRenderer.h"
+#include "model/ClassRegistry.h"
+#include "model/FileBytes.h"
+#include "model/ModelClasses.h"
+#include "model/ProjectFile.h"
+#include "render/DeliveredFiles.h"
+#include "support/TestData.h"
+
+namespace tavelo {
+namespace {
+
+using Values = std::map<CPollAddress, std::int64_t>;
+
+class CValueMap : public IPolledValues {
+public:
+    explicit CValueMap(Values values = {}) : m_values(std::move(values)) {}
+    std::int64_t Read(const CPollAddress& address) const override {
+        const auto found = m_values.find(address);
+        return found == m_values.end() ? 0 : found->second;
+    }
+
+private:
+    Values m_values;
+};
+
+// With the delivered fonts and key graphics, so that frames show the real glyphs.
+std::vector<std::uint8_t> CompileWithDeliveredData(const CTaveloDoc& doc, const CAppState& state) {
+    test::CStripeRasteriser rasteriser;
+    const CCompileOutcome outcome =
+        CompileDownloadImage(doc, state, test::DeliveredDirectory(), rasteriser);
+    EXPECT_TRUE(outcome.Succeeded()) << outcome.m_strReason;
+    return outcome.m_image.value_or(CDownloadImage{}).m_bytes;
+}
+
+// A key with the hand and a dynamic text on D0 showing the row of 1, plain on the top line,
+// inverse on the next and double size below.
+void PlaceLooks(CTaveloDoc& doc) {
+    for (std::int32_t line = 0; line < 3; ++line) {
+        CFunctionKey& key = test::Place(doc, std::make_unique<CFunctionKey>(), 1, 0, 16 * line);
+        auto texts = std::make_unique<CDynamicText>();
+        texts->GetTextList() = {u"停止", u"Run"};
+        texts->GetValueList() = {u"0", u"1"};
+        texts->FindWidestText();
+        texts->GetAddress() = test::MakeAddress(1, 1, 0, 1, 2);
+        CDynamicText& text = test::Place(doc, std::move(texts), 1, 80, 16 * line);
+        for (CGraphObj* element : {static_cast<CGraphObj*>(&key), static_cast<CGraphObj*>(&text)}) {
+            element->SetInverse(line == 1);
+            element->SetDoubleSize(line == 2);
+        }
+    }
+}
+
+// A case is a stored project (tests/data/image-NAME) or, without one, the looks built above.
+struct CFrameCase {
+    const char* m_pszName;
+    const char* m_pszProject;
+    Values m_values;
+};
+
+const CFrameCase kFrameCases[] = {
+    {"static-text", "image-static-text", {}},
+    {"vector-text", "image-vector-text", {}},
+    {"static-bitmap", "image-static-bitmap", {}},
+    {"function-key", "image-function-key", {}},
+    {"looks", nullptr, {{{1, 1, 0}, 1}}},
+    // Round lamps on, square lamps off, of either logic; the double one on.
+    {"indicator", "image-indicator", {{{1, 3, 0}, 1}, {{1, 3, 20}, 1}}},
+    // 开 for 1; 低 for 0xFFFE, the row of -2.
+    {"dynamic-text", "image-dynamic-text", {{{1, 1, 100}, 1}, {{1, 2, 7}, 0xFFFE}}},
+    // Half up, a quarter of -500..500 down for -250, full left, over range right.
+    {"bar-graph",
+     "image-trend-bar",
+     {{{1, 1, 20}, 250}, {{1, 1, 21}, 0xFF06}, {{1, 1, 22}, 500}, {{1, 1, 23}, 600}}},
+};
+
+class GoldenFrame : public ::testing::TestWithParam<CFrameCase> {};
+
+// With TAVELO_UPDATE_GOLDEN=1 the frames are written anew instead of compared.
+TEST_P(GoldenFrame, ScreenOneDrawsItsFrame) {
+    CClassRegistry registry;
+    RegisterModelClasses(registry);
+    RegisterElementClasses(registry);
+    CTaveloDoc doc;
+    CAppState state;
+    if (GetParam().m_pszProject) {
+        CProjectFile::Open(test::TestDataPath(GetParam().m_pszProject) / "project.ZORX", registry,
+                           doc, state);
+        ReapplyPanels(doc, state);
+    } else {
+        test::AddScreen(doc, 1);
+        PlaceLooks(doc);
+    }
+    const CPanelImage image = CPanelImage::Load(CompileWithDeliveredData(doc, state));
+    ASSERT_TRUE(image.IsLoaded()) << image.GetError();
+    CLcdFrame frame;
+    ASSERT_TRUE(CScreenRenderer(image).Render(1, CValueMap(GetParam().m_values), frame));
+    const auto path = test::TestDataPath(std::string("emulator/") + GetParam().m_pszName + ".txt");
+    const std::string art = frame.ToTextArt();
+    if (const char* update = std::getenv("TAVELO_UPDATE_GOLDEN");
+        update && update == std::string("1"))
+        WriteFileAtomically(path, std::vector<std::uint8_t>(art.begin(), art.end()));
+    const std::vector<std::uint8_t> expected = ReadFileBytes(path);
+    EXPECT_EQ(art, std::string(expected.begin(), expected.end()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Emulator, GoldenFrame, ::testing::ValuesIn(kFrameCases),
+                         [](const auto& info) {
+                             std::string name = info.param.m_pszName;
+                             std::erase(name, '-');
+                             return name;
+                         });
+
+TEST(BarGraphPainter, ReadsTheContentsAsTheFormatSays) {
+    constexpr std::int64_t kSignedDecimal = 0x30, kDecimal = 0x20, kHexBcd = 0, kFloat = 0xB0;
+    const struct {
+        std::int64_t m_nContents, m_nBytes, m_nAttributes;
+        double m_dValue;
+    } cases[] = {
+        {0xFFCE, 2, kSignedDecimal, -50},    {0xFFCE, 2, kDecimal, 65486},
+        {0x1FFCE, 2, kHexBcd, 65486},        {0x80, 1, kSignedDecimal, -128},
+        {0xFFFFFFFF, 4, kSignedDecimal, -1}, {0x42C80000, 4, kFloat, 100},
+    };
+    for (const auto& row : cases)
+        EXPECT_EQ(CBarGraphPainter::Interpret(row.m_nContents, row.m_nBytes, row.m_nAttributes),
+                  row.m_dValue)
+            << row.m_nContents;
+    EXPECT_TRUE(std::isnan(CBarGraphPainter::Interpret(0x42C80000, 2, kFloat)));
+}
+
+std::vector<std::uint8_t> SampleImage() {
+    CTaveloDoc doc;
+    test::FillWithEveryKind(doc);
+    return CompileWithDeliveredData(doc, CAppState{});
+}
+
+// Damage that the reader finds refuses the image with its message and draws nothing; whatever
+// the damage, loading and drawing end normally, and an image that loads draws all its screens.
+TEST(DamagedImage, IsRefusedWithTheReadersMessageAndNeverBreaksTheRenderer) {
+    const std::vector<std::uint8_t> sample = SampleImage();
+    std::vector<std::uint8_t> misplaced = sample;
+    misplaced[5] = 38;
+    for (const auto& [bytes, message] :
+         {std::pair{std::vector<std::uint8_t>(sample.begin(), sample.begin() + 20),
+                    "the image holds 20 bytes, fewer than its header and system block"},
+          std::pair{misplaced, "the wide glyphs are said to start at 38, not 37 (byte 4)"}}) {
+        const CPanelImage image = CPanelImage::Load(bytes);
+        EXPECT_EQ(image.GetError(), message);
+        CLcdFrame frame;
+        frame.Set(0, 0, true);
+        EXPECT_FALSE(CScreenRenderer(image).Render(1, CValueMap{}, frame));
+        EXPECT_EQ(frame, CLcdFrame{});
+    }
+    std::mt19937 random(20);
+    for (int round = 0; round < 300; ++round) {
+        std::vector<std::uint8_t> bytes = sample;
+        for (int hit = 0; hit < 1 + round % 4; ++hit)
+            bytes[random() % bytes.size()] = static_cast<std::uint8_t>(random());
+        const CPanelImage image = CPanelImage::Load(bytes);
+        CLcdFrame frame;
+        for (const CImageScreen& screen : image.GetContents().m_screens)
+            EXPECT_EQ(CScreenRenderer(image).Render(screen.m_entry.Value("number"),
+                                                    CValueMap{{{{1, 1, 100}, 1}}}, frame),
+                      image.IsLoaded());
+    }
+}
+
+}  // namespace
+}  // namespace tavelo
