@@ -6,14 +6,8 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include "NearLimitProject.h"
 #include "compiler/ImageCompiler.h"
-#include "compiler/ReapplyPanels.h"
-#include "elements/ElementClasses.h"
-#include "model/AppState.h"
-#include "model/ClassRegistry.h"
-#include "model/ModelClasses.h"
-#include "model/ProjectFile.h"
-#include "model/TaveloDoc.h"
 #include "plc/ProgramDirectory.h"
 #include "render/FreeTypeRasteriser.h"
 
@@ -27,13 +21,9 @@ double PeakResidentKiB() {
 }
 
 void BM_CompileNearLimitProject(benchmark::State& state) {
-    CClassRegistry registry;
-    RegisterModelClasses(registry);
-    RegisterElementClasses(registry);
     CTaveloDoc doc;
     CAppState appState;
-    CProjectFile::Open(TAVELO_NEAR_LIMIT_PROJECT, registry, doc, appState);
-    ReapplyPanels(doc, appState);
+    OpenNearLimitProject(doc, appState);
     CFreeTypeRasteriser rasteriser;
     const auto dataDirectory = GetProgramDirectory();
     std::size_t length = 0;

@@ -6,16 +6,10 @@
 
 #include <algorithm>
 
+#include "NearLimitProject.h"
 #include "compiler/ImageCompiler.h"
-#include "compiler/ReapplyPanels.h"
-#include "elements/ElementClasses.h"
 #include "emulator/LcdFrame.h"
 #include "emulator/ScreenRenderer.h"
-#include "model/AppState.h"
-#include "model/ClassRegistry.h"
-#include "model/ModelClasses.h"
-#include "model/ProjectFile.h"
-#include "model/TaveloDoc.h"
 #include "plc/ProgramDirectory.h"
 #include "render/FreeTypeRasteriser.h"
 
@@ -28,13 +22,9 @@ public:
 };
 
 CPanelImage LoadNearLimitImage() {
-    CClassRegistry registry;
-    RegisterModelClasses(registry);
-    RegisterElementClasses(registry);
     CTaveloDoc doc;
     CAppState appState;
-    CProjectFile::Open(TAVELO_NEAR_LIMIT_PROJECT, registry, doc, appState);
-    ReapplyPanels(doc, appState);
+    OpenNearLimitProject(doc, appState);
     CFreeTypeRasteriser rasteriser;
     CCompileOutcome outcome =
         CompileDownloadImage(doc, appState, GetProgramDirectory(), rasteriser);
