@@ -3,6 +3,7 @@
 #include "model/FileBytes.h"
 #include "support/CliRun.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 
 namespace tavelo {
 namespace {
@@ -51,6 +52,48 @@ TEST(RenderCommand, DrawsAProjectOrAnImageAndRefusesWhatItCannotDraw) {
             EXPECT_EQ(unsigned{png.at(18)} << 8 | png.at(19), row.width);  // in the header
         }
     }
+}
+
+// The dynamic text on station 1, unit 1, address 100 shows the row of the value the file gives;
+// every screen of an image becomes a picture named by its number.
+TEST(RenderCommand, ShowsTheValuesOfAFileAndDrawsEveryScreen) {
+    const test::CTempDir dir;
+    const auto path = [&](const char* name) { return (dir / name).string(); };
+    const std::string header = "station,unit,address,value\n";
+    for (const auto& [name, text] :
+         {std::pair{"v.csv", header + "1,1,100,1\n"}, std::pair{"bad.csv", header + "1,1,100\n"}})
+        WriteFileAtomically(path(name), std::vector<std::uint8_t>(text.begin(), text.end()));
+    const std::string image = test::TestDataPath("image-dynamic-text/expected.bin").string();
+    const struct {
+        cli::Arguments args;
+        int exitCode;
+        std::string out, err;
+    } cases[] = {
+        {{"render", image, "-o", path("zero.png")}, 0, path("zero.png") + ": screen 1\n", ""},
+        {{"render", image, "--values", path("v.csv"), "-o", path("one.png")},
+         0,
+         path("one.png") + ": screen 1\n",
+         ""},
+        {{"render", image, "--values", path("bad.csv"), "-o", path("bad.png")},
+         1,
+         "",
+         "tavelo-cli render: " + path("bad.csv") +
+             ": line 2: 3 fields where station,unit,address,value are expected\n"},
+        {{"render", test::TestDataPath("image-function-key/expected.bin").string(), "--all-screens",
+          path("all")},
+         0,
+         path("all/screen-00001.png") + ": screen 1\n" + path("all/screen-00002.png") +
+             ": screen 2\n",
+         ""},
+    };
+    for (const auto& row : cases) {
+        const auto run = RunCommand(row.args);
+        EXPECT_EQ(run.exitCode, row.exitCode);
+        EXPECT_EQ(run.out, row.out);
+        EXPECT_EQ(run.err, row.err);
+    }
+    EXPECT_NE(ReadFileBytes(path("zero.png")), ReadFileBytes(path("one.png")));
+    EXPECT_FALSE(std::filesystem::exists(path("bad.png")));
 }
 
 }  // namespace
