@@ -14,6 +14,7 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr const char* kValuesMember = "values";
+constexpr int kDeepestNesting = 4;
 // A message quotes no more of a name than a reader needs to find it.
 constexpr std::size_t kQuotedChars = 32;
 
@@ -50,7 +51,12 @@ CValueEntry EntryOf(const Json& object) {
 
 Json Document(std::string_view text) {
     try {
-        return Json::parse(text);
+        // The four members of an entry sit at depth 3; refusing deeper nesting as it is read
+        // keeps a small hostile file from building a huge document.
+        return Json::parse(text, [](int depth, Json::parse_event_t, Json&) {
+            if (depth > kDeepestNesting) throw CValuesError("values are nested too deeply");
+            return true;
+        });
     } catch (const Json::parse_error& error) {
         // The library's message opens with its own error code in brackets.
         const std::string message = error.what();
