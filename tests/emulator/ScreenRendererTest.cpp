@@ -1,49 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <map>
 #include <random>
 #include <string>
 
-#include "compiler/ReapplyPanels.h"
-#include "compiler/SampleProject.h"
-#include "elements/ElementClasses.h"
+#include "FrameTestSupport.h"
 #include "emulator/BarGraphPainter.h"
-#include "emulator/LcdFrame.h"
 #include "emulator/ScreenRenderer.h"
-#include "model/ClassRegistry.h"
-#include "model/FileBytes.h"
-#include "model/ModelClasses.h"
-#include "model/ProjectFile.h"
-#include "render/DeliveredFiles.h"
-#include "support/TestData.h"
 
 namespace tavelo {
 namespace {
 
-using Values = std::map<CPollAddress, std::int64_t>;
-
-class CValueMap : public IPolledValues {
-public:
-    explicit CValueMap(Values values = {}) : m_values(std::move(values)) {}
-    std::int64_t Read(const CPollAddress& address) const override {
-        const auto found = m_values.find(address);
-        return found == m_values.end() ? 0 : found->second;
-    }
-
-private:
-    Values m_values;
-};
-
-// With the delivered fonts and key graphics, so that frames show the real glyphs.
-std::vector<std::uint8_t> CompileWithDeliveredData(const CTaveloDoc& doc, const CAppState& state) {
-    test::CStripeRasteriser rasteriser;
-    const CCompileOutcome outcome =
-        CompileDownloadImage(doc, state, test::DeliveredDirectory(), rasteriser);
-    EXPECT_TRUE(outcome.Succeeded()) << outcome.m_strReason;
-    return outcome.m_image.value_or(CDownloadImage{}).m_bytes;
-}
+using test::CompileWithDeliveredData;
+using test::CValueMap;
+using test::Values;
 
 // A key with the hand and a dynamic text on D0 showing the row of 1, plain on the top line,
 // inverse on the next and double size below.
@@ -88,32 +58,20 @@ const CFrameCase kFrameCases[] = {
 
 class GoldenFrame : public ::testing::TestWithParam<CFrameCase> {};
 
-// With TAVELO_UPDATE_GOLDEN=1 the frames are written anew instead of compared.
 TEST_P(GoldenFrame, ScreenOneDrawsItsFrame) {
-    CClassRegistry registry;
-    RegisterModelClasses(registry);
-    RegisterElementClasses(registry);
-    CTaveloDoc doc;
-    CAppState state;
+    CPanelImage image;
     if (GetParam().m_pszProject) {
-        CProjectFile::Open(test::TestDataPath(GetParam().m_pszProject) / "project.ZORX", registry,
-                           doc, state);
-        ReapplyPanels(doc, state);
+        image = test::LoadStoredProject(GetParam().m_pszProject);
     } else {
+        CTaveloDoc doc;
         test::AddScreen(doc, 1);
         PlaceLooks(doc);
+        image = CPanelImage::Load(CompileWithDeliveredData(doc, CAppState{}));
     }
-    const CPanelImage image = CPanelImage::Load(CompileWithDeliveredData(doc, state));
     ASSERT_TRUE(image.IsLoaded()) << image.GetError();
     CLcdFrame frame;
     ASSERT_TRUE(CScreenRenderer(image).Render(1, CValueMap(GetParam().m_values), frame));
-    const auto path = test::TestDataPath(std::string("emulator/") + GetParam().m_pszName + ".txt");
-    const std::string art = frame.ToTextArt();
-    if (const char* update = std::getenv("TAVELO_UPDATE_GOLDEN");
-        update && update == std::string("1"))
-        WriteFileAtomically(path, std::vector<std::uint8_t>(art.begin(), art.end()));
-    const std::vector<std::uint8_t> expected = ReadFileBytes(path);
-    EXPECT_EQ(art, std::string(expected.begin(), expected.end()));
+    test::ExpectGoldenFrame(frame, GetParam().m_pszName);
 }
 
 INSTANTIATE_TEST_SUITE_P(Emulator, GoldenFrame, ::testing::ValuesIn(kFrameCases),
