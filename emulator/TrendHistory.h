@@ -23,8 +23,8 @@ public:
 
     // The first call samples every trend; later ones each trend whose interval has passed since
     // its last sample, once per whole interval passed (at most `points` times), keeping the
-    // samples on the interval's grid. A clock that goes back samples nothing until it passes
-    // the last sample time again.
+    // samples on the interval's grid. A clock that goes back samples nothing until it is
+    // an interval after its last sample.
     void Sample(std::chrono::milliseconds now, const IPolledValues& values);
 
     // The values of the trend record at that image offset, oldest first; empty for any other.

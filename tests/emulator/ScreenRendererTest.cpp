@@ -7,6 +7,7 @@
 #include "FrameTestSupport.h"
 #include "emulator/BarGraphPainter.h"
 #include "emulator/ScreenRenderer.h"
+#include "emulator/TrendHistory.h"
 
 namespace tavelo {
 namespace {
@@ -121,16 +122,21 @@ TEST(DamagedImage, IsRefusedWithTheReadersMessageAndNeverBreaksTheRenderer) {
         EXPECT_FALSE(CScreenRenderer(image).Render(1, CValueMap{}, frame));
         EXPECT_EQ(frame, CLcdFrame{});
     }
+    const CBuiltInDigits digits = test::DeliveredDigits();
     std::mt19937 random(20);
     for (int round = 0; round < 300; ++round) {
         std::vector<std::uint8_t> bytes = sample;
         for (int hit = 0; hit < 1 + round % 4; ++hit)
             bytes[random() % bytes.size()] = static_cast<std::uint8_t>(random());
         const CPanelImage image = CPanelImage::Load(bytes);
+        const CValueMap values({{{1, 1, 100}, 1}});
+        CTrendHistory trends(image);
+        for (const auto now : {std::chrono::hours(0), std::chrono::hours(1000)})
+            trends.Sample(now, values);
         CLcdFrame frame;
         for (const CImageScreen& screen : image.GetContents().m_screens)
-            EXPECT_EQ(CScreenRenderer(image).Render(screen.m_entry.Value("number"),
-                                                    CValueMap{{{{1, 1, 100}, 1}}}, frame),
+            EXPECT_EQ(CScreenRenderer(image, digits)
+                          .Render(screen.m_entry.Value("number"), values, frame, &trends),
                       image.IsLoaded());
     }
 }
