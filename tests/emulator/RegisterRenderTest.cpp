@@ -7,30 +7,18 @@
 namespace tavelo {
 namespace {
 
-CRegisterFormat Format(std::int32_t digits, std::int32_t decimals, bool isSigned, bool decimal,
-                       std::int64_t byteCount = 2) {
-    CRegisterFormat format;
-    format.m_nDigits = digits;
-    format.m_nDecimals = decimals;
-    format.m_bSigned = isSigned;
-    format.m_bDecimal = decimal;
-    format.m_nByteCount = byteCount;
-    return format;
-}
+constexpr CRegisterFormat kFloat{
+    .m_nDecimals = 1, .m_bSigned = true, .m_bFloat = true, .m_nByteCount = 4};
+// Raw 0..4000 of an unsigned register shown as 0.0..100.0.
+constexpr CRegisterFormat kEngineering{.m_nDigits = 4,
+                                       .m_nDecimals = 1,
+                                       .m_bEngineering = true,
+                                       .m_nInputMax = 4000,
+                                       .m_nEngMax = 1000};
 
-CRegisterFormat Float(std::int32_t digits, std::int32_t decimals) {
-    CRegisterFormat format = Format(digits, decimals, true, true, 4);
-    format.m_bFloat = true;
-    return format;
-}
-
-// Raw 0..4000 shown as 0.0..100.0, from an unsigned register.
-CRegisterFormat Engineering(std::int64_t inputMin) {
-    CRegisterFormat format = Format(4, 1, false, true);
-    format.m_bEngineering = true;
-    format.m_nInputMin = inputMin;
-    format.m_nInputMax = 4000;
-    format.m_nEngMax = 1000;
+CRegisterFormat Changed(CRegisterFormat format, std::int64_t CRegisterFormat::*field,
+                        std::int64_t value) {
+    format.*field = value;
     return format;
 }
 
@@ -40,48 +28,51 @@ TEST(RegisterFormat, ShowsTheValueRightAlignedOrAFieldOfStars) {
         std::int64_t m_nContents;
         const char* m_pszText;
     } cases[] = {
-        {Format(5, 0, false, true, 4), 99999, "99999"},
-        {Format(5, 0, false, true, 4), 100000, "*****"},
-        {Format(5, 0, false, true), 7, "    7"},
-        {Format(5, 0, true, true), 0x8000, "-32768"},
-        {Format(4, 0, true, true), 0xD8F1, "-9999"},
-        {Format(4, 0, true, true), 0xD8F0, "*****"},
-        {Format(5, 2, true, true), 0xFFFB, "  -0.05"},
-        {Format(5, 2, false, true), 12345, "123.45"},
-        {Format(3, 3, false, true), 5, "0.005"},
-        {Format(10, 0, true, true, 4), 0x80000000, "-2147483648"},
-        {Format(4, 0, false, false), 0xBEEF, "BEEF"},
-        {Format(3, 0, false, false), 0xBEEF, "***"},
-        {Format(4, 2, false, false), 0x1234, "12.34"},
-        {Float(5, 1), 0x42C80000, "  100.0"},
-        {Float(5, 1), 0xC1440000, "  -12.3"},
-        {Float(3, 0), 0x447A0000, "****"},
-        {Float(5, 1), 0x7FC00000, "*******"},
-        {Float(5, 1), 0x7F80000000, "    0.0"},
-        {Engineering(0), 2000, " 50.0"},
-        {Engineering(0), 4000, "100.0"},
-        {Engineering(2000), 1000, "*****"},
-        {Engineering(4000), 1000, "*****"},
+        {{.m_nByteCount = 4}, 99999, "99999"},
+        {{.m_nByteCount = 4}, 100000, "*****"},
+        {{}, 0xFFCE, "65486"},
+        {{.m_bSigned = true}, 0xFFCE, "   -50"},
+        {{.m_bSigned = true}, 0x8000, "-32768"},
+        {{.m_nDigits = 3, .m_bSigned = true, .m_nByteCount = 1}, 0x80, "-128"},
+        {{.m_nDigits = 4, .m_bSigned = true}, 0xD8F1, "-9999"},
+        {{.m_nDigits = 4, .m_bSigned = true}, 0xD8F0, "*****"},
+        {{.m_nDecimals = 2, .m_bSigned = true}, 0xFFFB, "  -0.05"},
+        {{.m_nDecimals = 2}, 12345, "123.45"},
+        {{.m_nDigits = 3, .m_nDecimals = 3}, 5, "0.005"},
+        {{.m_nDigits = 10, .m_bSigned = true, .m_nByteCount = 4}, 0x80000000, "-2147483648"},
+        {{.m_nDigits = 4, .m_bDecimal = false}, 0x1BEEF, "BEEF"},
+        {{.m_nDigits = 3, .m_bDecimal = false}, 0xBEEF, "***"},
+        {{.m_nDigits = 4, .m_nDecimals = 2, .m_bDecimal = false}, 0x1234, "12.34"},
+        {kFloat, 0x42C80000, "  100.0"},
+        {kFloat, 0xC1440000, "  -12.3"},
+        {kFloat, 0x7FC00000, "*******"},
+        {kFloat, 0x7F80000000, "    0.0"},
+        {Changed(kFloat, &CRegisterFormat::m_nByteCount, 2), 0x42C80000, "*******"},
+        {kEngineering, 2000, " 50.0"},
+        {kEngineering, 4000, "100.0"},
+        {Changed(kEngineering, &CRegisterFormat::m_nInputMin, 2000), 1000, "*****"},
+        {Changed(kEngineering, &CRegisterFormat::m_nInputMin, 4000), 1000, "*****"},
     };
     for (const auto& row : cases)
         EXPECT_EQ(row.m_format.Text(row.m_nContents), row.m_pszText) << row.m_pszText;
 }
 
-// Unsigned 5 digits at 99999 and one beyond; signed 2 decimals at -327.68 and HEX BEEF; float
-// -12.3 and double size signed -5; BCD 12.34 inverse.
+// Unsigned 99999 and one beyond; signed -327.68 and HEX BEEF; double size -5 and float -12.3;
+// BCD 12.34 inverse.
 TEST(RegisterRender, DrawsTheDigitsOfTheFieldInTheirLook) {
     const struct {
-        std::int32_t m_nX, m_nY, m_nDigits, m_nDecimals, m_nCount;
-        bool m_bSigned, m_bDecimal, m_bFloat, m_bInverse, m_bDouble;
+        std::int32_t m_nX, m_nY;
+        CRegisterFormat m_format;
+        bool m_bInverse, m_bDouble;
         std::int64_t m_nValue;
     } registers[] = {
-        {0, 0, 5, 0, 2, false, true, false, false, false, 99999},
-        {96, 0, 5, 0, 2, false, true, false, false, false, 100000},
-        {0, 16, 5, 2, 1, true, true, false, false, false, 0x8000},
-        {96, 16, 4, 0, 1, false, false, false, false, false, 0xBEEF},
-        {96, 32, 5, 1, 2, true, true, true, false, false, 0xC1440000},
-        {0, 32, 3, 0, 1, true, true, false, false, true, 0xFFFB},
-        {96, 48, 4, 2, 1, false, false, false, true, false, 0x1234},
+        {0, 0, {.m_nByteCount = 4}, false, false, 99999},
+        {96, 0, {.m_nByteCount = 4}, false, false, 100000},
+        {0, 16, {.m_nDecimals = 2, .m_bSigned = true}, false, false, 0x8000},
+        {96, 16, {.m_nDigits = 4, .m_bDecimal = false}, false, false, 0xBEEF},
+        {0, 32, {.m_nDigits = 3, .m_bSigned = true}, false, true, 0xFFFB},
+        {96, 32, kFloat, false, false, 0xC1440000},
+        {96, 48, {.m_nDigits = 4, .m_nDecimals = 2, .m_bDecimal = false}, true, false, 0x1234},
     };
     CTaveloDoc doc;
     test::AddScreen(doc, 1);
@@ -89,13 +80,14 @@ TEST(RegisterRender, DrawsTheDigitsOfTheFieldInTheirLook) {
     std::int32_t address = 0;
     for (const auto& row : registers) {
         CRegister& field = test::Place(doc, std::make_unique<CRegister>(), 1, row.m_nX, row.m_nY);
-        field.SetDecimal(row.m_bDecimal);
-        field.SetSigned(row.m_bSigned);
-        field.SetFloat(row.m_bFloat);
-        field.SetDigits(row.m_nDigits, row.m_nDecimals);
+        field.SetDecimal(row.m_format.m_bDecimal);
+        field.SetSigned(row.m_format.m_bSigned);
+        field.SetFloat(row.m_format.m_bFloat);
+        field.SetDigits(row.m_format.m_nDigits, row.m_format.m_nDecimals);
         field.SetInverse(row.m_bInverse);
         field.SetDoubleSize(row.m_bDouble);
-        field.GetAddress() = test::MakeAddress(1, 1, address, row.m_nCount, 2);
+        const auto count = static_cast<std::int32_t>(row.m_format.m_nByteCount / 2);
+        field.GetAddress() = test::MakeAddress(1, 1, address, count, 2);
         values[{1, 1, address}] = row.m_nValue;
         address += 2;
     }

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <random>
 #include <string>
 
 #include "FrameTestSupport.h"
-#include "emulator/BarGraphPainter.h"
 #include "emulator/ScreenRenderer.h"
 #include "emulator/TrendHistory.h"
 
@@ -81,23 +79,6 @@ INSTANTIATE_TEST_SUITE_P(Emulator, GoldenFrame, ::testing::ValuesIn(kFrameCases)
                              std::erase(name, '-');
                              return name;
                          });
-
-TEST(BarGraphPainter, ReadsTheContentsAsTheFormatSays) {
-    constexpr std::int64_t kSignedDecimal = 0x30, kDecimal = 0x20, kHexBcd = 0, kFloat = 0xB0;
-    const struct {
-        std::int64_t m_nContents, m_nBytes, m_nAttributes;
-        double m_dValue;
-    } cases[] = {
-        {0xFFCE, 2, kSignedDecimal, -50},    {0xFFCE, 2, kDecimal, 65486},
-        {0x1FFCE, 2, kHexBcd, 65486},        {0x80, 1, kSignedDecimal, -128},
-        {0xFFFFFFFF, 4, kSignedDecimal, -1}, {0x42C80000, 4, kFloat, 100},
-    };
-    for (const auto& row : cases)
-        EXPECT_EQ(CBarGraphPainter::Interpret(row.m_nContents, row.m_nBytes, row.m_nAttributes),
-                  row.m_dValue)
-            << row.m_nContents;
-    EXPECT_TRUE(std::isnan(CBarGraphPainter::Interpret(0x42C80000, 2, kFloat)));
-}
 
 std::vector<std::uint8_t> SampleImage() {
     CTaveloDoc doc;
