@@ -15,13 +15,6 @@ namespace {
 constexpr std::int64_t kLargestByteCount = 8;
 constexpr std::int64_t kFloatBytes = 4;
 
-// Where the value lies between the scales, from 0 to 1; a value that is not a number gives 0.
-double Fraction(double value, double zero, double full) {
-    if (std::isnan(value)) return 0;
-    if (full == zero) return value >= full ? 1 : 0;
-    return std::clamp((value - zero) / (full - zero), 0.0, 1.0);
-}
-
 }  // namespace
 
 double CBarGraphPainter::Interpret(std::int64_t contents, std::int64_t byteCount,
@@ -36,6 +29,12 @@ double CBarGraphPainter::Interpret(std::int64_t contents, std::int64_t byteCount
     if (isSigned && bits < 64 && (raw >> (bits - 1)) != 0) raw |= ~std::uint64_t{0} << bits;
     return isSigned ? static_cast<double>(static_cast<std::int64_t>(raw))
                     : static_cast<double>(raw);
+}
+
+double CBarGraphPainter::Fraction(double value, double zero, double full) {
+    if (std::isnan(value)) return 0;
+    if (full == zero) return value >= full ? 1 : 0;
+    return std::clamp((value - zero) / (full - zero), 0.0, 1.0);
 }
 
 void CBarGraphPainter::Draw(const CImageRecord& record, const IPolledValues& values,

@@ -28,6 +28,9 @@ public:
     // The register contents of byteCount bytes as the number the attributes make of them:
     // signed decimal sign-extends, float reads an IEEE single, any other format is unsigned.
     static double Interpret(std::int64_t contents, std::int64_t byteCount, std::int64_t attributes);
+    // Where the value lies between the scales, from 0 to 1; a value that is not a number gives
+    // 0, and equal scales give 1 once the value reaches them.
+    static double Fraction(double value, double zero, double full);
 };
 
 }  // namespace tavelo

@@ -2,9 +2,13 @@
 
 #include "BarGraphPainter.h"
 #include "LcdFrame.h"
+#include "RegisterFormat.h"
+#include "TrendGraphPainter.h"
+#include "TrendHistory.h"
 #include "compiler/GraphLoadDataBase.h"
 #include "compiler/GraphicsLibrary.h"
 #include "compiler/ImageRecordLayouts.h"
+#include "render/GlyphLayout.h"
 
 namespace tavelo {
 
@@ -34,23 +38,58 @@ CPollAddress AddressOf(const CImageRecord& record) {
 }  // namespace
 
 bool CScreenRenderer::Render(std::int64_t screenNumber, const IPolledValues& values,
-                             CLcdFrame& frame) const {
+                             CLcdFrame& frame, const CTrendHistory* trends) const {
     frame.Clear();
     if (!m_image.IsLoaded()) return false;
     const CImageScreen* screen = m_image.FindScreen(screenNumber);
     if (!screen) return false;
-    for (const CImageRecord& record : screen->m_elements) DrawRecord(record, values, frame);
+    for (const CImageRecord& record : screen->m_elements) DrawRecord(record, values, frame, trends);
     return true;
 }
 
 void CScreenRenderer::DrawRecord(const CImageRecord& record, const IPolledValues& values,
-                                 CLcdFrame& frame) const {
+                                 CLcdFrame& frame, const CTrendHistory* trends) const {
     if (IsKind(record, kStaticTextRecord)) DrawStaticText(record, frame);
     if (IsKind(record, kStaticBitmapRecord)) DrawStaticBitmap(record, frame);
     if (IsKind(record, kFunctionKeyRecord)) DrawFunctionKey(record, frame);
     if (IsKind(record, kIndicatorRecord)) DrawIndicator(record, values, frame);
     if (IsKind(record, kDynamicTextRecord)) DrawDynamicText(record, values, frame);
     if (IsKind(record, kBarGraphRecord)) CBarGraphPainter::Draw(record, values, frame);
+    if (IsKind(record, kRegisterRecord)) DrawRegister(record, values, frame);
+    if (IsKind(record, kDynamicBitmapRecord)) DrawDynamicBitmap(record, values, frame);
+    if (IsKind(record, kTrendGraphRecord))
+        CTrendGraphPainter::Draw(
+            record, trends ? trends->Samples(record.m_nOffset) : std::span<const double>{}, frame);
+}
+
+void CScreenRenderer::DrawRegister(const CImageRecord& record, const IPolledValues& values,
+                                   CLcdFrame& frame) const {
+    const std::string text =
+        CRegisterFormat::FromRecord(record).Text(values.Read(AddressOf(record)));
+    const CDotLook look = LookOf(record.Value("attributes"));
+    std::int32_t x = Coordinate(record, "x");
+    for (const char character : text) {
+        CColumnPicture(m_digits.Glyph(character), CTextPainter::kNarrowWidth)
+            .Draw(frame, x, Coordinate(record, "y"), CTextPainter::kNarrowWidth,
+                  CTextPainter::kGlyphHeight, look);
+        x += CTextPainter::kNarrowWidth * look.Scale();
+    }
+}
+
+void CScreenRenderer::DrawDynamicBitmap(const CImageRecord& record, const IPolledValues& values,
+                                        CLcdFrame& frame) const {
+    const auto pictures = m_image.Bytes(static_cast<std::size_t>(record.Value("pictureOffset")),
+                                        kDynamicPictureSetBytes);
+    if (pictures.empty()) return;
+    const bool coil = values.Read({kDynamicBitmapStation, record.Value("unitCode"),
+                                   record.Value("address")}) != 0;
+    // Negative logic shows the picture of the opposite state.
+    const bool on = coil != (record.Value("logic") != 0);
+    CColumnPicture(pictures.subspan((on ? kCoilOnPicture : kCoilOffPicture) * kWideGlyphBytes,
+                                    kWideGlyphBytes),
+                   kDynamicPictureSize)
+        .Draw(frame, Coordinate(record, "x"), Coordinate(record, "y"), kDynamicPictureSize,
+              kDynamicPictureSize, {});
 }
 
 void CScreenRenderer::DrawStaticText(const CImageRecord& record, CLcdFrame& frame) const {

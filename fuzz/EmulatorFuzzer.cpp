@@ -8,6 +8,7 @@
 #include "emulator/LcdFrame.h"
 #include "emulator/PanelImage.h"
 #include "emulator/ScreenRenderer.h"
+#include "emulator/TrendHistory.h"
 
 namespace {
 
@@ -26,8 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const tavelo::CPanelImage image =
         tavelo::CPanelImage::Load(std::vector<std::uint8_t>(data, data + size));
     const tavelo::CScreenRenderer renderer(image);
+    // Two samples a long time apart, so that trends draw a line of their full points.
+    tavelo::CTrendHistory trends(image);
+    trends.Sample(std::chrono::milliseconds(0), CScatteredValues{});
+    trends.Sample(std::chrono::hours(24 * 365), CScatteredValues{});
     tavelo::CLcdFrame frame;
     for (const tavelo::CImageScreen& screen : image.GetContents().m_screens)
-        renderer.Render(screen.m_entry.Value("number"), CScatteredValues{}, frame);
+        renderer.Render(screen.m_entry.Value("number"), CScatteredValues{}, frame, &trends);
     return 0;
 }

@@ -1,49 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdlib>
-#include <map>
 #include <random>
 #include <string>
 
-#include "compiler/ReapplyPanels.h"
-#include "compiler/SampleProject.h"
-#include "elements/ElementClasses.h"
-#include "emulator/BarGraphPainter.h"
-#include "emulator/LcdFrame.h"
+#include "FrameTestSupport.h"
 #include "emulator/ScreenRenderer.h"
-#include "model/ClassRegistry.h"
-#include "model/FileBytes.h"
-#include "model/ModelClasses.h"
-#include "model/ProjectFile.h"
-#include "render/DeliveredFiles.h"
-#include "support/TestData.h"
+#include "emulator/TrendHistory.h"
 
 namespace tavelo {
 namespace {
 
-using Values = std::map<CPollAddress, std::int64_t>;
-
-class CValueMap : public IPolledValues {
-public:
-    explicit CValueMap(Values values = {}) : m_values(std::move(values)) {}
-    std::int64_t Read(const CPollAddress& address) const override {
-        const auto found = m_values.find(address);
-        return found == m_values.end() ? 0 : found->second;
-    }
-
-private:
-    Values m_values;
-};
-
-// With the delivered fonts and key graphics, so that frames show the real glyphs.
-std::vector<std::uint8_t> CompileWithDeliveredData(const CTaveloDoc& doc, const CAppState& state) {
-    test::CStripeRasteriser rasteriser;
-    const CCompileOutcome outcome =
-        CompileDownloadImage(doc, state, test::DeliveredDirectory(), rasteriser);
-    EXPECT_TRUE(outcome.Succeeded()) << outcome.m_strReason;
-    return outcome.m_image.value_or(CDownloadImage{}).m_bytes;
-}
+using test::CompileWithDeliveredData;
+using test::CValueMap;
+using test::Values;
 
 // A key with the hand and a dynamic text on D0 showing the row of 1, plain on the top line,
 // inverse on the next and double size below.
@@ -88,32 +57,20 @@ const CFrameCase kFrameCases[] = {
 
 class GoldenFrame : public ::testing::TestWithParam<CFrameCase> {};
 
-// With TAVELO_UPDATE_GOLDEN=1 the frames are written anew instead of compared.
 TEST_P(GoldenFrame, ScreenOneDrawsItsFrame) {
-    CClassRegistry registry;
-    RegisterModelClasses(registry);
-    RegisterElementClasses(registry);
-    CTaveloDoc doc;
-    CAppState state;
+    CPanelImage image;
     if (GetParam().m_pszProject) {
-        CProjectFile::Open(test::TestDataPath(GetParam().m_pszProject) / "project.ZORX", registry,
-                           doc, state);
-        ReapplyPanels(doc, state);
+        image = test::LoadStoredProject(GetParam().m_pszProject);
     } else {
+        CTaveloDoc doc;
         test::AddScreen(doc, 1);
         PlaceLooks(doc);
+        image = CPanelImage::Load(CompileWithDeliveredData(doc, CAppState{}));
     }
-    const CPanelImage image = CPanelImage::Load(CompileWithDeliveredData(doc, state));
     ASSERT_TRUE(image.IsLoaded()) << image.GetError();
     CLcdFrame frame;
     ASSERT_TRUE(CScreenRenderer(image).Render(1, CValueMap(GetParam().m_values), frame));
-    const auto path = test::TestDataPath(std::string("emulator/") + GetParam().m_pszName + ".txt");
-    const std::string art = frame.ToTextArt();
-    if (const char* update = std::getenv("TAVELO_UPDATE_GOLDEN");
-        update && update == std::string("1"))
-        WriteFileAtomically(path, std::vector<std::uint8_t>(art.begin(), art.end()));
-    const std::vector<std::uint8_t> expected = ReadFileBytes(path);
-    EXPECT_EQ(art, std::string(expected.begin(), expected.end()));
+    test::ExpectGoldenFrame(frame, GetParam().m_pszName);
 }
 
 INSTANTIATE_TEST_SUITE_P(Emulator, GoldenFrame, ::testing::ValuesIn(kFrameCases),
@@ -122,23 +79,6 @@ INSTANTIATE_TEST_SUITE_P(Emulator, GoldenFrame, ::testing::ValuesIn(kFrameCases)
                              std::erase(name, '-');
                              return name;
                          });
-
-TEST(BarGraphPainter, ReadsTheContentsAsTheFormatSays) {
-    constexpr std::int64_t kSignedDecimal = 0x30, kDecimal = 0x20, kHexBcd = 0, kFloat = 0xB0;
-    const struct {
-        std::int64_t m_nContents, m_nBytes, m_nAttributes;
-        double m_dValue;
-    } cases[] = {
-        {0xFFCE, 2, kSignedDecimal, -50},    {0xFFCE, 2, kDecimal, 65486},
-        {0x1FFCE, 2, kHexBcd, 65486},        {0x80, 1, kSignedDecimal, -128},
-        {0xFFFFFFFF, 4, kSignedDecimal, -1}, {0x42C80000, 4, kFloat, 100},
-    };
-    for (const auto& row : cases)
-        EXPECT_EQ(CBarGraphPainter::Interpret(row.m_nContents, row.m_nBytes, row.m_nAttributes),
-                  row.m_dValue)
-            << row.m_nContents;
-    EXPECT_TRUE(std::isnan(CBarGraphPainter::Interpret(0x42C80000, 2, kFloat)));
-}
 
 std::vector<std::uint8_t> SampleImage() {
     CTaveloDoc doc;
@@ -163,16 +103,21 @@ TEST(DamagedImage, IsRefusedWithTheReadersMessageAndNeverBreaksTheRenderer) {
         EXPECT_FALSE(CScreenRenderer(image).Render(1, CValueMap{}, frame));
         EXPECT_EQ(frame, CLcdFrame{});
     }
+    const CBuiltInDigits digits = test::DeliveredDigits();
     std::mt19937 random(20);
     for (int round = 0; round < 300; ++round) {
         std::vector<std::uint8_t> bytes = sample;
         for (int hit = 0; hit < 1 + round % 4; ++hit)
             bytes[random() % bytes.size()] = static_cast<std::uint8_t>(random());
         const CPanelImage image = CPanelImage::Load(bytes);
+        const CValueMap values({{{1, 1, 100}, 1}});
+        CTrendHistory trends(image);
+        for (const auto now : {std::chrono::hours(0), std::chrono::hours(1000)})
+            trends.Sample(now, values);
         CLcdFrame frame;
         for (const CImageScreen& screen : image.GetContents().m_screens)
-            EXPECT_EQ(CScreenRenderer(image).Render(screen.m_entry.Value("number"),
-                                                    CValueMap{{{{1, 1, 100}, 1}}}, frame),
+            EXPECT_EQ(CScreenRenderer(image, digits)
+                          .Render(screen.m_entry.Value("number"), values, frame, &trends),
                       image.IsLoaded());
     }
 }

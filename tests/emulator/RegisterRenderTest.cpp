@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "FrameTestSupport.h"
+#include "emulator/RegisterFormat.h"
+#include "emulator/ScreenRenderer.h"
+
+namespace tavelo {
+namespace {
+
+constexpr CRegisterFormat kFloat{
+    .m_nDecimals = 1, .m_bSigned = true, .m_bFloat = true, .m_nByteCount = 4};
+// Raw 0..4000 of an unsigned register shown as 0.0..100.0.
+constexpr CRegisterFormat kEngineering{.m_nDigits = 4,
+                                       .m_nDecimals = 1,
+                                       .m_bEngineering = true,
+                                       .m_nInputMax = 4000,
+                                       .m_nEngMax = 1000};
+
+CRegisterFormat Changed(CRegisterFormat format, std::int64_t CRegisterFormat::*field,
+                        std::int64_t value) {
+    format.*field = value;
+    return format;
+}
+
+TEST(RegisterFormat, ShowsTheValueRightAlignedOrAFieldOfStars) {
+    const struct {
+        CRegisterFormat m_format;
+        std::int64_t m_nContents;
+        const char* m_pszText;
+    } cases[] = {
+        {{.m_nByteCount = 4}, 99999, "99999"},
+        {{.m_nByteCount = 4}, 100000, "*****"},
+        {{}, 0xFFCE, "65486"},
+        {{.m_bSigned = true}, 0xFFCE, "   -50"},
+        {{.m_bSigned = true}, 0x8000, "-32768"},
+        {{.m_nDigits = 3, .m_bSigned = true, .m_nByteCount = 1}, 0x80, "-128"},
+        {{.m_nDigits = 4, .m_bSigned = true}, 0xD8F1, "-9999"},
+        {{.m_nDigits = 4, .m_bSigned = true}, 0xD8F0, "*****"},
+        {{.m_nDecimals = 2, .m_bSigned = true}, 0xFFFB, "  -0.05"},
+        {{.m_nDecimals = 2}, 12345, "123.45"},
+        {{.m_nDigits = 3, .m_nDecimals = 3}, 5, "0.005"},
+        {{.m_nDigits = 10, .m_bSigned = true, .m_nByteCount = 4}, 0x80000000, "-2147483648"},
+        {{.m_nDigits = 4, .m_bDecimal = false}, 0x1BEEF, "BEEF"},
+        {{.m_nDigits = 3, .m_bDecimal = false}, 0xBEEF, "***"},
+        {{.m_nDigits = 4, .m_nDecimals = 2, .m_bDecimal = false}, 0x1234, "12.34"},
+        {kFloat, 0x42C80000, "  100.0"},
+        {kFloat, 0xC1440000, "  -12.3"},
+        {kFloat, 0x7FC00000, "*******"},
+        {kFloat, 0x7F80000000, "    0.0"},
+        {Changed(kFloat, &CRegisterFormat::m_nByteCount, 2), 0x42C80000, "*******"},
+        {kEngineering, 2000, " 50.0"},
+        {kEngineering, 4000, "100.0"},
+        {Changed(kEngineering, &CRegisterFormat::m_nInputMin, 2000), 1000, "*****"},
+        {Changed(kEngineering, &CRegisterFormat::m_nInputMin, 4000), 1000, "*****"},
+    };
+    for (const auto& row : cases)
+        EXPECT_EQ(row.m_format.Text(row.m_nContents), row.m_pszText) << row.m_pszText;
+}
+
+// Unsigned 99999 and one beyond; signed -327.68 and HEX BEEF; double size -5 and float -12.3;
+// BCD 12.34 inverse.
+TEST(RegisterRender, DrawsTheDigitsOfTheFieldInTheirLook) {
+    const struct {
+        std::int32_t m_nX, m_nY;
+        CRegisterFormat m_format;
+        bool m_bInverse, m_bDouble;
+        std::int64_t m_nValue;
+    } registers[] = {
+        {0, 0, {.m_nByteCount = 4}, false, false, 99999},
+        {96, 0, {.m_nByteCount = 4}, false, false, 100000},
+        {0, 16, {.m_nDecimals = 2, .m_bSigned = true}, false, false, 0x8000},
+        {96, 16, {.m_nDigits = 4, .m_bDecimal = false}, false, false, 0xBEEF},
+        {0, 32, {.m_nDigits = 3, .m_bSigned = true}, false, true, 0xFFFB},
+        {96, 32, kFloat, false, false, 0xC1440000},
+        {96, 48, {.m_nDigits = 4, .m_nDecimals = 2, .m_bDecimal = false}, true, false, 0x1234},
+    };
+    CTaveloDoc doc;
+    test::AddScreen(doc, 1);
+    test::Values values;
+    std::int32_t address = 0;
+    for (const auto& row : registers) {
+        CRegister& field = test::Place(doc, std::make_unique<CRegister>(), 1, row.m_nX, row.m_nY);
+        field.SetDecimal(row.m_format.m_bDecimal);
+        field.SetSigned(row.m_format.m_bSigned);
+        field.SetFloat(row.m_format.m_bFloat);
+        field.SetDigits(row.m_format.m_nDigits, row.m_format.m_nDecimals);
+        field.SetInverse(row.m_bInverse);
+        field.SetDoubleSize(row.m_bDouble);
+        const auto count = static_cast<std::int32_t>(row.m_format.m_nByteCount / 2);
+        field.GetAddress() = test::MakeAddress(1, 1, address, count, 2);
+        values[{1, 1, address}] = row.m_nValue;
+        address += 2;
+    }
+    const CPanelImage image = CPanelImage::Load(test::CompileWithDeliveredData(doc, CAppState{}));
+    ASSERT_TRUE(image.IsLoaded()) << image.GetError();
+    CLcdFrame frame;
+    ASSERT_TRUE(
+        CScreenRenderer(image, test::DeliveredDigits()).Render(1, test::CValueMap(values), frame));
+    test::ExpectGoldenFrame(frame, "register");
+}
+
+}  // namespace
+}  // namespace tavelo
