@@ -194,6 +194,40 @@ TEST_F(PanelEmulator, ScreenSaverStartsAfterItsMinutesAndAnyKeyWakesThePanel) {
     EXPECT_EQ(other.GetPage(), EPanelPage::Screen);
 }
 
+// Attributes: 0x08 settable, 0x10 signed, 0x20 decimal, 0x80 limits; '-' in the keys is +/-.
+TEST(RegisterEntry, WritesOnlyWhatTheRegisterHoldsInItsFormat) {
+    const struct {
+        std::int64_t m_nAttributes, m_nBytes, m_nMax, m_nMin;
+        const char* m_pszKeys;
+        std::optional<std::int64_t> m_nWritten;
+    } cases[] = {
+        {0x08, 2, 0, 0, "1234", 0x1234},          {0x08, 2, 0, 0, "12345", std::nullopt},
+        {0x28, 1, 0, 0, "256", std::nullopt},     {0x28, 1, 0, 0, "-255", 255},
+        {0xA8, 1, 1000, -5, "300", std::nullopt}, {0x38, 1, 0, 0, "-128", 0x80},
+        {0xB8, 4, 10, -10, "-11", std::nullopt},  {0x28, 2, 0, 0, "", std::nullopt},
+    };
+    for (const auto& row : cases) {
+        CImageRecord record{"register", 0, 0, {}};
+        for (const auto& [name, value] :
+             std::initializer_list<std::pair<const char*, std::int64_t>>{
+                 {"attributes", row.m_nAttributes},
+                 {"digits", 5},
+                 {"inputMax", row.m_nMax},
+                 {"inputMin", row.m_nMin},
+                 {"station", 1},
+                 {"address", 9},
+                 {"unitCode", 1},
+                 {"byteCount", row.m_nBytes}})
+            record.m_fields.push_back({name, value, std::nullopt});
+        CRegisterEntry entry(record);
+        for (const char* key = row.m_pszKeys; *key; ++key)
+            *key == '-' ? entry.ToggleSign() : entry.Type(*key - '0');
+        CMemoryMap memory;
+        EXPECT_EQ(entry.Commit(memory), row.m_nWritten.has_value()) << row.m_pszKeys;
+        EXPECT_EQ(memory.Read({1, 1, 9}), row.m_nWritten.value_or(0)) << row.m_pszKeys;
+    }
+}
+
 TEST(PanelKey, NamesAndNumbers) {
     const std::pair<const char*, std::optional<EPanelKey>> names[] = {
         {"esc", EPanelKey::Esc},  {"F20", EPanelKey::Clr}, {"+/-", EPanelKey::PlusMinus},
