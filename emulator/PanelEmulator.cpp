@@ -24,8 +24,7 @@ void CPanelEmulator::Press(EPanelKey key) {
     if (m_ePage == EPanelPage::Password) {
         PasswordKey(key);
     } else if (m_ePage != EPanelPage::Screen) {
-        if (key == EPanelKey::Esc || (key == EPanelKey::Alm && m_ePage == EPanelPage::AlarmList))
-            m_ePage = EPanelPage::Screen;
+        PageKey(key);
     } else if (m_entry) {
         EntryKey(key);
     } else if (const CImageRecord* entry = FindKeyEntry(key)) {
@@ -103,7 +102,7 @@ void CPanelEmulator::ScreenKey(EPanelKey key) {
     if (key == EPanelKey::Up) GoTo(screen->m_entry.Value("upScreen"));
     if (key == EPanelKey::Down) GoTo(screen->m_entry.Value("downScreen"));
     if (key == EPanelKey::Set) StartEntry(0);
-    if (key == EPanelKey::Alm) m_ePage = EPanelPage::AlarmList;
+    if (key == EPanelKey::Alm) ShowPage(EPanelPage::AlarmList);
 }
 
 void CPanelEmulator::EntryKey(EPanelKey key) {
@@ -123,6 +122,19 @@ void CPanelEmulator::EntryKey(EPanelKey key) {
         else
             m_bEntryRefused = true;
     }
+}
+
+void CPanelEmulator::PageKey(EPanelKey key) {
+    if (key == EPanelKey::Esc || (key == EPanelKey::Alm && m_ePage == EPanelPage::AlarmList))
+        m_ePage = EPanelPage::Screen;
+    if (m_ePage != EPanelPage::AlarmList) return;
+    if (key == EPanelKey::Up && m_nAlarmTop > 0) --m_nAlarmTop;
+    if (key == EPanelKey::Down && m_nAlarmTop + 1 < GetActiveAlarms().size()) ++m_nAlarmTop;
+}
+
+void CPanelEmulator::ShowPage(EPanelPage page) {
+    m_ePage = page;
+    m_nAlarmTop = 0;
 }
 
 void CPanelEmulator::PasswordKey(EPanelKey key) {
@@ -161,7 +173,7 @@ void CPanelEmulator::RunKey(const CImageRecord& entry, bool isHeld) {
     if (outcome.m_ePage == EPanelPage::Password)
         AskPassword({});
     else if (outcome.m_ePage)
-        m_ePage = *outcome.m_ePage;
+        ShowPage(*outcome.m_ePage);
 }
 
 void CPanelEmulator::StartEntry(std::size_t index) {

@@ -55,6 +55,8 @@ public:
     bool IsPasswordRefused() const { return m_bPasswordRefused; }
     // The alarm list as it stands now: the records of the set alarms, in bit order.
     std::vector<const CImageRecord*> GetActiveAlarms() const;
+    // The first of them the alarm list page shows; UP and DOWN move it.
+    std::size_t GetAlarmListTop() const { return m_nAlarmTop; }
 
 private:
     // What waits for the password: a protected function key or register.
@@ -71,6 +73,9 @@ private:
     void ScreenKey(EPanelKey key);
     void EntryKey(EPanelKey key);
     void PasswordKey(EPanelKey key);
+    // A key on the alarm list or time page.
+    void PageKey(EPanelKey key);
+    void ShowPage(EPanelPage page);
     // isHeld: the key is down and its release will follow.
     void RunKey(const CImageRecord& entry, bool isHeld);
     void StartEntry(std::size_t index);
@@ -84,6 +89,7 @@ private:
     std::optional<CRegisterEntry> m_entry;
     std::size_t m_nEntryIndex = 0;
     bool m_bEntryRefused = false;
+    std::size_t m_nAlarmTop = 0;
     CPasswordEntry m_password;
     CPending m_pending;
     bool m_bUnlocked = false;

@@ -162,15 +162,25 @@ TEST_F(PanelEmulator, AProtectedKeyActsOnlyAfterThePassword) {
 
 TEST_F(PanelEmulator, ListsTheAlarmsWhoseBitsAreSet) {
     const CImageRecord& system = image.GetContents().m_systemBlock;
-    memory.Write({system.Value("alarmStation"), system.Value("alarmUnit"),
-                  system.Value("alarmStartBit") + 1},
-                 1);
+    const auto raise = [&](std::int64_t alarm) {
+        memory.Write({system.Value("alarmStation"), system.Value("alarmUnit"),
+                      system.Value("alarmStartBit") + alarm},
+                     1);
+    };
+    raise(1);
     Type(panel, "ALM");
     EXPECT_EQ(panel.GetPage(), EPanelPage::AlarmList);
     EXPECT_EQ(panel.GetActiveAlarms(),
               std::vector<const CImageRecord*>{&image.GetContents().m_alarms.at(1)});
+    // The list scrolls only as far as its last alarm.
+    Type(panel, "DOWN");
+    EXPECT_EQ(panel.GetAlarmListTop(), 0u);
+    raise(0);
+    Type(panel, "DOWN DOWN");
+    EXPECT_EQ(panel.GetAlarmListTop(), 1u);
     Type(panel, "ESC 5");
     EXPECT_EQ(panel.GetPage(), EPanelPage::AlarmList);
+    EXPECT_EQ(panel.GetAlarmListTop(), 0u);
 }
 
 // The saver's first key only wakes the panel, and the password must be given again.
