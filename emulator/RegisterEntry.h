@@ -40,13 +40,16 @@ private:
                                   kFloatBit = 0x80;
 
     // The contents the PLC receives for a value in range: two's complement or BCD in the
-    // register's byte count.
+    // register's byte count, or the IEEE single of a float register.
     std::int64_t Contents(std::int64_t value) const;
 
     const CImageRecord* m_pRecord;
     std::int64_t m_nAttributes;
     std::int64_t m_nBytes;
     std::size_t m_nDigits;
+    bool m_bFloat;
+    // 10 to the power of the decimals.
+    std::int64_t m_nScale = 1;
     // The smallest and largest value ENT accepts.
     std::int64_t m_nMinimum = 0;
     std::int64_t m_nMaximum = 0;

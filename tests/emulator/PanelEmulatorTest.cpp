@@ -207,14 +207,22 @@ TEST_F(PanelEmulator, ScreenSaverStartsAfterItsMinutesAndAnyKeyWakesThePanel) {
 // Attributes: 0x08 settable, 0x10 signed, 0x20 decimal, 0x80 limits; '-' in the keys is +/-.
 TEST(RegisterEntry, WritesOnlyWhatTheRegisterHoldsInItsFormat) {
     const struct {
-        std::int64_t m_nAttributes, m_nBytes, m_nMax, m_nMin;
+        std::int64_t m_nAttributes, m_nBytes, m_nMax, m_nMin, m_nDecimals;
         const char* m_pszKeys;
         std::optional<std::int64_t> m_nWritten;
     } cases[] = {
-        {0x08, 2, 0, 0, "1234", 0x1234},          {0x08, 2, 0, 0, "12345", std::nullopt},
-        {0x28, 1, 0, 0, "256", std::nullopt},     {0x28, 1, 0, 0, "-255", 255},
-        {0xA8, 1, 1000, -5, "300", std::nullopt}, {0x38, 1, 0, 0, "-128", 0x80},
-        {0xB8, 4, 10, -10, "-11", std::nullopt},  {0x28, 2, 0, 0, "", std::nullopt},
+        {0x08, 2, 0, 0, 0, "1234", 0x1234},
+        {0x08, 2, 0, 0, 0, "12345", std::nullopt},
+        {0x28, 1, 0, 0, 0, "256", std::nullopt},
+        {0x28, 1, 0, 0, 0, "-255", 255},
+        {0xA8, 1, 1000, -5, 0, "300", std::nullopt},
+        {0x38, 1, 0, 0, 2, "-128", 0x80},
+        {0xB8, 4, 10, -10, 0, "-11", std::nullopt},
+        {0x28, 2, 0, 0, 0, "", std::nullopt},
+        // Float with one decimal (0x81): -123.4, and 100.0 at its upper limit of 100.
+        {0x38, 4, 0, 0, 0x81, "-1234", 0xC2F6CCCD},
+        {0xB8, 4, 100, -100, 0x81, "1000", 0x42C80000},
+        {0xB8, 4, 100, -100, 0x81, "1001", std::nullopt},
     };
     for (const auto& row : cases) {
         CImageRecord record{"register", 0, 0, {}};
@@ -222,6 +230,7 @@ TEST(RegisterEntry, WritesOnlyWhatTheRegisterHoldsInItsFormat) {
              std::initializer_list<std::pair<const char*, std::int64_t>>{
                  {"attributes", row.m_nAttributes},
                  {"digits", 5},
+                 {"decimals", row.m_nDecimals},
                  {"inputMax", row.m_nMax},
                  {"inputMin", row.m_nMin},
                  {"station", 1},
