@@ -1,14 +1,23 @@
-// Loads arbitrary bytes as a download image and draws every screen of it: any input must be
-// refused with the reader's message or drawn, never crash, leak or read outside the bytes.
+// Loads arbitrary bytes as a download image, draws every screen of it and runs the panel on it
+// with keys taken from the input's last bytes: any input must be refused with the reader's
+// message or drawn and run, never crash, leak or read outside the bytes.
 
+#include <algorithm>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "emulator/LcdFrame.h"
+#include "emulator/PanelDisplay.h"
+#include "emulator/PanelEmulator.h"
 #include "emulator/PanelImage.h"
+#include "emulator/PanelKey.h"
 #include "emulator/ScreenRenderer.h"
 #include "emulator/TrendHistory.h"
+#include "emulator/VirtualPlc.h"
 
 namespace {
 
@@ -20,6 +29,24 @@ public:
                0x9E3779B9LL;
     }
 };
+
+// The panel behind a key script: each byte is a key number (low five bits), whether it is held
+// down over a release (bit 5) and how long to wait after it, in minutes (top two bits), so the
+// screen saver is reached too.
+void RunKeys(const tavelo::CPanelImage& image, const tavelo::CScreenRenderer& renderer,
+             std::span<const std::uint8_t> script, tavelo::CLcdFrame& frame) {
+    tavelo::CVirtualPlc plc;
+    tavelo::CPanelEmulator panel(image, plc);
+    for (const std::uint8_t byte : script) {
+        const std::optional<tavelo::EPanelKey> key = tavelo::PanelKeyFromNumber(byte & 0x1F);
+        if (key) {
+            panel.Press(*key);
+            if (!(byte & 0x20)) panel.Release(*key);
+        }
+        panel.Elapse(std::chrono::minutes(byte >> 6));
+        tavelo::DrawPanel(panel, renderer, plc, nullptr, frame);
+    }
+}
 
 }  // namespace
 
@@ -34,5 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tavelo::CLcdFrame frame;
     for (const tavelo::CImageScreen& screen : image.GetContents().m_screens)
         renderer.Render(screen.m_entry.Value("number"), CScatteredValues{}, frame, &trends);
+    constexpr std::size_t kScriptLength = 64;
+    RunKeys(image, renderer,
+            {data + size - std::min(size, kScriptLength), std::min(size, kScriptLength)}, frame);
     return 0;
 }
