@@ -12,64 +12,19 @@ namespace {
 
 using test::RunCommand;
 
-// A project or its image gives a picture of 192 x 64 dots at the scale; a missing screen, a
-// damaged image, a bad scale or values file give no picture.
-TEST(RenderCommand, DrawsAProjectOrAnImageAndRefusesWhatItCannotDraw) {
-    const test::CTempDir dir;
-    const auto path = [&](const char* name) { return (dir / name).string(); };
-    ASSERT_EQ(RunCommand({"new", path("p.ZORX")}).exitCode, 0);
-    ASSERT_EQ(RunCommand({"build", path("p.ZORX")}).exitCode, 0);
-    WriteFileAtomically(path("short.img"), std::vector<std::uint8_t>(20));
-    const struct {
-        cli::Arguments args;
-        int exitCode;
-        std::string err;
-        unsigned width;  // the picture's width in pixels, 0 for none
-    } cases[] = {
-        {{"render", path("p.ZORX"), "-o", path("a.png")}, 0, "", 768},
-        {{"render", path("p.img"), "--screen", "1", "--scale", "2", "-o", path("a.png")},
-         0,
-         "",
-         384},
-        {{"render", path("p.img"), "--screen", "9", "-o", path("b.png")},
-         1,
-         "tavelo-cli render: screen 9 is not in the image\n",
-         0},
-        {{"render", path("short.img"), "-o", path("b.png")},
-         1,
-         "tavelo-cli render: " + path("short.img") +
-             ": the image holds 20 bytes, fewer than its header and system block\n",
-         0},
-        {{"render", path("p.img"), "--scale", "17", "-o", path("b.png")}, 2, "", 0},
-        {{"render", path("p.img"), "--values", path("p.img"), "-o", path("b.png")},
-         1,
-         "tavelo-cli render: " + path("p.img") + ": a values file ends in .json or .csv\n",
-         0},
-    };
-    for (const auto& row : cases) {
-        const auto run = RunCommand(row.args);
-        EXPECT_EQ(run.exitCode, row.exitCode) << run.err;
-        if (row.exitCode != 2) {
-            EXPECT_EQ(run.err, row.err);
-        }
-        EXPECT_FALSE(std::filesystem::exists(path("b.png")));
-        if (row.width) {
-            const std::vector<std::uint8_t> png = ReadFileBytes(path("a.png"));
-            EXPECT_EQ(unsigned{png.at(18)} << 8 | png.at(19), row.width);  // in the header
-        }
-    }
-}
-
 // On the lamp-key image (note.txt) DOWN jumps to screen 3 and its ESC key sets the coil of the
 // lamp on screen 2: the pictures after the keys are the screens drawn with the values the keys
 // left. A name that is no key, --screen with --keys and a missing digits font draw nothing;
-// every screen of an image becomes a picture named by its number.
+// every screen of an image becomes a picture named by its number. A project is compiled first;
+// a missing screen, a damaged image, a bad scale or values file give no picture either.
 TEST(RenderCommand, DrawsThePanelAfterTheKeysWithTheValuesTheyLeft) {
     const test::CTempDir dir;
     const auto path = [&](const char* name) { return (dir / name).string(); };
     const std::string image = test::TestDataPath("cli-emulate/lamp-key.img").string();
     const std::string lit = "station,unit,address,value\n1,3,5,1\n";
     WriteFileAtomically(path("lit.csv"), std::vector<std::uint8_t>(lit.begin(), lit.end()));
+    WriteFileAtomically(path("short.img"), std::vector<std::uint8_t>(20));
+    ASSERT_EQ(RunCommand({"new", path("p.ZORX")}).exitCode, 0);
     const auto drawn = [&](const char* name, int screen) {
         return path(name) + ": screen " + std::to_string(screen) + "\n";
     };
@@ -94,6 +49,21 @@ TEST(RenderCommand, DrawsThePanelAfterTheKeysWithTheValuesTheyLeft) {
          0,
          drawn("all/screen-00001.png", 1) + drawn("all/screen-00002.png", 2) +
              drawn("all/screen-00003.png", 3)},
+        {{"render", path("p.ZORX"), "--scale", "2", "-o", path("p.png")}, 0, drawn("p.png", 1)},
+        {{"render", image, "--screen", "9", "-o", path("b.png")},
+         1,
+         "",
+         "tavelo-cli render: screen 9 is not in the image\n"},
+        {{"render", path("short.img"), "-o", path("b.png")},
+         1,
+         "",
+         "tavelo-cli render: " + path("short.img") +
+             ": the image holds 20 bytes, fewer than its header and system block\n"},
+        {{"render", image, "--scale", "17", "-o", path("b.png")}, 2, ""},
+        {{"render", image, "--values", image, "-o", path("b.png")},
+         1,
+         "",
+         "tavelo-cli render: " + image + ": a values file ends in .json or .csv\n"},
         {{"render", image, "--keys", "DOWN F21", "-o", path("b.png")},
          2,
          "",
@@ -117,6 +87,12 @@ TEST(RenderCommand, DrawsThePanelAfterTheKeysWithTheValuesTheyLeft) {
         }
     }
     EXPECT_FALSE(std::filesystem::exists(path("b.png")));
+    const auto width = [&](const char* name) {  // in the PNG header
+        const std::vector<std::uint8_t> png = ReadFileBytes(path(name));
+        return unsigned{png.at(18)} << 8 | png.at(19);
+    };
+    EXPECT_EQ(width("p.png"), 384u);
+    EXPECT_EQ(width("lit.png"), 768u);
     EXPECT_EQ(ReadFileBytes(path("keys-3.png")), ReadFileBytes(path("screen-3.png")));
     EXPECT_EQ(ReadFileBytes(path("keys-2.png")), ReadFileBytes(path("lit.png")));
     EXPECT_NE(ReadFileBytes(path("lit.png")), ReadFileBytes(path("all/screen-00002.png")));
