@@ -14,9 +14,11 @@ struct CliRun {
     std::string err;
 };
 
-inline CliRun RunCommand(const cli::Arguments& args) {
+// input: what the command reads on standard input.
+inline CliRun RunCommand(const cli::Arguments& args, const std::string& input = {}) {
+    std::istringstream in(input);
     std::ostringstream out, err;
-    const int code = cli::RunCli(args, out, err);
+    const int code = cli::RunCli(args, {in, out, err});
     return {code, out.str(), err.str()};
 }
 

@@ -108,7 +108,7 @@ TEST(CliHelp, ListsEveryCommandAndTheVersionNamesTheProgram) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.out.find("Usage: tavelo-cli"), npos);
     for (const char* command : {"plctypes", "new", "info", "dump", "convert", "download", "build",
-                                "image", "render", "bitmap", "glyphs", "ports"})
+                                "image", "render", "emulate", "bitmap", "glyphs", "ports"})
         EXPECT_NE(run.out.find(std::string("\n  ") + command + " "), npos) << command;
     EXPECT_EQ(RunCommand({"--version"}).out.rfind("tavelo-cli ", 0), 0u);
     const CliRun bare = RunCommand({});

@@ -5,6 +5,7 @@
 #include "BitmapCommand.h"
 #include "BuildCommand.h"
 #include "DownloadCommand.h"
+#include "EmulateCommand.h"
 #include "GlyphsCommand.h"
 #include "ImageCommand.h"
 #include "PlcTypesCommand.h"
@@ -14,12 +15,12 @@
 
 namespace tavelo::cli {
 
-int RunCli(const Arguments& args, std::ostream& out, std::ostream& err) {
+int RunCli(const Arguments& args, const CCliStreams& streams) {
     CLI::App app("Tavelo configures ZOR operator panels.", "tavelo-cli");
     tools::SetUpApp(app, TAVELO_VERSION);
     // At most one; none is handled before parsing, so an unknown word is named as such.
     app.require_subcommand(0, 1);
-    CCommandRun run{out, err};
+    CCommandRun run{streams.m_in, streams.m_out, streams.m_err, streams.m_bTerminal};
     AddPlcTypesCommand(app, run);
     AddNewCommand(app, run);
     AddInfoCommand(app, run);
@@ -30,13 +31,14 @@ int RunCli(const Arguments& args, std::ostream& out, std::ostream& err) {
     AddBuildCommand(app, run);
     AddImageCommand(app, run);
     AddRenderCommand(app, run);
+    AddEmulateCommand(app, run);
     AddDownloadCommand(app, run);
     AddPortsCommand(app, run);
     if (args.empty()) {
-        out << app.help();
+        streams.m_out << app.help();
         return tools::kExitUsage;
     }
-    return tools::RunApp(app, args, out, err, run.m_nExitCode);
+    return tools::RunApp(app, args, streams.m_out, streams.m_err, run.m_nExitCode);
 }
 
 }  // namespace tavelo::cli

@@ -1,17 +1,16 @@
 #include "RenderCommand.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <ostream>
 
-#include "ProjectImage.h"
+#include "PanelSource.h"
 #include "emulator/LcdFrame.h"
 #include "emulator/LcdPng.h"
-#include "emulator/PanelImage.h"
+#include "emulator/PanelDisplay.h"
 #include "emulator/ScreenRenderer.h"
+#include "emulator/TrendHistory.h"
 #include "emulator/VirtualPlcFile.h"
 #include "model/FileBytes.h"
 #include "model/FileError.h"
@@ -27,15 +26,20 @@ struct CRenderOptions {
     std::string m_strInput;
     std::optional<std::int64_t> m_nScreen;
     std::string m_strValues;
+    std::string m_strKeys;
+    std::string m_strSaveValues;
     std::int32_t m_nScale = CLcdPng::kDefaultScale;
     std::string m_strOutput;
     std::string m_strAllScreens;
 };
 
-// What one run draws with: the image, the values its screens read and the picture's scale.
+// What one run draws with: the image, the values its screens read, the trend samples taken once
+// at the start and the picture's scale.
 struct CRenderSource {
+    const CScreenRenderer& m_renderer;
     const CPanelImage& m_image;
     const CVirtualPlc& m_plc;
+    const CTrendHistory& m_trends;
     std::int32_t m_nScale;
 };
 
@@ -46,53 +50,25 @@ std::filesystem::path ScreenPicture(const std::filesystem::path& dir, std::int64
     return dir / name;
 }
 
-bool IsProjectFile(const std::filesystem::path& file) {
-    std::string extension = file.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return extension == ".ZORX" || extension == ".ZOR";
-}
-
-std::optional<std::vector<std::uint8_t>> ReadImage(CProjectContext& project,
-                                                   const std::string& file, std::ostream& err) {
-    if (IsProjectFile(file)) {
-        std::optional<CDownloadImage> compiled = OpenAndCompile(project, file, err);
-        if (!compiled) return std::nullopt;
-        return std::move(compiled->m_bytes);
-    }
+bool WritePicture(CProjectContext& project, const CLcdFrame& frame, std::int32_t scale,
+                  const std::filesystem::path& output, std::ostream& err) {
     try {
-        return ReadFileBytes(file, kLargestImageFile);
+        WriteFileAtomically(output, CLcdPng::Encode(frame, scale));
+        return true;
     } catch (const CFileError& error) {
         project.Report(err, error.what());
-        return std::nullopt;
-    }
-}
-
-// Without a file every value reads 0.
-std::optional<CVirtualPlc> LoadValues(CProjectContext& project, const std::string& file,
-                                      std::ostream& err) {
-    if (file.empty()) return CVirtualPlc{};
-    try {
-        return CVirtualPlcFile::Load(file);
-    } catch (const CFileError& error) {
-        project.Report(err, error.what());
-        return std::nullopt;
+        return false;
     }
 }
 
 bool RenderScreen(CProjectContext& project, const CRenderSource& source, std::int64_t screen,
                   const std::filesystem::path& output, std::ostream& out, std::ostream& err) {
     CLcdFrame frame;
-    if (!CScreenRenderer(source.m_image).Render(screen, source.m_plc, frame)) {
+    if (!source.m_renderer.Render(screen, source.m_plc, frame, &source.m_trends)) {
         project.Report(err, "screen " + std::to_string(screen) + " is not in the image");
         return false;
     }
-    try {
-        WriteFileAtomically(output, CLcdPng::Encode(frame, source.m_nScale));
-    } catch (const CFileError& error) {
-        project.Report(err, error.what());
-        return false;
-    }
+    if (!WritePicture(project, frame, source.m_nScale, output, err)) return false;
     out << output.string() << ": screen " << screen << "\n";
     return true;
 }
@@ -113,31 +89,72 @@ bool RenderAllScreens(CProjectContext& project, const CRenderSource& source,
     return true;
 }
 
+// The panel from its initial screen after the keys, as its display shows it.
+bool RenderAfterKeys(CProjectContext& project, const CRenderSource& source,
+                     const std::vector<EPanelKey>& keys, CVirtualPlc& plc,
+                     const std::filesystem::path& output, std::ostream& out, std::ostream& err) {
+    CPanelEmulator panel(source.m_image, plc);
+    for (const EPanelKey key : keys) panel.Tap(key);
+    CLcdFrame frame;
+    DrawPanel(panel, source.m_renderer, plc, &source.m_trends, frame);
+    if (!WritePicture(project, frame, source.m_nScale, output, err)) return false;
+    out << output.string() << ": screen " << panel.GetShownScreen();
+    if (panel.GetPage() != EPanelPage::Screen) out << ", " << PageName(panel.GetPage()) << " page";
+    out << "\n";
+    return true;
+}
+
+bool SaveValues(CProjectContext& project, const CVirtualPlc& plc, const std::string& file,
+                std::ostream& err) {
+    try {
+        CVirtualPlcFile::Save(file, plc);
+        return true;
+    } catch (const CFileError& error) {
+        project.Report(err, error.what());
+        return false;
+    }
+}
+
+bool Draw(CProjectContext& project, const CRenderOptions& options, const CKeyScript& script,
+          std::ostream& out, std::ostream& err) {
+    std::optional<CVirtualPlc> plc = LoadValues(project, options.m_strValues, err);
+    if (!plc) return false;
+    const std::optional<CBuiltInDigits> digits = LoadBuiltInDigits(project, err);
+    if (!digits) return false;
+    const std::optional<CPanelImage> image = LoadPanelImage(project, options.m_strInput, err);
+    if (!image) return false;
+    const CScreenRenderer renderer(*image, *digits);
+    // A still picture: every trend graph shows the one sample taken as the picture is drawn.
+    CTrendHistory trends(*image);
+    trends.Sample(std::chrono::milliseconds{0}, *plc);
+    const CRenderSource source{renderer, *image, *plc, trends, options.m_nScale};
+    bool drawn = false;
+    if (!options.m_strAllScreens.empty()) {
+        drawn = RenderAllScreens(project, source, options.m_strAllScreens, out, err);
+    } else if (!options.m_strKeys.empty()) {
+        drawn =
+            RenderAfterKeys(project, source, script.m_keys, *plc, options.m_strOutput, out, err);
+    } else {
+        const std::int64_t initial = image->GetContents().m_systemBlock.Value("initialScreen");
+        drawn = RenderScreen(project, source, options.m_nScreen.value_or(initial),
+                             options.m_strOutput, out, err);
+    }
+    return drawn && (options.m_strSaveValues.empty() ||
+                     SaveValues(project, *plc, options.m_strSaveValues, err));
+}
+
 int Render(const CRenderOptions& options, std::ostream& out, std::ostream& err) {
     CProjectContext project(kCommand);
     if (options.m_strOutput.empty() == options.m_strAllScreens.empty()) {
         project.Report(err, "give either -o OUT.png or --all-screens DIR");
         return tools::kExitUsage;
     }
-    const std::optional<CVirtualPlc> plc = LoadValues(project, options.m_strValues, err);
-    if (!plc) return tools::kExitFailed;
-    std::optional<std::vector<std::uint8_t>> bytes = ReadImage(project, options.m_strInput, err);
-    if (!bytes) return tools::kExitFailed;
-    const CPanelImage image = CPanelImage::Load(std::move(*bytes));
-    if (!image.IsLoaded()) {
-        project.Report(err, options.m_strInput + ": " + image.GetError());
-        return tools::kExitFailed;
+    const CKeyScript script = ParseKeys(options.m_strKeys);
+    if (!script.m_strUnknown.empty()) {
+        project.Report(err, "\"" + script.m_strUnknown + "\" is not a key of the panel");
+        return tools::kExitUsage;
     }
-    const CRenderSource source{image, *plc, options.m_nScale};
-    if (!options.m_strAllScreens.empty())
-        return RenderAllScreens(project, source, options.m_strAllScreens, out, err)
-                   ? 0
-                   : tools::kExitFailed;
-    const std::int64_t screen =
-        options.m_nScreen.value_or(image.GetContents().m_systemBlock.Value("initialScreen"));
-    return RenderScreen(project, source, screen, options.m_strOutput, out, err)
-               ? 0
-               : tools::kExitFailed;
+    return Draw(project, options, script, out, err) ? 0 : tools::kExitFailed;
 }
 
 }  // namespace
@@ -153,6 +170,14 @@ void AddRenderCommand(CLI::App& app, CCommandRun& run) {
                                               "the screen number (default: the initial screen)");
     command->add_option("--values", options->m_strValues,
                         "the PLC values the screens show, a .json or .csv file (default: all 0)");
+    CLI::Option* keys =
+        command
+            ->add_option(
+                "--keys", options->m_strKeys,
+                "keys tapped from the initial screen before drawing, e.g. \"F1 SET 1 ENT\"")
+            ->excludes(screen);
+    command->add_option("--save-values", options->m_strSaveValues,
+                        "write the PLC values as the keys left them, a .json or .csv file");
     command->add_option("--scale", options->m_nScale, "pixels per dot")
         ->check(CLI::Range(CLcdPng::kMinScale, CLcdPng::kMaxScale));
     CLI::Option* output =
@@ -161,7 +186,8 @@ void AddRenderCommand(CLI::App& app, CCommandRun& run) {
         ->add_option("--all-screens", options->m_strAllScreens,
                      "the directory to write every screen into, as screen-NNNNN.png")
         ->excludes(screen)
-        ->excludes(output);
+        ->excludes(output)
+        ->excludes(keys);
     command->callback(
         [options, &run] { run.m_nExitCode = Render(*options, run.m_out, run.m_err); });
 }

@@ -1,0 +1,104 @@
+#include "PanelSource.h"
+
+#include <algorithm>
+#include <cctype>
+#include <ostream>
+#include <sstream>
+
+#include "ProjectImage.h"
+#include "emulator/VirtualPlcFile.h"
+#include "model/FileBytes.h"
+#include "model/FileError.h"
+#include "plc/ProgramDirectory.h"
+#include "render/FontLibrary.h"
+
+namespace tavelo::cli {
+
+namespace {
+
+bool IsProjectFile(const std::filesystem::path& file) {
+    std::string extension = file.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return extension == ".ZORX" || extension == ".ZOR";
+}
+
+std::optional<std::vector<std::uint8_t>> ReadImage(CProjectContext& project,
+                                                   const std::string& file, std::ostream& err) {
+    if (IsProjectFile(file)) {
+        std::optional<CDownloadImage> compiled = OpenAndCompile(project, file, err);
+        if (!compiled) return std::nullopt;
+        return std::move(compiled->m_bytes);
+    }
+    try {
+        return ReadFileBytes(file, kLargestImageFile);
+    } catch (const CFileError& error) {
+        project.Report(err, error.what());
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+std::optional<CPanelImage> LoadPanelImage(CProjectContext& project, const std::string& file,
+                                          std::ostream& err) {
+    std::optional<std::vector<std::uint8_t>> bytes = ReadImage(project, file, err);
+    if (!bytes) return std::nullopt;
+    CPanelImage image = CPanelImage::Load(std::move(*bytes));
+    if (!image.IsLoaded()) {
+        project.Report(err, file + ": " + image.GetError());
+        return std::nullopt;
+    }
+    return image;
+}
+
+std::optional<CVirtualPlc> LoadValues(CProjectContext& project, const std::string& file,
+                                      std::ostream& err) {
+    if (file.empty()) return CVirtualPlc{};
+    try {
+        return CVirtualPlcFile::Load(file);
+    } catch (const CFileError& error) {
+        project.Report(err, error.what());
+        return std::nullopt;
+    }
+}
+
+std::optional<CBuiltInDigits> LoadBuiltInDigits(CProjectContext& project, std::ostream& err) {
+    const std::filesystem::path font = GetProgramDirectory() / kAsciiFontFileName;
+    try {
+        return CBuiltInDigits::FromAsciiFont(ReadFileBytes(font, CFontLibrary::kAsciiTableBytes));
+    } catch (const CFileError& error) {
+        project.Report(err, std::string(error.what()) + " (the panel's digits for registers)");
+        return std::nullopt;
+    }
+}
+
+CKeyScript ParseKeys(std::string_view script) {
+    CKeyScript parsed;
+    std::istringstream words{std::string(script)};
+    for (std::string word; words >> word;) {
+        const std::optional<EPanelKey> key = PanelKeyFromName(word);
+        if (!key) {
+            parsed.m_strUnknown = word;
+            break;
+        }
+        parsed.m_keys.push_back(*key);
+    }
+    return parsed;
+}
+
+const char* PageName(EPanelPage page) {
+    switch (page) {
+        case EPanelPage::Password:
+            return "password";
+        case EPanelPage::AlarmList:
+            return "alarm list";
+        case EPanelPage::Time:
+            return "time";
+        case EPanelPage::Screen:
+            break;
+    }
+    return "screen";
+}
+
+}  // namespace tavelo::cli
