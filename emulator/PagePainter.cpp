@@ -14,13 +14,10 @@ namespace tavelo {
 
 void CPagePainter::DrawEntry(const CImageRecord& reg, std::string_view typed, bool refused,
                              CLcdFrame& frame) const {
-    const std::size_t cells = CRegisterFormat::FromRecord(reg).Text(0).size();
-    std::string field(cells, refused ? CRegisterFormat::kOverRange : ' ');
-    if (!refused) {
-        // Too long a text shows its last digits, as the field would.
-        const std::size_t shown = std::min(cells, typed.size());
-        field.replace(cells - shown, shown, typed.substr(typed.size() - shown));
-    }
+    const CRegisterFormat format = CRegisterFormat::FromRecord(reg);
+    const std::string field = refused
+                                  ? std::string(format.FieldWidth(), CRegisterFormat::kOverRange)
+                                  : format.EntryText(typed);
     const std::int64_t attributes = reg.Value("attributes");
     m_digits.Draw(frame, field, static_cast<std::int32_t>(reg.Value("x")),
                   static_cast<std::int32_t>(reg.Value("y")),

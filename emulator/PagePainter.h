@@ -34,8 +34,8 @@ public:
     CPagePainter(const CPanelImage& image, const CBuiltInDigits& digits)
         : m_image(image), m_text(image), m_digits(digits) {}
 
-    // Over the register's field: the typed text right-aligned, the field inverted against the
-    // register's own look; a refused entry fills the field with '*'.
+    // Over the register's field: the typed text right-aligned with the register's point, the
+    // field inverted against the register's own look; a refused entry fills the field with '*'.
     void DrawEntry(const CImageRecord& reg, std::string_view typed, bool refused,
                    CLcdFrame& frame) const;
     // The caption and an inverse field of four cells, one '*' for each digit typed.

@@ -2,9 +2,6 @@
 // The panel the key and display tests run: an image with settable registers, function keys of
 // every action, a password, two alarms and the screen saver, and a memory for its PLC values.
 
-#include <gtest/gtest.h>
-
-#include <map>
 #include <sstream>
 
 #include "FrameTestSupport.h"
