@@ -1,6 +1,7 @@
 #pragma once
 // What the panel's LCD shows for the state the keys have left the panel in: the shown screen,
-// or a page the keys opened, dark while the backlight is off.
+// with the register entry being typed, or a page the keys opened; dark while the backlight
+// is off.
 
 #include "LcdFrame.h"
 #include "PanelEmulator.h"

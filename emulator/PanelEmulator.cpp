@@ -1,5 +1,6 @@
 #include "PanelEmulator.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "AlarmWatch.h"
@@ -47,6 +48,8 @@ void CPanelEmulator::Release(EPanelKey key) {
 }
 
 void CPanelEmulator::Elapse(std::chrono::milliseconds time) {
+    // Held at its largest rather than wrapping round.
+    if (time.count() > 0) m_runTime += std::min(time, std::chrono::milliseconds::max() - m_runTime);
     // A key held down is not a panel left alone.
     if (m_pHeldKey || !m_saver.Elapse(time)) return;
     m_entry.reset();

@@ -36,6 +36,8 @@ public:
     }
     // Time passing on the panel's clock.
     void Elapse(std::chrono::milliseconds time);
+    // The time passed since the panel started, which the time page shows.
+    std::chrono::milliseconds GetRunTime() const { return m_runTime; }
 
     // The screen the operator is on, and the one the display shows (the saver's own screen
     // while it shows one).
@@ -95,6 +97,7 @@ private:
     bool m_bUnlocked = false;
     bool m_bPasswordRefused = false;
     CScreenSaver m_saver;
+    std::chrono::milliseconds m_runTime{0};
     // The momentary key held down, and a key whose press only woke the panel.
     const CImageRecord* m_pHeldKey = nullptr;
     std::optional<EPanelKey> m_eWakingKey;

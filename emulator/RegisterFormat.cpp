@@ -80,4 +80,18 @@ std::string CRegisterFormat::Text(std::int64_t contents) const {
     return std::string(width - text.size(), ' ') + text;
 }
 
+std::string CRegisterFormat::EntryText(std::string_view typed) const {
+    const bool negative = typed.starts_with('-');
+    std::string text(typed.substr(negative ? 1 : 0));
+    const auto decimals = static_cast<std::size_t>(Decimals());
+    if (!text.empty() && decimals != 0) {
+        if (text.size() <= decimals) text.insert(0, decimals + 1 - text.size(), '0');
+        text.insert(text.size() - decimals, 1, '.');
+    }
+    if (negative) text.insert(0, 1, '-');
+    const std::size_t width = FieldWidth();
+    if (text.size() > width) return text.substr(text.size() - width);
+    return std::string(width - text.size(), ' ') + text;
+}
+
 }  // namespace tavelo

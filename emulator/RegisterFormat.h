@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tavelo {
 
@@ -36,11 +37,15 @@ struct CRegisterFormat {
 
     // The field's characters for the register contents, blanks in front of the value.
     std::string Text(std::int64_t contents) const;
+    // The field's characters for an entry as typed ("-5"): its digits with the point placed by
+    // the decimals ("-0.05"), right-aligned; the last characters when the field is too narrow.
+    std::string EntryText(std::string_view typed) const;
+    // The number of 8-dot cells of the field.
+    std::size_t FieldWidth() const;
 
 private:
     std::int32_t Digits() const;
     std::int32_t Decimals() const;
-    std::size_t FieldWidth() const;
     // The value in units of its last shown digit, before rounding; NaN when there is none.
     double Units(std::int64_t contents) const;
 };

@@ -66,14 +66,8 @@ void CScreenRenderer::DrawRegister(const CImageRecord& record, const IPolledValu
                                    CLcdFrame& frame) const {
     const std::string text =
         CRegisterFormat::FromRecord(record).Text(values.Read(AddressOf(record)));
-    const CDotLook look = LookOf(record.Value("attributes"));
-    std::int32_t x = Coordinate(record, "x");
-    for (const char character : text) {
-        CColumnPicture(m_digits.Glyph(character), CTextPainter::kNarrowWidth)
-            .Draw(frame, x, Coordinate(record, "y"), CTextPainter::kNarrowWidth,
-                  CTextPainter::kGlyphHeight, look);
-        x += CTextPainter::kNarrowWidth * look.Scale();
-    }
+    m_digits.Draw(frame, text, Coordinate(record, "x"), Coordinate(record, "y"),
+                  LookOf(record.Value("attributes")));
 }
 
 void CScreenRenderer::DrawDynamicBitmap(const CImageRecord& record, const IPolledValues& values,

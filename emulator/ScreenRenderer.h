@@ -42,6 +42,10 @@ public:
     bool Render(std::int64_t screenNumber, const IPolledValues& values, CLcdFrame& frame,
                 const CTrendHistory* trends = nullptr) const;
 
+    // What the panel's own pages are drawn from as well.
+    const CPanelImage& GetImage() const { return m_image; }
+    const CBuiltInDigits& GetDigits() const { return m_digits; }
+
 private:
     void DrawRecord(const CImageRecord& record, const IPolledValues& values, CLcdFrame& frame,
                     const CTrendHistory* trends) const;
