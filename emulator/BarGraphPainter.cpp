@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "GraphBox.h"
 #include "LcdFrame.h"
 #include "compiler/ImageContents.h"
 
@@ -39,10 +40,7 @@ double CBarGraphPainter::Fraction(double value, double zero, double full) {
 
 void CBarGraphPainter::Draw(const CImageRecord& record, const IPolledValues& values,
                             CLcdFrame& frame) {
-    const auto x = static_cast<std::int32_t>(record.Value("x"));
-    const auto y = static_cast<std::int32_t>(record.Value("y"));
-    const auto width = static_cast<std::int32_t>(record.Value("width"));
-    const auto height = static_cast<std::int32_t>(record.Value("height"));
+    const auto [x, y, width, height] = CGraphBox::FromRecord(record);
     frame.Fill(x, y, width, height, true);
     frame.Fill(x + 1, y + 1, width - 2, height - 2, false);
     const double value = Interpret(

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "BarGraphPainter.h"
+#include "GraphBox.h"
 #include "LcdFrame.h"
 #include "compiler/ImageContents.h"
 
@@ -44,10 +45,7 @@ void DrawLine(CLcdFrame& frame, CDot from, CDot to) {
 
 void CTrendGraphPainter::Draw(const CImageRecord& record, std::span<const double> samples,
                               CLcdFrame& frame) {
-    const auto x = static_cast<std::int32_t>(record.Value("x"));
-    const auto y = static_cast<std::int32_t>(record.Value("y"));
-    const auto width = static_cast<std::int32_t>(record.Value("width"));
-    const auto height = static_cast<std::int32_t>(record.Value("height"));
+    const auto [x, y, width, height] = CGraphBox::FromRecord(record);
     frame.Fill(x, y, width, height, false);
     frame.Fill(x, y, 1, height, true);
     frame.Fill(x, y + height - 1, width, 1, true);
