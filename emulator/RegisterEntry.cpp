@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <tuple>
 
 #include "compiler/GraphLoadDataBase.h"
@@ -26,7 +27,7 @@ std::pair<std::int64_t, std::int64_t> FormatRange(std::int64_t bytes, bool isSig
 bool CRegisterEntry::IsEditable(const CImageRecord& record) {
     const bool isFloat = (record.Value("decimals") & kFloatBit) != 0;
     return record.m_strKind == RecordKindName(kRegisterRecord) &&
-           (record.Value("attributes") & (kSettableBit | kEngineeringBit)) == kSettableBit &&
+           (record.Value("attributes") & kSettableBit) != 0 &&
            (!isFloat || record.Value("byteCount") == 4);
 }
 
@@ -61,6 +62,11 @@ CRegisterEntry::CRegisterEntry(const CImageRecord& record)
         m_nMinimum = std::max(m_nMinimum, record.Value("inputMin") * unit);
         m_nMaximum = std::min(m_nMaximum, record.Value("inputMax") * unit);
     }
+    // An engineering register takes the value in engineering units, as it shows it.
+    if (IsEngineering()) {
+        m_nMinimum = record.Value("engMin");
+        m_nMaximum = record.Value("engMax");
+    }
 }
 
 void CRegisterEntry::Type(int digit) {
@@ -89,8 +95,21 @@ bool CRegisterEntry::Commit(IPlcMemory& memory) const {
     if (!value || *value < m_nMinimum || *value > m_nMaximum) return false;
     memory.Write(
         {m_pRecord->Value("station"), m_pRecord->Value("unitCode"), m_pRecord->Value("address")},
-        Contents(*value));
+        Contents(IsEngineering() ? RawValue(*value) : *value));
     return true;
+}
+
+// The inverse of the shown conversion: engineering limits map linearly onto the input limits,
+// rounded to the nearest raw value; a register whose engineering limits are equal receives
+// its lower input limit.
+std::int64_t CRegisterEntry::RawValue(std::int64_t engineering) const {
+    const double inputMin = static_cast<double>(m_pRecord->Value("inputMin"));
+    const double inputMax = static_cast<double>(m_pRecord->Value("inputMax"));
+    const double engMin = static_cast<double>(m_nMinimum);
+    const double engMax = static_cast<double>(m_nMaximum);
+    if (engMax == engMin) return static_cast<std::int64_t>(inputMin);
+    return std::llround(inputMin + (static_cast<double>(engineering) - engMin) *
+                                       (inputMax - inputMin) / (engMax - engMin));
 }
 
 std::int64_t CRegisterEntry::Contents(std::int64_t value) const {

@@ -39,6 +39,9 @@ private:
                                   kDecimalBit = 0x20, kPasswordBit = 0x40, kLimitsBit = 0x80,
                                   kFloatBit = 0x80;
 
+    bool IsEngineering() const { return (m_nAttributes & kEngineeringBit) != 0; }
+    // The raw value an engineering value in range stands for.
+    std::int64_t RawValue(std::int64_t engineering) const;
     // The contents the PLC receives for a value in range: two's complement or BCD in the
     // register's byte count, or the IEEE single of a float register.
     std::int64_t Contents(std::int64_t value) const;

@@ -98,6 +98,9 @@ TEST(RegisterEntry, WritesOnlyWhatTheRegisterHoldsInItsFormat) {
         {0x38, 4, 0, 0, 0x81, "-1234", 0xC2F6CCCD},
         {0xB8, 4, 100, -100, 0x81, "1000", 0x42C80000},
         {0xB8, 4, 100, -100, 0x81, "1001", std::nullopt},
+        // Engineering units 0..1000 over the raw input 0..4000: 500 sends 2000, 1001 is refused.
+        {0xAC, 2, 4000, 0, 0, "500", 2000},
+        {0xAC, 2, 4000, 0, 0, "1001", std::nullopt},
     };
     for (const auto& row : cases) {
         CImageRecord record{"register", 0, 0, {}};
@@ -108,6 +111,8 @@ TEST(RegisterEntry, WritesOnlyWhatTheRegisterHoldsInItsFormat) {
                  {"decimals", row.m_nDecimals},
                  {"inputMax", row.m_nMax},
                  {"inputMin", row.m_nMin},
+                 {"engMax", 1000},
+                 {"engMin", 0},
                  {"station", 1},
                  {"address", 9},
                  {"unitCode", 1},
