@@ -1,20 +1,12 @@
 #include "RegisterLoadData.h"
 
+#include "RegisterAttributes.h"
 #include "TextRecordParts.h"
 #include "elements/Register.h"
 
 namespace tavelo {
 
-namespace {
-
-constexpr std::int32_t kEngineeringBit = 0x04;
-constexpr std::int32_t kSettableBit = 0x08;
-constexpr std::int32_t kSignedBit = 0x10;
-constexpr std::int32_t kDecimalBit = 0x20;
-constexpr std::int32_t kPasswordBit = 0x40;
-constexpr std::int32_t kLimitsBit = 0x80;
-
-}  // namespace
+using namespace register_bits;
 
 void CRegisterLoadData::Compute(const CRegister& element) {
     SetPosition(element);

@@ -11,6 +11,8 @@
 
 namespace tavelo {
 
+using namespace register_bits;
+
 namespace {
 
 // The range of a register of that byte count, as the register's limits are checked.

@@ -9,6 +9,7 @@
 
 #include "PlcMemory.h"
 #include "compiler/ImageContents.h"
+#include "compiler/RegisterAttributes.h"
 
 namespace tavelo {
 
@@ -20,7 +21,7 @@ public:
     explicit CRegisterEntry(const CImageRecord& record);
 
     const CImageRecord& GetRecord() const { return *m_pRecord; }
-    bool NeedsPassword() const { return (m_nAttributes & kPasswordBit) != 0; }
+    bool NeedsPassword() const { return (m_nAttributes & register_bits::kPasswordBit) != 0; }
     // The digits typed, after a '-' when negative: "-120".
     std::string GetTyped() const { return (m_bNegative ? "-" : "") + m_strDigits; }
 
@@ -35,11 +36,7 @@ public:
     bool Commit(IPlcMemory& memory) const;
 
 private:
-    static constexpr std::int64_t kEngineeringBit = 0x04, kSettableBit = 0x08, kSignedBit = 0x10,
-                                  kDecimalBit = 0x20, kPasswordBit = 0x40, kLimitsBit = 0x80,
-                                  kFloatBit = 0x80;
-
-    bool IsEngineering() const { return (m_nAttributes & kEngineeringBit) != 0; }
+    bool IsEngineering() const { return (m_nAttributes & register_bits::kEngineeringBit) != 0; }
     // The raw value an engineering value in range stands for.
     std::int64_t RawValue(std::int64_t engineering) const;
     // The contents the PLC receives for a value in range: two's complement or BCD in the

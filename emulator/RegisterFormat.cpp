@@ -5,6 +5,7 @@
 
 #include "BarGraphPainter.h"
 #include "compiler/ImageContents.h"
+#include "compiler/RegisterAttributes.h"
 
 namespace tavelo {
 
@@ -21,10 +22,10 @@ CRegisterFormat CRegisterFormat::FromRecord(const CImageRecord& record) {
     CRegisterFormat format;
     format.m_nDigits = static_cast<std::int32_t>(record.Value("digits"));
     format.m_nDecimals = static_cast<std::int32_t>(decimals & kDecimalsMask);
-    format.m_bSigned = (attributes & kSignedBit) != 0;
-    format.m_bDecimal = (attributes & kDecimalBit) != 0;
-    format.m_bFloat = (decimals & kFloatBit) != 0;
-    format.m_bEngineering = (attributes & kEngineeringBit) != 0;
+    format.m_bSigned = (attributes & register_bits::kSignedBit) != 0;
+    format.m_bDecimal = (attributes & register_bits::kDecimalBit) != 0;
+    format.m_bFloat = (decimals & register_bits::kFloatBit) != 0;
+    format.m_bEngineering = (attributes & register_bits::kEngineeringBit) != 0;
     format.m_nByteCount = record.Value("byteCount");
     format.m_nInputMax = record.Value("inputMax");
     format.m_nInputMin = record.Value("inputMin");

@@ -14,11 +14,6 @@ struct CImageRecord;
 
 struct CRegisterFormat {
     static constexpr std::int32_t kMaxDigits = 10;
-    // The attribute bits of the record, and the float bit of its decimals byte.
-    static constexpr std::int64_t kEngineeringBit = 0x04;
-    static constexpr std::int64_t kSignedBit = 0x10;
-    static constexpr std::int64_t kDecimalBit = 0x20;
-    static constexpr std::int64_t kFloatBit = 0x80;
     static constexpr char kOverRange = '*';
 
     std::int32_t m_nDigits = 5;
