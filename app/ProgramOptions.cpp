@@ -16,12 +16,18 @@
 namespace tavelo {
 namespace {
 
-// Without a display the screenshot is made on the offscreen platform.
+// Without a display the screenshot is made on the offscreen platform, and help and version
+// are printed there, as they need no window.
+bool ShowsNoWindow(const QByteArray& argument) {
+    return argument.startsWith("--screenshot") || argument.startsWith("--help") ||
+           argument == "-h" || argument == "--version" || argument == "-v";
+}
+
 void ChoosePlatformForScreenshot(int argc, char* argv[]) {
-    bool screenshot = false;
+    bool windowless = false;
     for (int i = 1; i < argc; ++i)
-        if (QByteArray(argv[i]).startsWith("--screenshot")) screenshot = true;
-    if (screenshot && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        if (ShowsNoWindow(argv[i])) windowless = true;
+    if (windowless && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
