@@ -1,4 +1,5 @@
 #include "MainFrame.h"
+#include "translation/ShownText.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -28,7 +29,7 @@ namespace tavelo {
 namespace {
 
 QString Text(const char16_t* text) {
-    return QString::fromUtf16(text);
+    return ShownText(text);
 }
 
 // Projects are told by their extension, in any case.

@@ -6,12 +6,12 @@
 #include <cstdio>
 
 #include "MainFrame.h"
-#include "QtTranslations.h"
 #include "TaveloApp.h"
 #include "editor/ProgramIcon.h"
 #include "editor/TaveloView.h"
 #include "model/TaveloDoc.h"
 #include "plc/ProgramDirectory.h"
+#include "translation/LanguageChoice.h"
 
 namespace tavelo {
 namespace {
@@ -52,7 +52,6 @@ int RunTavelo(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tavelo"));
     QApplication::setApplicationVersion(QStringLiteral(TAVELO_VERSION));
     QApplication::setWindowIcon(ProgramIcon());
-    InstallQtChinese(application);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Tavelo: screens for ZOR operator panels"));
@@ -77,8 +76,24 @@ int RunTavelo(int argc, char* argv[]) {
         QStringLiteral("The devices COM1..COM4 stand for: PREFIX0..PREFIX3 (default /dev/ttyS)."),
         QStringLiteral("PREFIX"));
     parser.addOption(comPrefix);
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QStringLiteral("The interface language: zh (Chinese) or en (English). By default "
+                       "English when the locale's language is English, else Chinese."),
+        QStringLiteral("LANG"));
+    parser.addOption(lang);
     parser.addPositionalArgument(QStringLiteral("PROJECT"),
                                  QStringLiteral("A project file (.ZORX or .ZOR) to open."));
+    // The language is set before help or a usage error is printed in it.
+    parser.parse(QCoreApplication::arguments());
+    const std::optional<ELanguage> language =
+        parser.isSet(lang) ? ParseLanguage(parser.value(lang)) : LocaleLanguage();
+    if (!language) {
+        std::fprintf(stderr, "tavelo: --lang takes zh or en, not %s\n",
+                     qPrintable(parser.value(lang)));
+        return 2;
+    }
+    InstallLanguage(application, *language, GetProgramDirectory());
     parser.process(application);
     if (parser.positionalArguments().size() > 1) {
         std::fputs("tavelo: only one PROJECT may be given (see tavelo --help)\n", stderr);

@@ -1,4 +1,5 @@
 #include "MessageBoxMessenger.h"
+#include "translation/ShownText.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -12,6 +12,7 @@
 #include "plc/LinkSettingsForm.h"
 #include "plc/PlcTypeFile.h"
 #include "tools/common/CliProgram.h"
+#include "translation/ShownText.h"
 
 namespace tavelo::cli {
 
@@ -43,7 +44,7 @@ std::string ChoosePlcType(CProjectContext& project, const std::filesystem::path&
     if (!message.empty()) {
         const int refused = form.GetPlcTypeSelection();
         form.Cancel();
-        return ToUtf8(message) + " (" + ToUtf8(form.GetPlcTypeNames().at(refused)) + ")";
+        return ShownUtf8(message) + " (" + ToUtf8(form.GetPlcTypeNames().at(refused)) + ")";
     }
     form.Ok();
     return {};
@@ -55,7 +56,7 @@ int MakeProject(const CNewOptions& options, std::ostream& out, std::ostream& err
     const std::filesystem::path plcFile = CPlcTypeFile::DefaultPath();
     if (!CPlcTypeFile::IsPresent(plcFile)) {
         project.Report(err,
-                       ToUtf8(kInstallFirstMessage) + " (" + plcFile.string() + " cannot be read)");
+                       ShownUtf8(kInstallFirstMessage) + " (" + plcFile.string() + " cannot be read)");
         return tools::kExitFailed;
     }
     if (std::filesystem::exists(file) && !options.m_bForce) {
