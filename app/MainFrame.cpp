@@ -1,5 +1,4 @@
 #include "MainFrame.h"
-#include "translation/ShownText.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -24,6 +23,7 @@
 #include "editor/tools/ToolCommands.h"
 #include "model/AppState.h"
 #include "model/TaveloDoc.h"
+#include "translation/ShownText.h"
 
 namespace tavelo {
 namespace {

@@ -1,9 +1,9 @@
 #include "FileDialogChooser.h"
-#include "translation/ShownText.h"
 
 #include <QFileDialog>
 
 #include "EditorTexts.h"
+#include "translation/ShownText.h"
 
 namespace tavelo {
 namespace {

@@ -1,10 +1,10 @@
 #include "MessageBoxMessenger.h"
-#include "translation/ShownText.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "CaptionRoom.h"
+#include "translation/ShownText.h"
 
 namespace tavelo {
 namespace {

@@ -28,12 +28,11 @@ ELanguage LocaleLanguage() {
 bool InstallLanguage(QCoreApplication& application, ELanguage language,
                      const std::filesystem::path& programDir) {
     auto translator = std::make_unique<QTranslator>(&application);
-    const bool loaded =
-        language == ELanguage::kEnglish
-            ? translator->load(QStringLiteral("tavelo_en"),
-                               QString::fromStdU16String(programDir.u16string()))
-            : translator->load(QStringLiteral("qtbase_zh_CN"),
-                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const bool loaded = language == ELanguage::kEnglish
+                            ? translator->load(QStringLiteral("tavelo_en"),
+                                               QString::fromStdU16String(programDir.u16string()))
+                            : translator->load(QStringLiteral("qtbase_zh_CN"),
+                                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (!loaded || !QCoreApplication::installTranslator(translator.get())) return false;
     translator.release();  // the application owns it now
     return true;

@@ -16,8 +16,12 @@ bool IsDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
+bool IsLatinLetterOrDigit(char16_t c) {
+    return IsDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
 // The composed text's pattern: every decimal number replaced by "%d", the numbers in order.
-// A minus sign belongs to the number unless it follows a digit or a letter ("1-2" is a range).
+// A minus sign belongs to the number unless it follows a Latin letter or a digit ("S7-200").
 struct CComposedText {
     std::u16string m_strPattern;
     std::vector<std::int64_t> m_numbers;
@@ -29,10 +33,11 @@ CComposedText SplitNumbers(std::u16string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         const bool minus = text[pos] == u'-' && pos + 1 < text.size() && IsDigit(text[pos + 1]) &&
-                           (pos == 0 || !(IsDigit(text[pos - 1]) || QChar(text[pos - 1]).isLetter()));
+                           (pos == 0 || !IsLatinLetterOrDigit(text[pos - 1]));
         std::size_t end = minus ? pos + 1 : pos;
         std::int64_t value = 0;
-        for (; end < text.size() && IsDigit(text[end]); ++end) value = value * 10 + (text[end] - u'0');
+        for (; end < text.size() && IsDigit(text[end]); ++end)
+            value = value * 10 + (text[end] - u'0');
         if (end == pos || end - pos > kLongestFigure) {
             composed.m_strPattern.append(text.substr(pos, std::max<std::size_t>(end - pos, 1)));
             pos = std::max(end, pos + 1);

@@ -1,15 +1,19 @@
 # cmake -DPROGRAM=... -DHELP2MAN=... -DDESCRIPTION=... -DCOMMANDS=ON|OFF -DOUTPUT=page.1
-#       -DSEE_ALSO=file.h2m -P GenerateManPage.cmake
-# Runs help2man on PROGRAM in English and without a display. With COMMANDS, the help of each
-# subcommand listed under "Subcommands:" becomes a subsection of COMMANDS.
-# LANGUAGE picks the programs' English texts; the C locale keeps help2man's Perl quiet.
-set(ENV{LANGUAGE} en)
-set(ENV{LC_ALL} C)
+#       -DSEE_ALSO=file.h2m [-DARGUMENT=option] -P GenerateManPage.cmake
+# Runs help2man on PROGRAM without a display, with ARGUMENT before its own. With COMMANDS, the help of each subcommand listed under
+# "Subcommands:" becomes a subsection of COMMANDS.
 set(ENV{QT_QPA_PLATFORM} offscreen)
-# Run by name, so the pages show the name and not the build tree's path.
 get_filename_component(name ${PROGRAM} NAME)
-get_filename_component(directory ${PROGRAM} DIRECTORY)
-set(ENV{PATH} "${directory}:$ENV{PATH}")
+execute_process(COMMAND ${PROGRAM} --version OUTPUT_VARIABLE version COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCH "[^ \n]+\n?$" version "${version}")
+string(STRIP "${version}" version)
+
+# help2man runs the program by name, so the page shows the name and not the build tree's path.
+set(wrapper_dir ${OUTPUT}.bin)
+file(MAKE_DIRECTORY ${wrapper_dir})
+file(WRITE ${wrapper_dir}/${name} "#!/bin/sh\nexec '${PROGRAM}' ${ARGUMENT} \"$@\"\n")
+file(CHMOD ${wrapper_dir}/${name} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+set(ENV{PATH} "${wrapper_dir}:$ENV{PATH}")
 set(include ${OUTPUT}.h2m)
 file(READ ${SEE_ALSO} sections)
 
@@ -35,6 +39,6 @@ if(COMMANDS)
 endif()
 file(WRITE ${include} "${sections}")
 execute_process(
-  COMMAND ${HELP2MAN} --no-info --name=${DESCRIPTION}
+  COMMAND ${HELP2MAN} --no-info --name=${DESCRIPTION} "--version-string=${name} ${version}"
     --include=${include} --output=${OUTPUT} ${name}
   COMMAND_ERROR_IS_FATAL ANY)

@@ -29,8 +29,8 @@ CScreenListPanel::CScreenListPanel(QWidget* parent)
       m_pNewAction(new QAction(ShownText(editor_text::kNewScreenEntry), this)),
       m_pDeleteAction(new QAction(ShownText(editor_text::kDeleteScreenEntry), this)),
       m_pCopyAction(new QAction(ShownText(editor_text::kCopyScreenEntry), this)) {
-    m_pList->setHorizontalHeaderLabels({ShownText(editor_text::kScreenColumn),
-                                        ShownText(editor_text::kDescriptionColumn)});
+    m_pList->setHorizontalHeaderLabels(
+        {ShownText(editor_text::kScreenColumn), ShownText(editor_text::kDescriptionColumn)});
     m_pList->setColumnWidth(0, kNumberColumnWidth);
     m_pList->setColumnWidth(1, kDescriptionColumnWidth);
     m_pList->horizontalHeader()->setStretchLastSection(true);

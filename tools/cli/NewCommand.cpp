@@ -55,8 +55,8 @@ int MakeProject(const CNewOptions& options, std::ostream& out, std::ostream& err
     CProjectContext project(kCommand);
     const std::filesystem::path plcFile = CPlcTypeFile::DefaultPath();
     if (!CPlcTypeFile::IsPresent(plcFile)) {
-        project.Report(err,
-                       ShownUtf8(kInstallFirstMessage) + " (" + plcFile.string() + " cannot be read)");
+        project.Report(
+            err, ShownUtf8(kInstallFirstMessage) + " (" + plcFile.string() + " cannot be read)");
         return tools::kExitFailed;
     }
     if (std::filesystem::exists(file) && !options.m_bForce) {
