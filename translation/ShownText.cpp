@@ -34,15 +34,16 @@ CComposedText SplitNumbers(std::u16string_view text) {
     while (pos < text.size()) {
         const bool minus = text[pos] == u'-' && pos + 1 < text.size() && IsDigit(text[pos + 1]) &&
                            (pos == 0 || !IsLatinLetterOrDigit(text[pos - 1]));
-        std::size_t end = minus ? pos + 1 : pos;
-        std::int64_t value = 0;
-        for (; end < text.size() && IsDigit(text[end]); ++end)
-            value = value * 10 + (text[end] - u'0');
+        const std::size_t digits = minus ? pos + 1 : pos;
+        std::size_t end = digits;
+        while (end < text.size() && IsDigit(text[end])) ++end;
         if (end == pos || end - pos > kLongestFigure) {
             composed.m_strPattern.append(text.substr(pos, std::max<std::size_t>(end - pos, 1)));
             pos = std::max(end, pos + 1);
             continue;
         }
+        std::int64_t value = 0;
+        for (std::size_t d = digits; d < end; ++d) value = value * 10 + (text[d] - u'0');
         composed.m_strPattern.append(kNumberPlace);
         composed.m_numbers.push_back(minus ? -value : value);
         pos = end;

@@ -112,6 +112,8 @@ private slots:
                                   << u"Screen number -3 is out of range (-1 to 999)!"_qs;
         QTest::newRow("figures in the text itself")
             << u"单色位图超出192*64范围"_qs << u"The monochrome bitmap is larger than 192*64"_qs;
+        QTest::newRow("too long for a number") << u"画面号 -99999999999999999999 已经存在！"_qs
+                                               << u"画面号 -99999999999999999999 已经存在！"_qs;
         QTest::newRow("a user's text") << u"温度 25"_qs << u"温度 25"_qs;
         QTest::newRow("a PLC type name") << u"西门子S7-200"_qs << u"西门子S7-200"_qs;
     }
