@@ -18,6 +18,7 @@ namespace tavelo {
 
 class CProjectCommands;
 class CToolPalette;
+class CViewControls;
 struct CToolCommand;
 class CTaveloView;
 struct CEditorContext;
@@ -30,6 +31,7 @@ public:
     CTaveloView& GetView() const { return *m_pView; }
     CProjectCommands& GetProjectCommands() const { return *m_pProjectCommands; }
     CToolPalette* GetDrawingToolbar() const { return m_pDrawingToolbar; }
+    CViewControls& GetViewControls() const { return *m_pViewControls; }
     // Finds an action by its menu text, for tests and the screenshot.
     QAction* FindAction(const QString& text) const;
     // Makes every command available or not, as the editor's state allows.
@@ -49,11 +51,12 @@ private:
                         const QKeySequence& shortcut = {}, const char16_t* tip = nullptr);
     void BuildFileMenu();
     void BuildEditMenu();
-    void BuildViewMenu();
+    QMenu* BuildViewMenu();
     void BuildToolsMenu();
     void BuildDrawMenu();
     void BuildHelpMenu();
-    void BuildSystemToolbar();
+    QToolBar* BuildSystemToolbar();
+    void ChooseDriverFolder();
     void FillRecentFiles();
     void OnProjectFileUsed(const QString& path);
 
@@ -61,6 +64,7 @@ private:
     CTaveloView* m_pView;
     CProjectCommands* m_pProjectCommands;
     CToolPalette* m_pDrawingToolbar;
+    CViewControls* m_pViewControls = nullptr;
     CRecentFiles m_recentFiles;
     QMenu* m_pFileMenu = nullptr;
     QAction* m_pRecentSeparator = nullptr;

@@ -40,4 +40,9 @@ QString CFileDialogChooser::ChooseBitmap(QWidget* parent) {
                                    QString::fromUtf16(editor_text::kAllFilesFilter)});
 }
 
+QString CFileDialogChooser::ChooseFolder(QWidget* parent, const QString& caption,
+                                         const QString& start) {
+    return QFileDialog::getExistingDirectory(parent, caption, start);
+}
+
 }  // namespace tavelo
