@@ -88,6 +88,8 @@ CMainFrame::CMainFrame(CEditorContext& context)
             &CMainFrame::OnProjectFileUsed);
     connect(m_pProjectCommands, &CProjectCommands::ProjectStarted, m_pDrawingToolbar,
             &QWidget::show);
+    connect(m_pProjectCommands, &CProjectCommands::ProjectStarted, this,
+            &CMainFrame::UpdateCommandStates);
     connect(m_pProjectCommands, &CProjectCommands::ProjectClosed, m_pDrawingToolbar,
             &QWidget::hide);
     connect(m_pView, &CTaveloView::StateChanged, this, &CMainFrame::UpdateCommandStates);
@@ -331,6 +333,7 @@ void CMainFrame::FillRecentFiles() {
 void CMainFrame::OnProjectFileUsed(const QString& path) {
     m_recentFiles.Add(path);
     FillRecentFiles();
+    UpdateCommandStates();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 
 #include "editor/CanvasGeometry.h"
 #include "editor/TaveloView.h"
+#include "editor/canvas/CanvasArea.h"
 #include "editor/canvas/CanvasPainter.h"
 #include "editor/canvas/CanvasWidget.h"
 #include "elements/BitmapImport.h"
@@ -18,6 +19,11 @@
 #include "elements/StaticBitmap.h"
 #include "elements/StaticText.h"
 #include "elements/TrendBar.h"
+#include "compiler/CompilerMessages.h"
+#include "compiler/ImageCompiler.h"
+#include "emulator/LcdPng.h"
+#include "emulator/ScreenRenderer.h"
+#include "model/Screen.h"
 #include "model/NewProject.h"
 #include "support/BmpFiles.h"
 #include "support/qt/EditorFixture.h"
@@ -83,6 +89,14 @@ std::pair<int, int> DarkPixels(const CCanvasWidget& canvasWidget, const CRect& c
     return {inside, outside};
 }
 
+struct ZeroValues : IPolledValues {
+    std::int64_t Read(const CPollAddress&) const override { return 0; }
+};
+
+QRgb Rgb(const std::uint8_t (&colour)[3]) {
+    return qRgb(colour[0], colour[1], colour[2]);
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Maker)
@@ -106,7 +120,7 @@ private slots:
         view->StartProject();
         view->ToggleGrid();
         // Four pixels per canvas unit.
-        view->GetCanvas().SetZoom(9);
+        view->GetCanvasArea().SetZoom(9);
     }
     void cleanup() {
         view.reset();
@@ -147,6 +161,50 @@ private slots:
         QCOMPARE(outside, 0);
         lamp.m_nScreenNo = 2;  // the current screen's elements only
         QCOMPARE(DarkPixels(view->GetCanvas(), {0, 0, 0, 0}).second, 0);
+    }
+
+    // Every dot of the canvas is the renderer's dot of the compiled screen, a square of pixels.
+    void theDotTrueViewShowsTheRenderersDots() {
+        Place(Make<CStaticText>(), {18, 9, 18, 9});
+        Place(Make<CFunctionKey>(), {180, 72, 216, 108});
+        CCanvasWidget& canvas = view->GetCanvas();
+        view->GetCanvasArea().SetZoom(3);
+        canvas.SetDotTrue(true);
+        const QImage image = canvas.grab().toImage();
+        QCOMPARE(canvas.GetDotTrueError(), QString());
+
+        CCompileOutcome outcome =
+            CompileDownloadImage(fixture.doc, fixture.state, fixture.context.m_programDir);
+        QVERIFY(outcome.Succeeded());
+        const CPanelImage panel = CPanelImage::Load(std::move(outcome.m_image->m_bytes));
+        CLcdFrame expected;
+        QVERIFY(CScreenRenderer(panel).Render(1, ZeroValues(), expected));
+        int lit = 0;
+        for (int y = 0; y < CLcdFrame::kHeight; ++y)
+            for (int x = 0; x < CLcdFrame::kWidth; ++x) {
+                const bool on = expected.Get(x, y);
+                lit += on;
+                const QRgb colour = on ? Rgb(CLcdPng::kDot) : Rgb(CLcdPng::kBackground);
+                for (const int corner : {0, 2})
+                    QCOMPARE(image.pixel(CCanvasZoom::kMargin + 3 * x + corner,
+                                         CCanvasZoom::kMargin + 3 * y + corner),
+                             colour);
+            }
+        QVERIFY(lit > 0);
+    }
+
+    // A project that does not compile shows the previews and says why.
+    void aFailedCompilationFallsBackToThePreviews() {
+        auto second = std::make_unique<CScreen>();
+        second->SetNumber(2);
+        fixture.doc.AddScreen(std::move(second));
+        fixture.doc.DeleteScreen(fixture.doc.FindScreen(1));
+        view->ChooseScreen(2);
+        CCanvasWidget& canvas = view->GetCanvas();
+        canvas.SetDotTrue(true);
+        const QImage image = canvas.grab().toImage();
+        QCOMPARE(canvas.GetDotTrueError(), QString::fromUtf16(compiler_messages::kInitialScreenMissing));
+        QCOMPARE(PixelAt(image, canvas.GetZoom(), {1, 1}), CCanvasPainter::kProjectBackground);
     }
 
     void theGridShowsGreyPointsEveryEightDots() {
