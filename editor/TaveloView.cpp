@@ -177,7 +177,7 @@ void CTaveloView::DeleteSelection() {
 void CTaveloView::ToggleGrid() {
     if (!m_viewState.IsProjectOpen()) return;
     m_viewState.SetGridShown(!m_viewState.IsGridShown());
-    GetCanvas().update();
+    GetCanvas().ProjectChanged();
 }
 
 // Qt keeps delivering the pointer to the widget the button went down in, so capture is the

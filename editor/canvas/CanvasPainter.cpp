@@ -52,6 +52,31 @@ CCanvasPainter::CCanvasPainter()
 void CCanvasPainter::Paint(QPainter& painter, const QPalette& palette, CViewState& view,
                            const CCanvasZoom& zoom, const CLcdFrame* dots,
                            const std::optional<CRect>& band) {
+    const CSize size = zoom.GetWidgetSize();
+    if (m_content.size() != QSize(size.cx, size.cy)) {
+        m_content = QImage(size.cx, size.cy, QImage::Format_RGB32);
+        m_bStale = true;
+    }
+    if (m_bStale) {
+        m_content.fill(palette.color(QPalette::Window));
+        QPainter content(&m_content);
+        PaintContent(content, palette, view, zoom, dots);
+        m_bStale = false;
+    }
+    painter.drawImage(0, 0, m_content);
+
+    const CPlacementPreview& preview = view.GetPreview();
+    if (preview.m_bOn) {
+        const CRect r = zoom.ClientToWidget(preview.m_rcClient);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(r.left, r.top, r.Width() - 1, r.Height() - 1);
+    }
+    if (band) CQtDrawSurface(painter).DrawFocusRect(zoom.ClientToWidget(*band));
+}
+
+void CCanvasPainter::PaintContent(QPainter& painter, const QPalette& palette, CViewState& view,
+                                  const CCanvasZoom& zoom, const CLcdFrame* dots) {
     PaintBorder(painter, palette, zoom);
     const QRect display = DisplayRect(zoom);
     if (!view.IsProjectOpen()) {
@@ -65,8 +90,6 @@ void CCanvasPainter::Paint(QPainter& painter, const QPalette& palette, CViewStat
         painter.fillRect(display, QColor(kProjectBackground));
         if (view.IsGridShown()) PaintGrid(painter, zoom);
     }
-
-    painter.save();
     painter.setClipRect(display);
     painter.setTransform(CanvasTransform(zoom));
     if (dots) {
@@ -75,16 +98,6 @@ void CCanvasPainter::Paint(QPainter& painter, const QPalette& palette, CViewStat
         CQtDrawSurface surface(painter);
         view.GetDoc().DrawScreen(surface, view);
     }
-    painter.restore();
-
-    const CPlacementPreview& preview = view.GetPreview();
-    if (preview.m_bOn) {
-        const CRect r = zoom.ClientToWidget(preview.m_rcClient);
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(r.left, r.top, r.Width() - 1, r.Height() - 1);
-    }
-    if (band) CQtDrawSurface(painter).DrawFocusRect(zoom.ClientToWidget(*band));
 }
 
 void CCanvasPainter::PaintBorder(QPainter& painter, const QPalette& palette,

@@ -33,6 +33,7 @@ CCanvasWidget::CCanvasWidget(const CEditorContext& context, CViewState& view,
 void CCanvasWidget::SetZoom(int pixelsPerDot) {
     const int before = m_zoom.Get();
     m_zoom.Set(pixelsPerDot);
+    m_painter.Invalidate();
     const CSize size = m_zoom.GetWidgetSize();
     setFixedSize(size.cx, size.cy);
     update();
@@ -41,11 +42,13 @@ void CCanvasWidget::SetZoom(int pixelsPerDot) {
 
 void CCanvasWidget::SetDotTrue(bool dotTrue) {
     m_bDotTrue = dotTrue;
+    m_painter.Invalidate();
     update();
 }
 
 void CCanvasWidget::ProjectChanged() {
     m_dotTrue.Invalidate();
+    m_painter.Invalidate();
     update();
 }
 
@@ -76,7 +79,6 @@ const CLcdFrame* CCanvasWidget::CurrentDots() {
 
 void CCanvasWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
     m_painter.Paint(painter, palette(), m_view, m_zoom, CurrentDots(), m_band);
     emit Painted();
 }

@@ -27,7 +27,8 @@ public:
     void SetZoom(int pixelsPerDot);
     bool IsDotTrue() const { return m_bDotTrue; }
     void SetDotTrue(bool dotTrue);
-    // The project changed: the dots are compiled anew and the canvas repainted.
+    // The project or what the canvas shows of it changed: the dots are compiled anew and the
+    // canvas drawn again.
     void ProjectChanged();
     void SetBand(const std::optional<CRect>& clientBand);
     // The compiler's message while the dots cannot be shown, else empty.

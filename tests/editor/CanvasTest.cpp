@@ -160,6 +160,7 @@ private slots:
         QVERIFY(after > before);
         QCOMPARE(outside, 0);
         lamp.m_nScreenNo = 2;  // the current screen's elements only
+        view->Redraw();
         QCOMPARE(DarkPixels(view->GetCanvas(), {0, 0, 0, 0}).second, 0);
     }
 
