@@ -25,7 +25,7 @@ QString Text(const char16_t* text) {
 }
 
 // A first run's window: roomy, but never beyond the screen.
-constexpr QSize kComfortableSize(1280, 860);
+constexpr QSize kComfortableSize(1600, 1000);
 constexpr double kScreenShare = 0.9;
 
 }  // namespace
@@ -89,6 +89,12 @@ void CViewControls::BuildStatusFields() {
         m_pZoomBox->addItem(Text(view_text::kZoomEntry).arg(zoom), zoom);
     connect(m_pZoomBox, &QComboBox::activated, this,
             [this](int index) { ChooseZoom(m_pZoomBox->itemData(index).toInt()); });
+    // Wide enough for the largest values, so the fields do not jump while the pointer moves.
+    const QFontMetrics metrics(m_pSelection->font());
+    m_pSelection->setMinimumWidth(
+        metrics.horizontalAdvance(Text(view_text::kSelection).arg(-192).arg(-64).arg(192).arg(64)));
+    m_pPointer->setMinimumWidth(
+        metrics.horizontalAdvance(Text(view_text::kPointer).arg(192).arg(64)));
     bar->addPermanentWidget(m_pSelection);
     bar->addPermanentWidget(m_pPointer);
     bar->addPermanentWidget(m_pZoomBox);
