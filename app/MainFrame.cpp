@@ -80,6 +80,7 @@ CMainFrame::CMainFrame(CEditorContext& context)
     for (const auto& [action, command] : m_toolActions) iconActions << action;
     ApplyToolbarIcons(iconActions);
     m_pView->m_downloadOptions.m_driversFolder = DriverFolderSetting();
+    UsePortDevice();
 
     // Qt shows the modified mark in place of [*].
     connect(m_pProjectCommands, &CProjectCommands::CaptionChanged, this,
@@ -137,7 +138,9 @@ void CMainFrame::BuildFileMenu() {
     m_projectActions << AddCommand(m_pFileMenu, app_text::kDisplayType,
                                    [commands] { commands->ChooseDisplayType(); });
     m_projectActions << AddCommand(m_pFileMenu, app_text::kPortChoice,
-                                   [this] { RunPortCommand(m_context, this); });
+                                   [this] {
+                                       if (RunPortCommand(m_context, this)) UsePortDevice();
+                                   });
     m_projectActions << AddCommand(m_pFileMenu, app_text::kLinkSettings,
                                    [this] { RunLinkSettingsCommand(m_context, this); });
     m_pDownload = AddCommand(
@@ -288,6 +291,12 @@ void CMainFrame::UpdateCommandStates() {
         action->setEnabled(IsEnabled(view, *command));
         action->setChecked(IsChecked(view, *command));
     }
+}
+
+void CMainFrame::UsePortDevice() {
+    const QString device = CViewSettings::LoadPortDevice();
+    m_pView->m_downloadOptions.m_portDevice =
+        device.isEmpty() ? std::nullopt : std::optional(device.toStdString());
 }
 
 void CMainFrame::ChooseDriverFolder() {

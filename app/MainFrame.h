@@ -57,6 +57,8 @@ private:
     void BuildHelpMenu();
     QToolBar* BuildSystemToolbar();
     void ChooseDriverFolder();
+    // The machine's serial port chosen in the port dialog, if any, takes the COM port's place.
+    void UsePortDevice();
     void FillRecentFiles();
     void OnProjectFileUsed(const QString& path);
 

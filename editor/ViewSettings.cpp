@@ -9,6 +9,7 @@ const char* const kZoomKey = "View/Zoom";
 const char* const kDotTrueKey = "View/DotTrue";
 const char* const kGeometryKey = "View/Geometry";
 const char* const kDriverFolderKey = "Download/DriverFolder";
+const char* const kPortDeviceKey = "Download/PortDevice";
 
 }  // namespace
 
@@ -44,6 +45,14 @@ QString CViewSettings::LoadDriverFolder() {
 
 void CViewSettings::StoreDriverFolder(const QString& folder) {
     QSettings().setValue(kDriverFolderKey, folder);
+}
+
+QString CViewSettings::LoadPortDevice() {
+    return QSettings().value(kPortDeviceKey).toString();
+}
+
+void CViewSettings::StorePortDevice(const QString& device) {
+    QSettings().setValue(kPortDeviceKey, device);
 }
 
 }  // namespace tavelo

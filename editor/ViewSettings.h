@@ -1,6 +1,7 @@
 #pragma once
 // What the editor remembers between runs, outside any project: the canvas zoom, the dot-true
-// view, the main window's geometry and the folder of the PLC drivers.
+// view, the main window's geometry, the folder of the PLC drivers and a serial device the
+// download uses instead of the project's COM port.
 
 #include <QByteArray>
 #include <QString>
@@ -20,6 +21,9 @@ public:
     // Empty: the user's driver folder.
     static QString LoadDriverFolder();
     static void StoreDriverFolder(const QString& folder);
+    // Empty: the project's COM port.
+    static QString LoadPortDevice();
+    static void StorePortDevice(const QString& device);
 };
 
 }  // namespace tavelo
