@@ -137,10 +137,9 @@ void CMainFrame::BuildFileMenu() {
     m_pFileMenu->addSeparator();
     m_projectActions << AddCommand(m_pFileMenu, app_text::kDisplayType,
                                    [commands] { commands->ChooseDisplayType(); });
-    m_projectActions << AddCommand(m_pFileMenu, app_text::kPortChoice,
-                                   [this] {
-                                       if (RunPortCommand(m_context, this)) UsePortDevice();
-                                   });
+    m_projectActions << AddCommand(m_pFileMenu, app_text::kPortChoice, [this] {
+        if (RunPortCommand(m_context, this)) UsePortDevice();
+    });
     m_projectActions << AddCommand(m_pFileMenu, app_text::kLinkSettings,
                                    [this] { RunLinkSettingsCommand(m_context, this); });
     m_pDownload = AddCommand(
@@ -349,8 +348,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     if (m_pProjectCommands->Exit()) {
         m_pViewControls->StoreGeometry();
         event->accept();
-    }
-    else
+    } else
         event->ignore();
 }
 

@@ -77,8 +77,8 @@ void ApplyToolbarIcons(const QList<QAction*>& actions) {
         action->setIcon(LoadIcon(*icon));
         const QKeySequence shortcut = action->shortcut();
         if (!shortcut.isEmpty())
-            action->setToolTip(QStringLiteral("%1 (%2)").arg(
-                tip, shortcut.toString(QKeySequence::NativeText)));
+            action->setToolTip(
+                QStringLiteral("%1 (%2)").arg(tip, shortcut.toString(QKeySequence::NativeText)));
     }
 }
 

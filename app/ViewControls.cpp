@@ -49,8 +49,7 @@ CViewControls::CViewControls(QMainWindow& window, CTaveloView& view, QMenu& view
 
     connect(&canvas, &CCanvasWidget::ZoomChanged, this, &CViewControls::ShowZoom);
     connect(&canvas, &CCanvasWidget::PointerMoved, this, &CViewControls::ShowPointer);
-    connect(&canvas, &CCanvasWidget::DotTrueErrorChanged, this,
-            &CViewControls::ShowDotTrueError);
+    connect(&canvas, &CCanvasWidget::DotTrueErrorChanged, this, &CViewControls::ShowDotTrueError);
     connect(&view, &CTaveloView::StateChanged, this, &CViewControls::ShowSelection);
     // Texts take their size when first drawn.
     connect(&canvas, &CCanvasWidget::Painted, this, &CViewControls::ShowSelection);
@@ -69,8 +68,7 @@ void CViewControls::AddZoomCommands(QMenu& menu) {
     const auto step = [this, &area](int steps) {
         ChooseZoom(area.GetCanvas().GetZoom().Get() + steps);
     };
-    add(view_text::kZoomIn, {Qt::CTRL | Qt::Key_Equal, QKeySequence::ZoomIn},
-        [step] { step(1); });
+    add(view_text::kZoomIn, {Qt::CTRL | Qt::Key_Equal, QKeySequence::ZoomIn}, [step] { step(1); });
     add(view_text::kZoomOut, {Qt::CTRL | Qt::Key_Minus, QKeySequence::ZoomOut},
         [step] { step(-1); });
     add(view_text::kZoomToFit, {Qt::CTRL | Qt::Key_0}, [this] { ChooseZoom(std::nullopt); });
@@ -123,10 +121,11 @@ void CViewControls::ShowSelection() {
     bool any = false;
     for (const CGraphObj* element : m_view.GetViewState().GetSelection()) {
         const CRect position = element->GetPosition().Normalized();
-        bounds = any ? CRect{std::min(bounds.left, position.left), std::min(bounds.top, position.top),
-                             std::max(bounds.right, position.right),
-                             std::max(bounds.bottom, position.bottom)}
-                     : position;
+        bounds =
+            any ? CRect{std::min(bounds.left, position.left), std::min(bounds.top, position.top),
+                        std::max(bounds.right, position.right),
+                        std::max(bounds.bottom, position.bottom)}
+                : position;
         any = true;
     }
     if (!any) {
@@ -151,7 +150,8 @@ void CViewControls::ShowDotTrueError(const QString& message) {
 
 void CViewControls::RestoreGeometry() {
     if (m_window.restoreGeometry(CViewSettings::LoadGeometry())) return;
-    const QScreen* screen = m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen();
     QSize size = kComfortableSize;
     if (screen) {
         const QSize room = screen->availableGeometry().size() * kScreenShare;

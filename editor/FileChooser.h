@@ -19,8 +19,7 @@ public:
     // An existing BMP file for the static bitmap tool.
     virtual QString ChooseBitmap(QWidget* parent) = 0;
     // An existing folder, starting at start.
-    virtual QString ChooseFolder(QWidget* parent, const QString& caption,
-                                 const QString& start) = 0;
+    virtual QString ChooseFolder(QWidget* parent, const QString& caption, const QString& start) = 0;
 };
 
 }  // namespace tavelo

@@ -36,8 +36,8 @@ CTaveloView::CTaveloView(CEditorContext& context, QWidget* parent)
       m_pScreenList(new CScreenListPanel(this)),
       m_pPanels(new CPropertyPanelStack(context, *this, this)),
       m_pTools(std::make_unique<CToolRegistry>(context.m_messenger)),
-      m_pCanvasArea(new CCanvasArea(
-          new CCanvasWidget(context, m_viewState, *m_pTools, *this), this)) {
+      m_pCanvasArea(
+          new CCanvasArea(new CCanvasWidget(context, m_viewState, *m_pTools, *this), this)) {
     setFocusPolicy(Qt::StrongFocus);
     LayOut();
     // The editing keys reach the view while the screen list has the focus too.
@@ -258,7 +258,7 @@ void CTaveloView::MoveSelectionByKey(int key, bool oneDot) {
     const bool horizontal = key == Qt::Key_Left || key == Qt::Key_Right;
     // One dot is 2 or 3 canvas units, by where the first selected element stands.
     const CRect first = selection.front()->GetPosition();
-    const std::int32_t step = !oneDot     ? sign * kKeyStep
+    const std::int32_t step = !oneDot      ? sign * kKeyStep
                               : horizontal ? DotStepFrom(first.left, sign)
                                            : DotStepFrom(first.top, sign);
     m_viewState.MoveSelection(horizontal ? step : 0, horizontal ? 0 : step);

@@ -21,8 +21,8 @@ bool IsOnDisplay(CPoint dot) {
 
 }  // namespace
 
-CCanvasWidget::CCanvasWidget(const CEditorContext& context, CViewState& view,
-                             CToolRegistry& tools, CToolHost& host, QWidget* parent)
+CCanvasWidget::CCanvasWidget(const CEditorContext& context, CViewState& view, CToolRegistry& tools,
+                             CToolHost& host, QWidget* parent)
     : QWidget(parent), m_view(view), m_tools(tools), m_host(host), m_dotTrue(context) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

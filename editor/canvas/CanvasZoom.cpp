@@ -48,8 +48,10 @@ CPoint CCanvasZoom::WidgetToClient(CPoint widget) const {
 
 CPoint CCanvasZoom::ClientToWidget(CPoint client) const {
     const double scale = GetScale();
-    return {kMargin + static_cast<std::int32_t>(std::floor((client.x - kCanvasOrigin.x + 0.5) * scale)),
-            kMargin + static_cast<std::int32_t>(std::floor((client.y - kCanvasOrigin.y + 0.5) * scale))};
+    return {
+        kMargin + static_cast<std::int32_t>(std::floor((client.x - kCanvasOrigin.x + 0.5) * scale)),
+        kMargin +
+            static_cast<std::int32_t>(std::floor((client.y - kCanvasOrigin.y + 0.5) * scale))};
 }
 
 CRect CCanvasZoom::ClientToWidget(const CRect& client) const {

@@ -35,9 +35,10 @@ CPortDialog::CPortDialog(CPortForm& form, QWidget* parent) : QDialog(parent), m_
 void CPortDialog::AddMachinePorts() {
     m_strDevice = CViewSettings::LoadPortDevice();
     for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
-        const QString text = port.description().isEmpty()
-                                 ? port.portName()
-                                 : QStringLiteral("%1 (%2)").arg(port.portName(), port.description());
+        const QString text =
+            port.description().isEmpty()
+                ? port.portName()
+                : QStringLiteral("%1 (%2)").arg(port.portName(), port.description());
         m_pPorts->addItem(text, port.systemLocation());
     }
     const int remembered = m_strDevice.isEmpty() ? -1 : m_pPorts->findData(m_strDevice);

@@ -42,7 +42,8 @@ class EditingTest : public QObject {
     // The canvas pixel in the middle of a dot.
     QPoint AtDot(int x, int y) {
         const int zoom = Canvas().GetZoom().Get();
-        return {CCanvasZoom::kMargin + x * zoom + zoom / 2, CCanvasZoom::kMargin + y * zoom + zoom / 2};
+        return {CCanvasZoom::kMargin + x * zoom + zoom / 2,
+                CCanvasZoom::kMargin + y * zoom + zoom / 2};
     }
 
     // Chooses the tool through its 绘制 menu entry and clicks the canvas.
@@ -134,8 +135,10 @@ private slots:
             Qt::KeyboardModifiers modifiers;
             const char* field;
             int dots;
-        } rows[] = {{Qt::Key_Right, Qt::AltModifier, "x", 21}, {Qt::Key_Right, {}, "x", 25},
-                    {Qt::Key_Down, Qt::AltModifier, "y", 9},   {Qt::Key_Left, Qt::AltModifier, "x", 24},
+        } rows[] = {{Qt::Key_Right, Qt::AltModifier, "x", 21},
+                    {Qt::Key_Right, {}, "x", 25},
+                    {Qt::Key_Down, Qt::AltModifier, "y", 9},
+                    {Qt::Key_Left, Qt::AltModifier, "x", 24},
                     {Qt::Key_Up, Qt::AltModifier, "y", 8}};
         for (const auto& row : rows) {
             QTest::keyClick(&View(), row.key, row.modifiers);

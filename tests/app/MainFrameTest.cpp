@@ -54,7 +54,8 @@ private slots:
         QVERIFY(Enabled(u"新建(&N)"));
         QVERIFY(!Enabled(u"撤消(&U)"));
         const CCanvasWidget& canvas = w->frame.GetView().GetCanvas();
-        const CPoint gridPoint = canvas.GetZoom().ClientToWidget(CanvasToClient({kGridPitch, kGridPitch}));
+        const CPoint gridPoint =
+            canvas.GetZoom().ClientToWidget(CanvasToClient({kGridPitch, kGridPitch}));
         QCOMPARE(w->frame.GetView().GetCanvas().grab().toImage().pixel(gridPoint.x, gridPoint.y),
                  CCanvasPainter::kClosedBackground);
 

@@ -5,6 +5,8 @@
 #include <QTest>
 #include <functional>
 
+#include "compiler/CompilerMessages.h"
+#include "compiler/ImageCompiler.h"
 #include "editor/CanvasGeometry.h"
 #include "editor/TaveloView.h"
 #include "editor/canvas/CanvasArea.h"
@@ -19,12 +21,10 @@
 #include "elements/StaticBitmap.h"
 #include "elements/StaticText.h"
 #include "elements/TrendBar.h"
-#include "compiler/CompilerMessages.h"
-#include "compiler/ImageCompiler.h"
 #include "emulator/LcdPng.h"
 #include "emulator/ScreenRenderer.h"
-#include "model/Screen.h"
 #include "model/NewProject.h"
+#include "model/Screen.h"
 #include "support/BmpFiles.h"
 #include "support/qt/EditorFixture.h"
 
@@ -146,8 +146,8 @@ private slots:
         view->GetCanvas().grab();  // the first drawing sizes texts and registers
         // The static bitmap answers its picture's pixel rectangle as position.
         const auto* bitmap = dynamic_cast<const CStaticBitmap*>(&element);
-        const auto [inside, outside] = DarkPixels(
-            view->GetCanvas(), bitmap ? bitmap->GetCanvasRect() : element.GetPosition());
+        const auto [inside, outside] =
+            DarkPixels(view->GetCanvas(), bitmap ? bitmap->GetCanvasRect() : element.GetPosition());
         QVERIFY2(inside > 0, "nothing drawn inside the element");
         QCOMPARE(outside, 0);
     }
@@ -204,7 +204,8 @@ private slots:
         CCanvasWidget& canvas = view->GetCanvas();
         canvas.SetDotTrue(true);
         const QImage image = canvas.grab().toImage();
-        QCOMPARE(canvas.GetDotTrueError(), QString::fromUtf16(compiler_messages::kInitialScreenMissing));
+        QCOMPARE(canvas.GetDotTrueError(),
+                 QString::fromUtf16(compiler_messages::kInitialScreenMissing));
         QCOMPARE(PixelAt(image, canvas.GetZoom(), {1, 1}), CCanvasPainter::kProjectBackground);
     }
 
