@@ -31,7 +31,6 @@ public:
     CTaveloView& GetView() const { return *m_pView; }
     CProjectCommands& GetProjectCommands() const { return *m_pProjectCommands; }
     CToolPalette* GetDrawingToolbar() const { return m_pDrawingToolbar; }
-    CViewControls& GetViewControls() const { return *m_pViewControls; }
     // Finds an action by its menu text, for tests and the screenshot.
     QAction* FindAction(const QString& text) const;
     // Makes every command available or not, as the editor's state allows.

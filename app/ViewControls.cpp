@@ -34,16 +34,16 @@ CViewControls::CViewControls(QMainWindow& window, CTaveloView& view, QMenu& view
                              QToolBar& toolbar)
     : QObject(&window), m_window(window), m_view(view) {
     viewMenu.addSeparator();
-    m_pDotTrue = viewMenu.addAction(Text(view_text::kDotTrue));
-    m_pDotTrue->setCheckable(true);
+    QAction* dotTrue = viewMenu.addAction(Text(view_text::kDotTrue));
+    dotTrue->setCheckable(true);
     toolbar.addSeparator();
-    toolbar.addAction(m_pDotTrue);
+    toolbar.addAction(dotTrue);
     CCanvasWidget& canvas = view.GetCanvas();
-    connect(m_pDotTrue, &QAction::toggled, this, [&canvas](bool on) {
+    connect(dotTrue, &QAction::toggled, this, [&canvas](bool on) {
         canvas.SetDotTrue(on);
         CViewSettings::StoreDotTrue(on);
     });
-    m_pDotTrue->setChecked(CViewSettings::LoadDotTrue());
+    dotTrue->setChecked(CViewSettings::LoadDotTrue());
     AddZoomCommands(viewMenu);
     BuildStatusFields();
 

@@ -6,7 +6,6 @@
 #include <QObject>
 #include <optional>
 
-class QAction;
 class QComboBox;
 class QLabel;
 class QMainWindow;
@@ -22,8 +21,6 @@ class CViewControls : public QObject {
 public:
     CViewControls(QMainWindow& window, CTaveloView& view, QMenu& viewMenu, QToolBar& toolbar);
 
-    QAction* GetDotTrueAction() const { return m_pDotTrue; }
-    QComboBox* GetZoomBox() const { return m_pZoomBox; }
     // A zoom the user chose, or none for the largest that fits; remembered.
     void ChooseZoom(std::optional<int> pixelsPerDot);
     // Puts the window where it was, or at a comfortable size on the screen.
@@ -40,7 +37,6 @@ private:
 
     QMainWindow& m_window;
     CTaveloView& m_view;
-    QAction* m_pDotTrue;
     QComboBox* m_pZoomBox = nullptr;
     QLabel* m_pPointer = nullptr;
     QLabel* m_pSelection = nullptr;

@@ -18,7 +18,6 @@ public:
     void SetZoom(int pixelsPerDot);
     // Back to the largest zoom that fits, following the room from now on.
     void ZoomToFit();
-    bool IsFitting() const { return m_bFitting; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

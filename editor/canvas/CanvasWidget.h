@@ -25,7 +25,6 @@ public:
 
     const CCanvasZoom& GetZoom() const { return m_zoom; }
     void SetZoom(int pixelsPerDot);
-    bool IsDotTrue() const { return m_bDotTrue; }
     void SetDotTrue(bool dotTrue);
     // The project or what the canvas shows of it changed: the dots are compiled anew and the
     // canvas drawn again.
