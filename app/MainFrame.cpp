@@ -12,12 +12,16 @@
 #include "AppTexts.h"
 #include "CommandAvailability.h"
 #include "ToolPalette.h"
-#include "editor/CanvasGeometry.h"
+#include "ToolbarIcons.h"
+#include "ViewControls.h"
+#include "ViewTexts.h"
 #include "editor/EditorContext.h"
 #include "editor/EditorTexts.h"
+#include "editor/FileChooser.h"
 #include "editor/Messenger.h"
 #include "editor/ProjectCommands.h"
 #include "editor/TaveloView.h"
+#include "editor/ViewSettings.h"
 #include "editor/dialogs/SettingsCommands.h"
 #include "editor/tools/ToolCommand.h"
 #include "editor/tools/ToolCommands.h"
@@ -37,6 +41,13 @@ bool IsProjectFile(const QString& path) {
     return QFileInfo(path).suffix().startsWith(QLatin1String("zor"), Qt::CaseInsensitive);
 }
 
+// The folder the user chose for PLC drivers, or none for the user's default one.
+std::optional<std::filesystem::path> DriverFolderSetting() {
+    const QString folder = CViewSettings::LoadDriverFolder();
+    if (folder.isEmpty()) return std::nullopt;
+    return std::filesystem::path(folder.toStdU16String());
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(CEditorContext& context)
@@ -48,34 +59,44 @@ CMainFrame::CMainFrame(CEditorContext& context)
     setWindowTitle(Text(editor_text::kFrameCaption));
     setCentralWidget(m_pView);
     setAcceptDrops(true);
-    move(20, 20);
 
     // A palette beside the canvas stands for the always-floating drawing toolbar.
-    m_pDrawingToolbar->move(kToolPaletteOrigin.x, kToolPaletteOrigin.y);
+    m_pView->SetToolPalette(m_pDrawingToolbar);
     m_pDrawingToolbar->hide();
 
     BuildFileMenu();
     BuildEditMenu();
-    BuildViewMenu();
+    QMenu* viewMenu = BuildViewMenu();
     BuildToolsMenu();
     BuildDrawMenu();
     BuildHelpMenu();
-    BuildSystemToolbar();
+    QToolBar* systemToolbar = BuildSystemToolbar();
     // A normal widget of the bar: a status tip covers it while it shows, and it comes back
     // when the tip goes.
     auto* ready = new QLabel(Text(app_text::kReady), statusBar());
     ready->setObjectName(QStringLiteral("ready"));
     statusBar()->addWidget(ready, 1);
+    m_pViewControls = new CViewControls(*this, *m_pView, *viewMenu, *systemToolbar);
+    QList<QAction*> iconActions = systemToolbar->actions();
+    for (const auto& [action, command] : m_toolActions) iconActions << action;
+    ApplyToolbarIcons(iconActions);
+    m_pView->m_downloadOptions.m_driversFolder = DriverFolderSetting();
+    UsePortDevice();
 
-    connect(m_pProjectCommands, &CProjectCommands::CaptionChanged, this, &QWidget::setWindowTitle);
+    // Qt shows the modified mark in place of [*].
+    connect(m_pProjectCommands, &CProjectCommands::CaptionChanged, this,
+            [this](const QString& caption) { setWindowTitle(caption + QStringLiteral("[*]")); });
     connect(m_pProjectCommands, &CProjectCommands::ProjectFileUsed, this,
             &CMainFrame::OnProjectFileUsed);
     connect(m_pProjectCommands, &CProjectCommands::ProjectStarted, m_pDrawingToolbar,
             &QWidget::show);
+    connect(m_pProjectCommands, &CProjectCommands::ProjectStarted, this,
+            &CMainFrame::UpdateCommandStates);
     connect(m_pProjectCommands, &CProjectCommands::ProjectClosed, m_pDrawingToolbar,
             &QWidget::hide);
     connect(m_pView, &CTaveloView::StateChanged, this, &CMainFrame::UpdateCommandStates);
     UpdateCommandStates();
+    m_pViewControls->RestoreGeometry();
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const char16_t* text, std::function<void()> handler,
@@ -117,8 +138,9 @@ void CMainFrame::BuildFileMenu() {
     m_pFileMenu->addSeparator();
     m_projectActions << AddCommand(m_pFileMenu, app_text::kDisplayType,
                                    [commands] { commands->ChooseDisplayType(); });
-    m_projectActions << AddCommand(m_pFileMenu, app_text::kPortChoice,
-                                   [this] { RunPortCommand(m_context, this); });
+    m_projectActions << AddCommand(m_pFileMenu, app_text::kPortChoice, [this] {
+        if (RunPortCommand(m_context, this)) UsePortDevice();
+    });
     m_projectActions << AddCommand(m_pFileMenu, app_text::kLinkSettings,
                                    [this] { RunLinkSettingsCommand(m_context, this); });
     m_pDownload = AddCommand(
@@ -157,7 +179,7 @@ void CMainFrame::BuildEditMenu() {
     }
 }
 
-void CMainFrame::BuildViewMenu() {
+QMenu* CMainFrame::BuildViewMenu() {
     QMenu* menu = menuBar()->addMenu(Text(app_text::kViewMenu));
     QAction* toolbar = menu->addAction(Text(app_text::kDrawingToolbar));
     toolbar->setCheckable(true);
@@ -168,6 +190,7 @@ void CMainFrame::BuildViewMenu() {
     status->setCheckable(true);
     status->setChecked(true);
     connect(status, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    return menu;
 }
 
 void CMainFrame::BuildToolsMenu() {
@@ -189,6 +212,7 @@ void CMainFrame::BuildToolsMenu() {
         app_text::kTipSystemSettings);
     m_projectActions << AddCommand(
         menu, app_text::kGrid, [view] { view->ToggleGrid(); }, Qt::CTRL | Qt::Key_G);
+    AddCommand(menu, view_text::kDriverFolder, [this] { ChooseDriverFolder(); });
 }
 
 void CMainFrame::BuildDrawMenu() {
@@ -215,10 +239,10 @@ void CMainFrame::BuildHelpMenu() {
     AddCommand(menu, app_text::kManual, [this] { OpenUserManual(); });
 }
 
-void CMainFrame::BuildSystemToolbar() {
+QToolBar* CMainFrame::BuildSystemToolbar() {
     QToolBar* bar = addToolBar(QStringLiteral("system"));
     bar->setObjectName(QStringLiteral("systemToolbar"));
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     bar->setStyleSheet(QStringLiteral("QToolButton { padding: 1px; }"));
     bar->setAllowedAreas(Qt::AllToolBarAreas);
     const auto add = [this, bar](const char16_t* menuText) {
@@ -244,6 +268,7 @@ void CMainFrame::BuildSystemToolbar() {
     add(app_text::kDownload);
     bar->addSeparator();
     for (QAction* action : m_alignActions) bar->addAction(action);
+    return bar;
 }
 
 QAction* CMainFrame::FindAction(const QString& text) const {
@@ -260,11 +285,26 @@ void CMainFrame::UpdateCommandStates() {
     m_pDeleteScreen->setEnabled(available.m_bDeleteScreen);
     m_pDeleteSelection->setEnabled(available.m_bDeleteSelection);
     m_pDownload->setEnabled(available.m_bDownload);
+    setWindowModified(m_context.m_doc.IsModified());
     const CViewState& view = m_pView->GetViewState();
     for (const auto& [action, command] : m_toolActions) {
         action->setEnabled(IsEnabled(view, *command));
         action->setChecked(IsChecked(view, *command));
     }
+}
+
+void CMainFrame::UsePortDevice() {
+    const QString device = CViewSettings::LoadPortDevice();
+    m_pView->m_downloadOptions.m_portDevice =
+        device.isEmpty() ? std::nullopt : std::optional(device.toStdString());
+}
+
+void CMainFrame::ChooseDriverFolder() {
+    const QString folder = m_context.m_files.ChooseFolder(
+        this, Text(view_text::kDriverFolderCaption), CViewSettings::LoadDriverFolder());
+    if (folder.isEmpty()) return;
+    CViewSettings::StoreDriverFolder(folder);
+    m_pView->m_downloadOptions.m_driversFolder = DriverFolderSetting();
 }
 
 void CMainFrame::OpenUserManual() {
@@ -302,12 +342,14 @@ void CMainFrame::FillRecentFiles() {
 void CMainFrame::OnProjectFileUsed(const QString& path) {
     m_recentFiles.Add(path);
     FillRecentFiles();
+    UpdateCommandStates();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (m_pProjectCommands->Exit())
+    if (m_pProjectCommands->Exit()) {
+        m_pViewControls->StoreGeometry();
         event->accept();
-    else
+    } else
         event->ignore();
 }
 

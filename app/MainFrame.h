@@ -18,6 +18,7 @@ namespace tavelo {
 
 class CProjectCommands;
 class CToolPalette;
+class CViewControls;
 struct CToolCommand;
 class CTaveloView;
 struct CEditorContext;
@@ -49,11 +50,14 @@ private:
                         const QKeySequence& shortcut = {}, const char16_t* tip = nullptr);
     void BuildFileMenu();
     void BuildEditMenu();
-    void BuildViewMenu();
+    QMenu* BuildViewMenu();
     void BuildToolsMenu();
     void BuildDrawMenu();
     void BuildHelpMenu();
-    void BuildSystemToolbar();
+    QToolBar* BuildSystemToolbar();
+    void ChooseDriverFolder();
+    // The machine's serial port chosen in the port dialog, if any, takes the COM port's place.
+    void UsePortDevice();
     void FillRecentFiles();
     void OnProjectFileUsed(const QString& path);
 
@@ -61,6 +65,7 @@ private:
     CTaveloView* m_pView;
     CProjectCommands* m_pProjectCommands;
     CToolPalette* m_pDrawingToolbar;
+    CViewControls* m_pViewControls = nullptr;
     CRecentFiles m_recentFiles;
     QMenu* m_pFileMenu = nullptr;
     QAction* m_pRecentSeparator = nullptr;

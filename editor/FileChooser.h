@@ -18,6 +18,8 @@ public:
     virtual QString ChooseProjectToSave(QWidget* parent) = 0;
     // An existing BMP file for the static bitmap tool.
     virtual QString ChooseBitmap(QWidget* parent) = 0;
+    // An existing folder, starting at start.
+    virtual QString ChooseFolder(QWidget* parent, const QString& caption, const QString& start) = 0;
 };
 
 }  // namespace tavelo

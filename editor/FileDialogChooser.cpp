@@ -41,4 +41,9 @@ QString CFileDialogChooser::ChooseBitmap(QWidget* parent) {
                                    ShownText(editor_text::kAllFilesFilter)});
 }
 
+QString CFileDialogChooser::ChooseFolder(QWidget* parent, const QString& caption,
+                                         const QString& start) {
+    return QFileDialog::getExistingDirectory(parent, caption, start);
+}
+
 }  // namespace tavelo

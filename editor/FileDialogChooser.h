@@ -10,6 +10,7 @@ public:
     QString ChooseProjectToOpen(QWidget* parent) override;
     QString ChooseProjectToSave(QWidget* parent) override;
     QString ChooseBitmap(QWidget* parent) override;
+    QString ChooseFolder(QWidget* parent, const QString& caption, const QString& start) override;
 };
 
 }  // namespace tavelo

@@ -175,7 +175,8 @@ bool CProjectCommands::Exit() {
 
 bool CProjectCommands::ChooseDisplayType() {
     if (!RunDisplayTypeCommand(Context(), m_view.window())) return false;
-    emit CaptionChanged(ModelCaption());
+    // A saved project keeps its path in the caption.
+    emit CaptionChanged(m_strProjectPath.isEmpty() ? ModelCaption() : m_strProjectPath);
     return true;
 }
 

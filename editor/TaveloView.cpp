@@ -1,11 +1,14 @@
 #include "TaveloView.h"
 
+#include <QBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
+#include <QScrollArea>
 #include <QTableWidget>
 
-#include "CanvasGeometry.h"
+#include "DotStep.h"
+#include "canvas/CanvasArea.h"
+#include "canvas/CanvasWidget.h"
 #include "dialogs/SettingsCommands.h"
 #include "download/DownloadCommand.h"
 #include "model/Screen.h"
@@ -17,22 +20,12 @@
 namespace tavelo {
 namespace {
 
-// The screen list's group box: left of the canvas, down to the bottom of the view.
-constexpr QRect kScreenListGeometry(10, 8, 180, 420);
-constexpr QSize kViewSize(960, 440);
-// Below the canvas, to the right edge and the bottom of the view.
-constexpr QSize kPanelsSize(660, 260);
+// The screen list keeps its width; the canvas and the property panel share the rest.
+constexpr int kScreenListWidth = 180;
+constexpr int kCanvasStretch = 2;
+constexpr int kPanelsStretch = 1;
 // Canvas units an arrow key moves the selection: 4 dots.
 constexpr std::int32_t kKeyStep = 9;
-
-CPoint ClientPoint(const QMouseEvent* event) {
-    const QPoint point = event->position().toPoint();
-    return {point.x(), point.y()};
-}
-
-bool IsShiftHeld(const QMouseEvent* event) {
-    return event->modifiers().testFlag(Qt::ShiftModifier);
-}
 
 }  // namespace
 
@@ -42,13 +35,11 @@ CTaveloView::CTaveloView(CEditorContext& context, QWidget* parent)
       m_viewState(context.m_doc, context.m_state),
       m_pScreenList(new CScreenListPanel(this)),
       m_pPanels(new CPropertyPanelStack(context, *this, this)),
-      m_pTools(std::make_unique<CToolRegistry>(context.m_messenger)) {
-    setFixedSize(kViewSize);
+      m_pTools(std::make_unique<CToolRegistry>(context.m_messenger)),
+      m_pCanvasArea(
+          new CCanvasArea(new CCanvasWidget(context, m_viewState, *m_pTools, *this), this)) {
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(true);
-    m_pScreenList->setGeometry(kScreenListGeometry);
-    m_pPanels->setGeometry(kPanelOrigin.x, kPanelOrigin.y, kPanelsSize.width(),
-                           kPanelsSize.height());
+    LayOut();
     // The editing keys reach the view while the screen list has the focus too.
     m_pScreenList->GetList()->installEventFilter(this);
     m_viewState.SetListener(this);
@@ -59,10 +50,43 @@ CTaveloView::CTaveloView(CEditorContext& context, QWidget* parent)
         m_viewState.ClearSelection();
         Redraw();
     });
+    connect(&GetCanvas(), &CCanvasWidget::LeftPressed, this,
+            [this] { m_pScreenList->GetList()->setFocus(); });
+    // Drawing sizes texts and keeps elements inside the display, which may move the one the
+    // panel shows; the panel follows once the paint is over.
+    connect(&GetCanvas(), &CCanvasWidget::Painted, m_pPanels, &CPropertyPanelStack::RefreshMoved,
+            Qt::QueuedConnection);
     connect(m_pScreenList, &CScreenListPanel::NewScreenRequested, this, &CTaveloView::NewScreen);
     connect(m_pScreenList, &CScreenListPanel::CopyScreenRequested, this, &CTaveloView::CopyScreen);
     connect(m_pScreenList, &CScreenListPanel::DeleteScreenRequested, this,
             &CTaveloView::DeleteScreen);
+}
+
+void CTaveloView::LayOut() {
+    m_pScreenList->setFixedWidth(kScreenListWidth);
+    auto* panels = new QScrollArea(this);
+    panels->setWidget(m_pPanels);
+    panels->setWidgetResizable(true);
+    panels->setFrameShape(QFrame::NoFrame);
+
+    auto* canvasRow = new QHBoxLayout;
+    canvasRow->addWidget(m_pCanvasArea, 1);
+    m_pCanvasRow = canvasRow;
+    auto* right = new QVBoxLayout;
+    right->addLayout(canvasRow, kCanvasStretch);
+    right->addWidget(panels, kPanelsStretch);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(m_pScreenList);
+    layout->addLayout(right, 1);
+}
+
+CCanvasWidget& CTaveloView::GetCanvas() const {
+    return m_pCanvasArea->GetCanvas();
+}
+
+void CTaveloView::SetToolPalette(QWidget* palette) {
+    m_pCanvasRow->addWidget(palette);
+    static_cast<QBoxLayout*>(m_pCanvasRow)->setAlignment(palette, Qt::AlignTop);
 }
 
 CTaveloView::~CTaveloView() {
@@ -105,8 +129,7 @@ void CTaveloView::FillScreenList() {
 }
 
 void CTaveloView::Redraw() {
-    update(kCanvasFrame.left, kCanvasFrame.top, kCanvasFrame.Width() + 1,
-           kCanvasFrame.Height() + 1);
+    GetCanvas().ProjectChanged();
     emit StateChanged();
 }
 
@@ -154,7 +177,7 @@ void CTaveloView::DeleteSelection() {
 void CTaveloView::ToggleGrid() {
     if (!m_viewState.IsProjectOpen()) return;
     m_viewState.SetGridShown(!m_viewState.IsGridShown());
-    update();
+    GetCanvas().ProjectChanged();
 }
 
 // Qt keeps delivering the pointer to the widget the button went down in, so capture is the
@@ -176,8 +199,7 @@ void CTaveloView::SetCursorShape(ECursorShape shape) {
 }
 
 void CTaveloView::SetBand(const std::optional<CRect>& clientBand) {
-    m_band = clientBand;
-    Redraw();
+    GetCanvas().SetBand(clientBand);
 }
 
 void CTaveloView::RefreshPanels() {
@@ -204,73 +226,60 @@ void CTaveloView::ElementChanged(CGraphObj* object, int templateId) {
         this, [this] { Redraw(); }, Qt::QueuedConnection);
 }
 
-void CTaveloView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    m_painter.Paint(painter, palette(), m_viewState, m_band);
-    // Drawing sizes texts and keeps elements inside the display, which may move the one the
-    // panel shows; the panel follows once the paint is over.
-    QMetaObject::invokeMethod(
-        m_pPanels, [panels = m_pPanels] { panels->RefreshMoved(); }, Qt::QueuedConnection);
-}
-
 void CTaveloView::keyPressEvent(QKeyEvent* event) {
-    if (!HandleEditingKey(event->key())) QWidget::keyPressEvent(event);
+    if (!HandleEditingKey(*event)) QWidget::keyPressEvent(event);
 }
 
-bool CTaveloView::HandleEditingKey(int key) {
-    std::int32_t dx = 0;
-    std::int32_t dy = 0;
-    switch (key) {
+bool CTaveloView::HandleEditingKey(const QKeyEvent& event) {
+    switch (event.key()) {
         case Qt::Key_Left:
-            dx = -kKeyStep;
-            break;
         case Qt::Key_Right:
-            dx = kKeyStep;
-            break;
         case Qt::Key_Up:
-            dy = -kKeyStep;
-            break;
         case Qt::Key_Down:
-            dy = kKeyStep;
-            break;
+            MoveSelectionByKey(event.key(), event.modifiers().testFlag(Qt::AltModifier));
+            return true;
         case Qt::Key_Delete:
             DeleteSelection();
+            return true;
+        case Qt::Key_Escape:
+            // As the right button does.
+            if (!m_viewState.IsProjectOpen()) return false;
+            m_pTools->OnRightRelease(*this);
             return true;
         default:
             return false;
     }
-    if (!m_viewState.GetSelection().empty()) {
-        m_viewState.MoveSelection(dx, dy);
-        RefreshPanels();
-    }
-    return true;
+}
+
+void CTaveloView::MoveSelectionByKey(int key, bool oneDot) {
+    const std::vector<CGraphObj*>& selection = m_viewState.GetSelection();
+    if (selection.empty()) return;
+    const int sign = (key == Qt::Key_Left || key == Qt::Key_Up) ? -1 : 1;
+    const bool horizontal = key == Qt::Key_Left || key == Qt::Key_Right;
+    // One dot is 2 or 3 canvas units, by where the first selected element stands.
+    const CRect first = selection.front()->GetPosition();
+    const std::int32_t step = !oneDot      ? sign * kKeyStep
+                              : horizontal ? DotStepFrom(first.left, sign)
+                                           : DotStepFrom(first.top, sign);
+    m_viewState.MoveSelection(horizontal ? step : 0, horizontal ? 0 : step);
+    RefreshPanels();
 }
 
 bool CTaveloView::eventFilter(QObject* watched, QEvent* event) {
     // With a selection the arrows move it; without one they move through the screen list.
-    if (event->type() == QEvent::KeyPress && !m_viewState.GetSelection().empty() &&
-        HandleEditingKey(static_cast<QKeyEvent*>(event)->key()))
-        return true;
+    // Esc cancels the tool either way.
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if ((key.key() == Qt::Key_Escape || !m_viewState.GetSelection().empty()) &&
+            HandleEditingKey(key))
+            return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
-void CTaveloView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !m_viewState.IsProjectOpen()) return;
-    m_pScreenList->GetList()->setFocus();
-    m_pTools->OnLeftPress(*this, ClientPoint(event), IsShiftHeld(event));
-}
-
 void CTaveloView::mouseReleaseEvent(QMouseEvent* event) {
-    if (!m_viewState.IsProjectOpen()) return;
-    if (event->button() == Qt::LeftButton)
-        m_pTools->OnLeftRelease(*this, ClientPoint(event), IsShiftHeld(event));
-    else if (event->button() == Qt::RightButton)
+    if (m_viewState.IsProjectOpen() && event->button() == Qt::RightButton)
         m_pTools->OnRightRelease(*this);
-}
-
-void CTaveloView::mouseMoveEvent(QMouseEvent* event) {
-    if (m_viewState.IsProjectOpen())
-        m_pTools->OnMove(*this, ClientPoint(event), IsShiftHeld(event));
 }
 
 void CTaveloView::CanvasChanged() {

@@ -10,13 +10,14 @@
 
 #include "EditorContext.h"
 #include "ViewState.h"
-#include "canvas/CanvasPainter.h"
 #include "download/DownloadOptions.h"
 #include "panels/PanelHost.h"
 #include "tools/ToolHost.h"
 
 namespace tavelo {
 
+class CCanvasArea;
+class CCanvasWidget;
 class CPropertyPanelStack;
 class CScreenListPanel;
 class CToolRegistry;
@@ -34,6 +35,10 @@ public:
     CViewState& GetViewState() override { return m_viewState; }
     CScreenListPanel* GetScreenList() const { return m_pScreenList; }
     CPropertyPanelStack* GetPanels() const { return m_pPanels; }
+    CCanvasArea& GetCanvasArea() const { return *m_pCanvasArea; }
+    CCanvasWidget& GetCanvas() const;
+    // The drawing tool palette stands beside the canvas.
+    void SetToolPalette(QWidget* palette);
 
     // A project was made or opened: editing starts on the first screen.
     void StartProject();
@@ -70,11 +75,8 @@ signals:
     void StateChanged();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -88,16 +90,19 @@ private:
     void ResetEditing(bool projectOpen);
     void AfterScreenCommand(std::optional<std::int32_t> current);
     void ShowScreenProperties();
-    // Arrow keys move the selection, Delete deletes it; false for any other key.
-    bool HandleEditingKey(int key);
+    // Arrow keys move the selection (by one dot with Alt), Delete deletes it, Esc cancels the
+    // tool; false for any other key.
+    bool HandleEditingKey(const QKeyEvent& event);
+    void MoveSelectionByKey(int key, bool oneDot);
+    void LayOut();
 
     CEditorContext& m_context;
     CViewState m_viewState;
-    CCanvasPainter m_painter;
     CScreenListPanel* m_pScreenList;
     CPropertyPanelStack* m_pPanels;
     std::unique_ptr<CToolRegistry> m_pTools;
-    std::optional<CRect> m_band;
+    CCanvasArea* m_pCanvasArea;
+    QLayout* m_pCanvasRow = nullptr;
     bool m_bCapturing = false;
 };
 

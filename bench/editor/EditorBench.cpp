@@ -1,5 +1,6 @@
 // The editor's start-up (main window made, shown and idle) and the repaint of a full screen of
-// 50 elements of every placeable kind, on the offscreen platform.
+// 50 elements of every placeable kind at 8 pixels per dot, as previews and as the panel's dots,
+// on the offscreen platform.
 
 #include <benchmark/benchmark.h>
 
@@ -9,11 +10,12 @@
 #include <memory>
 
 #include "app/MainFrame.h"
-#include "editor/CanvasGeometry.h"
 #include "editor/EditorContext.h"
 #include "editor/FileDialogChooser.h"
 #include "editor/MessageBoxMessenger.h"
 #include "editor/TaveloView.h"
+#include "editor/canvas/CanvasArea.h"
+#include "editor/canvas/CanvasWidget.h"
 #include "elements/DynamicText.h"
 #include "elements/ElementClasses.h"
 #include "elements/FunctionKey.h"
@@ -75,25 +77,66 @@ void BM_StartUpShownAndIdle(benchmark::State& state) {
 }
 BENCHMARK(BM_StartUpShownAndIdle)->Unit(benchmark::kMillisecond);
 
-void BM_RepaintFullScreenOf50Elements(benchmark::State& state) {
-    Editor editor;
-    MakeNewProject(editor.doc);
-    for (int i = 0; i < 50; ++i) {
-        auto element = MakeElement(i);
-        element->m_nScreenNo = 1;
-        editor.doc.AddElement(std::move(element));
+// A full screen of 50 elements on the canvas at 8 pixels per dot.
+class FullScreenAtZoom8 {
+public:
+    explicit FullScreenAtZoom8(bool dotTrue) {
+        MakeNewProject(m_editor.doc);
+        for (int i = 0; i < 50; ++i) {
+            auto element = MakeElement(i);
+            element->m_nScreenNo = 1;
+            m_editor.doc.AddElement(std::move(element));
+        }
+        m_view.StartProject();
+        m_view.GetCanvasArea().SetZoom(8);
+        Canvas().SetDotTrue(dotTrue);
+        m_target = QImage(Canvas().size(), QImage::Format_RGB32);
+        Repaint();
     }
-    CTaveloView view(editor.context);
-    view.StartProject();
-    QImage target(view.size(), QImage::Format_RGB32);
-    const QRegion canvas(kCanvasFrame.left, kCanvasFrame.top, kCanvasFrame.Width() + 1,
-                         kCanvasFrame.Height() + 1);
+    CCanvasWidget& Canvas() { return m_view.GetCanvas(); }
+    void Repaint() {
+        Canvas().render(&m_target);
+        benchmark::DoNotOptimize(m_target.constBits());
+    }
+
+private:
+    Editor m_editor;
+    CTaveloView m_view{m_editor.context};
+    QImage m_target;
+};
+
+// A repaint that follows no change, as when a band is drawn over the screen: the canvas keeps
+// what it drew.
+void BM_RepaintFullScreenAtZoom8AsPreviews(benchmark::State& state) {
+    FullScreenAtZoom8 screen(false);
+    for (auto _ : state) screen.Repaint();
+}
+BENCHMARK(BM_RepaintFullScreenAtZoom8AsPreviews)->Unit(benchmark::kMillisecond);
+
+void BM_RepaintFullScreenAtZoom8AsDots(benchmark::State& state) {
+    FullScreenAtZoom8 screen(true);
+    for (auto _ : state) screen.Repaint();
+}
+BENCHMARK(BM_RepaintFullScreenAtZoom8AsDots)->Unit(benchmark::kMillisecond);
+
+// A repaint after a change: every element drawn again; the dots compiled again too.
+void BM_RedrawAfterAChangeAtZoom8AsPreviews(benchmark::State& state) {
+    FullScreenAtZoom8 screen(false);
     for (auto _ : state) {
-        view.render(&target, QPoint(), canvas);
-        benchmark::DoNotOptimize(target.constBits());
+        screen.Canvas().ProjectChanged();
+        screen.Repaint();
     }
 }
-BENCHMARK(BM_RepaintFullScreenOf50Elements)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawAfterAChangeAtZoom8AsPreviews)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawAfterAChangeAtZoom8AsDots(benchmark::State& state) {
+    FullScreenAtZoom8 screen(true);
+    for (auto _ : state) {
+        screen.Canvas().ProjectChanged();
+        screen.Repaint();
+    }
+}
+BENCHMARK(BM_RedrawAfterAChangeAtZoom8AsDots)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tavelo

@@ -1,7 +1,9 @@
 #pragma once
-// Paints the canvas part of the view: the sunken border, the display area in its colour, the
-// grid points, the current screen's elements, the placement preview and the selection band.
-// The display is drawn through one off-screen image, so elements may draw in canvas units.
+// Paints the canvas widget at its zoom: the sunken border, the display area in its colour, the
+// grid points and the current screen's elements (or the panel's own dots) with the selection
+// marks, kept in an image until they change; over it the placement preview and the selection
+// band. Elements draw in canvas units through a scaled painter; the dots are whole squares of
+// screen pixels, never smoothed.
 
 #include <QImage>
 #include <optional>
@@ -13,6 +15,8 @@ class QPalette;
 
 namespace tavelo {
 
+class CCanvasZoom;
+class CLcdFrame;
 class CViewState;
 
 class CCanvasPainter {
@@ -23,16 +27,27 @@ public:
 
     CCanvasPainter();
 
-    // Paints in client coordinates; the band, when given, is in client pixels too.
+    // What the image keeps changed: the next paint draws it anew.
+    void Invalidate() { m_bStale = true; }
+    // The dots, when given, show instead of the elements' previews; the band is in client
+    // pixels.
     void Paint(QPainter& painter, const QPalette& palette, CViewState& view,
-               const std::optional<CRect>& band);
+               const CCanvasZoom& zoom, const CLcdFrame* dots, const std::optional<CRect>& band);
 
 private:
-    void PaintBorder(QPainter& painter, const QPalette& palette) const;
-    void PaintDisplay(CViewState& view);
-    void PaintGrid(QPainter& painter) const;
+    void PaintContent(QPainter& painter, const QPalette& palette, CViewState& view,
+                      const CCanvasZoom& zoom, const CLcdFrame* dots);
+    void PaintBorder(QPainter& painter, const QPalette& palette, const CCanvasZoom& zoom) const;
+    void PaintGrid(QPainter& painter, const CCanvasZoom& zoom) const;
+    void PaintDots(QPainter& painter, const CLcdFrame& dots, const CCanvasZoom& zoom);
+    // Texts and registers take their size when they are drawn, which the compiler reads.
+    void SizeElements(CViewState& view);
+    void PaintSelectionMarks(QPainter& painter, const CViewState& view) const;
 
-    QImage m_display;
+    QImage m_content;
+    bool m_bStale = true;
+    QImage m_sizing;
+    QImage m_dots;
 };
 
 }  // namespace tavelo

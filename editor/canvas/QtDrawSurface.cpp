@@ -88,9 +88,23 @@ void CQtDrawSurface::DrawText(CPoint topLeft, const std::u16string& text, const 
     const QString qtext = ToQString(text);
     m_painter.fillRect(topLeft.x, topLeft.y, metrics.horizontalAdvance(qtext), metrics.height(),
                        ToQColor(backgroundColour));
-    m_painter.setFont(qfont);
     m_painter.setPen(ToQColor(textColour));
-    m_painter.drawText(topLeft.x, topLeft.y + metrics.ascent(), qtext);
+    const QTransform transform = m_painter.worldTransform();
+    if (transform.type() != QTransform::TxScale) {
+        m_painter.setFont(qfont);
+        m_painter.drawText(topLeft.x, topLeft.y + metrics.ascent(), qtext);
+        return;
+    }
+    // Glyphs drawn through a scaling transform are filled as paths, many times slower than
+    // the cached glyphs of a font of the scaled size drawn untransformed.
+    QFont scaled = qfont;
+    scaled.setPixelSize(std::max(1, qRound(qfont.pixelSize() * transform.m22())));
+    const QPointF origin = transform.map(QPointF(topLeft.x, topLeft.y));
+    m_painter.save();
+    m_painter.resetTransform();
+    m_painter.setFont(scaled);
+    m_painter.drawText(QPointF(origin.x(), origin.y() + QFontMetrics(scaled).ascent()), qtext);
+    m_painter.restore();
 }
 
 void CQtDrawSurface::DrawPicture(const CRect& rect, const CMonoPicture& picture, Colour ink,

@@ -3,10 +3,12 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QSerialPortInfo>
 #include <QVBoxLayout>
 
 #include "DialogParts.h"
 #include "editor/QtText.h"
+#include "editor/ViewSettings.h"
 #include "plc/LinkMessages.h"
 #include "plc/PortForm.h"
 
@@ -17,8 +19,9 @@ CPortDialog::CPortDialog(CPortForm& form, QWidget* parent) : QDialog(parent), m_
     auto* prompt = new QLabel(ShownText(kPortPrompt), this);
     m_pPorts = new QComboBox(this);
     ShowChoices(*m_pPorts, CPortForm::GetPortTexts(), form.GetSelection());
-    connect(m_pPorts, &QComboBox::activated, this,
-            [&form](int position) { form.SelectPort(position); });
+    m_nComCount = m_pPorts->count();
+    AddMachinePorts();
+    connect(m_pPorts, &QComboBox::activated, this, &CPortDialog::Choose);
 
     auto* fields = new QFormLayout;
     fields->addRow(ShownText(kPortLabel), m_pPorts);
@@ -29,8 +32,34 @@ CPortDialog::CPortDialog(CPortForm& form, QWidget* parent) : QDialog(parent), m_
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void CPortDialog::AddMachinePorts() {
+    m_strDevice = CViewSettings::LoadPortDevice();
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
+        const QString text =
+            port.description().isEmpty()
+                ? port.portName()
+                : QStringLiteral("%1 (%2)").arg(port.portName(), port.description());
+        m_pPorts->addItem(text, port.systemLocation());
+    }
+    const int remembered = m_strDevice.isEmpty() ? -1 : m_pPorts->findData(m_strDevice);
+    if (remembered >= 0)
+        m_pPorts->setCurrentIndex(remembered);
+    else
+        m_strDevice.clear();
+}
+
+void CPortDialog::Choose(int position) {
+    if (position < m_nComCount) {
+        m_form.SelectPort(position);
+        m_strDevice.clear();
+    } else {
+        m_strDevice = m_pPorts->itemData(position).toString();
+    }
+}
+
 void CPortDialog::accept() {
     m_form.Ok();
+    CViewSettings::StorePortDevice(m_strDevice);
     QDialog::accept();
 }
 

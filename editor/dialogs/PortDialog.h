@@ -1,5 +1,7 @@
 #pragma once
-// The dialog "选择通信口": the PC serial port the download uses.
+// The dialog "选择通信口": the PC serial port the download uses, COM1 to COM4 as the project
+// stores them, then the machine's own serial ports with their descriptions; one of those is
+// remembered outside the project.
 
 #include <QDialog>
 
@@ -21,8 +23,14 @@ public:
     void accept() override;
 
 private:
+    void AddMachinePorts();
+    void Choose(int position);
+
     CPortForm& m_form;
     QComboBox* m_pPorts;
+    int m_nComCount;
+    // The machine's port chosen, or empty for the project's COM port.
+    QString m_strDevice;
 };
 
 }  // namespace tavelo

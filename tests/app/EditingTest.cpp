@@ -8,6 +8,8 @@
 
 #include "editor/CanvasGeometry.h"
 #include "editor/TaveloView.h"
+#include "editor/canvas/CanvasArea.h"
+#include "editor/canvas/CanvasWidget.h"
 #include "editor/dialogs/SpinButtonEdit.h"
 #include "editor/panels/PropertyDialogBase.h"
 #include "editor/panels/PropertyPanelStack.h"
@@ -20,9 +22,8 @@ using namespace tavelo::test;
 
 namespace {
 
-QPoint At(CPoint client) {
-    return {client.x, client.y};
-}
+// Four pixels per canvas unit.
+constexpr int kTestZoom = 9;
 
 }  // namespace
 
@@ -32,13 +33,27 @@ class EditingTest : public QObject {
     std::unique_ptr<MainWindow> w;
 
     CTaveloView& View() { return w->frame.GetView(); }
+    CCanvasWidget& Canvas() { return View().GetCanvas(); }
     CTaveloDoc& Doc() { return w->doc; }
+    QPoint At(CPoint client) {
+        const CPoint widget = Canvas().GetZoom().ClientToWidget(client);
+        return {widget.x, widget.y};
+    }
+    // The canvas pixel in the middle of a dot.
+    QPoint AtDot(int x, int y) {
+        const int zoom = Canvas().GetZoom().Get();
+        return {CCanvasZoom::kMargin + x * zoom + zoom / 2,
+                CCanvasZoom::kMargin + y * zoom + zoom / 2};
+    }
 
     // Chooses the tool through its 绘制 menu entry and clicks the canvas.
     CGraphObj* Place(const char16_t* menuText, CPoint client) {
+        return PlaceAt(menuText, At(client));
+    }
+    CGraphObj* PlaceAt(const char16_t* menuText, QPoint pixel) {
         w->frame.FindAction(QString::fromUtf16(menuText))->trigger();
-        QTest::mouseMove(&View(), At(client));
-        QTest::mouseClick(&View(), Qt::LeftButton, {}, At(client));
+        QTest::mouseMove(&Canvas(), pixel);
+        QTest::mouseClick(&Canvas(), Qt::LeftButton, {}, pixel);
         // Elements take their size when first drawn, as they do on screen before the next click.
         View().repaint();
         const auto& selection = View().GetViewState().GetSelection();
@@ -54,6 +69,7 @@ private slots:
         w = std::make_unique<MainWindow>();
         w->frame.show();
         QVERIFY(w->NewProject());
+        View().GetCanvasArea().SetZoom(kTestZoom);
     }
     void cleanup() { w.reset(); }
 
@@ -72,9 +88,10 @@ private slots:
         QVERIFY(lamp);
         const CPoint start = lamp->GetPosition().TopLeft();
         const QPoint grip = At(CanvasToClient({start.x + 9, start.y + 9}));
-        QTest::mousePress(&View(), Qt::LeftButton, {}, grip);
-        QTest::mouseMove(&View(), grip + QPoint(36, 5));
-        QTest::mouseRelease(&View(), Qt::LeftButton, {}, grip + QPoint(36, 5));
+        const QPoint drop = At(CanvasToClient({start.x + 9 + 36, start.y + 9 + 5}));
+        QTest::mousePress(&Canvas(), Qt::LeftButton, {}, grip);
+        QTest::mouseMove(&Canvas(), drop);
+        QTest::mouseRelease(&Canvas(), Qt::LeftButton, {}, drop);
         QTRY_COMPARE(PanelField("x")->text(), u"176"_qs);
         QCOMPARE(lamp->GetPosition().left, 396);
     }
@@ -86,6 +103,47 @@ private slots:
         QVERIFY(Doc().GetElements().empty());
         QCOMPARE(View().GetPanels()->VisibleTemplate(), 134);
         QCOMPARE(View().GetPanels()->GetPanel(132)->GetObject(), nullptr);
+    }
+
+    // Clicks at the middle of dots either side of a 4-dot snap line land alike at every zoom.
+    void aClickFallsOnTheSameDotAtEveryZoom() {
+        for (int zoom : {CCanvasZoom::kMinZoom, 5, 7, CCanvasZoom::kMaxZoom}) {
+            View().GetCanvasArea().SetZoom(zoom);
+            CGraphObj* onLine = PlaceAt(u"寄存器(&G)", AtDot(20, 8));
+            QVERIFY(onLine);
+            QCOMPARE(onLine->GetPosition().TopLeft(), (CPoint{45, 18}));
+            CGraphObj* before = PlaceAt(u"寄存器(&G)", AtDot(19, 7));
+            QVERIFY(before);
+            QCOMPARE(before->GetPosition().TopLeft(), (CPoint{36, 9}));
+        }
+    }
+
+    void escapeCancelsTheChosenTool() {
+        w->frame.FindAction(u"寄存器(&G)"_qs)->trigger();
+        QTest::mouseMove(&Canvas(), AtDot(40, 20));
+        QVERIFY(View().GetViewState().GetPreview().m_bOn);
+        QTest::keyClick(&View(), Qt::Key_Escape);
+        QVERIFY(!View().GetViewState().GetPreview().m_bOn);
+        QVERIFY(w->frame.FindAction(u"选择(&S)"_qs)->isChecked());
+    }
+
+    // Arrows move the selection by the 4-dot snap, with Alt by one dot, as the panel shows.
+    void altArrowMovesTheSelectionOneDot() {
+        QVERIFY(PlaceAt(u"寄存器(&G)", AtDot(20, 8)));
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            const char* field;
+            int dots;
+        } rows[] = {{Qt::Key_Right, Qt::AltModifier, "x", 21},
+                    {Qt::Key_Right, {}, "x", 25},
+                    {Qt::Key_Down, Qt::AltModifier, "y", 9},
+                    {Qt::Key_Left, Qt::AltModifier, "x", 24},
+                    {Qt::Key_Up, Qt::AltModifier, "y", 8}};
+        for (const auto& row : rows) {
+            QTest::keyClick(&View(), row.key, row.modifiers);
+            QCOMPARE(PanelField(row.field)->text().toInt(), row.dots);
+        }
     }
 
     // Each tool places its kind, opens its panel and hands back to the select tool.

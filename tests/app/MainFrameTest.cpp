@@ -16,6 +16,8 @@
 #include "editor/CanvasGeometry.h"
 #include "editor/FileDialogChooser.h"
 #include "editor/TaveloView.h"
+#include "editor/canvas/CanvasPainter.h"
+#include "editor/canvas/CanvasWidget.h"
 #include "editor/screens/ScreenListPanel.h"
 #include "support/TempDir.h"
 #include "support/qt/MainWindow.h"
@@ -51,12 +53,14 @@ private slots:
         QVERIFY(!Enabled(u"系统设置(&O)"));
         QVERIFY(Enabled(u"新建(&N)"));
         QVERIFY(!Enabled(u"撤消(&U)"));
-        const CPoint gridPoint = CanvasToClient({kGridPitch, kGridPitch});
-        QCOMPARE(w->frame.GetView().grab().toImage().pixel(gridPoint.x, gridPoint.y),
+        const CCanvasWidget& canvas = w->frame.GetView().GetCanvas();
+        const CPoint gridPoint =
+            canvas.GetZoom().ClientToWidget(CanvasToClient({kGridPitch, kGridPitch}));
+        QCOMPARE(w->frame.GetView().GetCanvas().grab().toImage().pixel(gridPoint.x, gridPoint.y),
                  CCanvasPainter::kClosedBackground);
 
         NewProject();
-        QCOMPARE(w->frame.windowTitle(), QStringLiteral("ZORA"));
+        QCOMPARE(w->frame.windowTitle(), QStringLiteral("ZORA[*]"));
         QCOMPARE(w->doc.GetScreens().size(), std::size_t{1});
         QCOMPARE(ViewState().GetCurrentScreenNo(), 1);
         QVERIFY(!w->doc.IsModified());
@@ -89,7 +93,7 @@ private slots:
         QVERIFY(w->frame.GetProjectCommands().Close());
         QVERIFY(std::filesystem::exists(dir->Path() / "saved.ZORX"));
         QVERIFY(!ViewState().IsProjectOpen());
-        QCOMPARE(w->frame.windowTitle(), QStringLiteral("ZORA"));
+        QCOMPARE(w->frame.windowTitle(), QStringLiteral("ZORA[*]"));
 
         NewProject();
         w->doc.SetModified();
@@ -120,19 +124,27 @@ private slots:
         w->messenger.answers = {CMessenger::EAnswer::kNo};
         QVERIFY(w->frame.GetProjectCommands().SaveAs());
         QCOMPARE(w->messenger.asked.back().text, u"该项目已存在，是否替换当前工程!"_qs);
-        QCOMPARE(w->frame.windowTitle(), fresh);
+        QCOMPARE(w->frame.windowTitle(), fresh + "[*]");
     }
 
     void openShowsThePathTheFirstScreenAndAClickedRowMakesItsScreenCurrent() {
         const QString path = TAVELO_TEST_DATA_DIR "/editor/three-screens.ZORX";
         w->files.openPaths = {path};
         QVERIFY(w->frame.GetProjectCommands().Open());
-        QCOMPARE(w->frame.windowTitle(), path);
+        QCOMPARE(w->frame.windowTitle(), path + "[*]");
         QCOMPARE(ViewState().GetCurrentScreenNo(), 1);
         QCOMPARE(w->frame.GetView().GetScreenList()->GetList()->rowCount(), 3);
         w->frame.UpdateCommandStates();
         QVERIFY(Enabled(u"下载数据(&D)"));
-        QVERIFY(!w->doc.IsModified());
+        QVERIFY(!w->doc.IsModified() && !w->frame.isWindowModified());
+        {
+            ModalDialogs dialogs;
+            QVERIFY(w->frame.GetProjectCommands().ChooseDisplayType());
+        }
+        w->frame.UpdateCommandStates();
+        QCOMPARE(w->frame.windowTitle(), path + "[*]");
+        QVERIFY(w->doc.IsModified() && w->frame.isWindowModified());
+        w->doc.SetModified(false);
         ClickCell(*w->frame.GetView().GetScreenList()->GetList(), 2, 1);
         QCOMPARE(ViewState().GetCurrentScreenNo(), 3);
     }
@@ -158,7 +170,7 @@ private slots:
         QApplication::sendEvent(&w->frame, &gone);
         QStringList shown;
         for (const QLabel* label : w->frame.statusBar()->findChildren<QLabel*>())
-            if (label->isVisibleTo(&w->frame)) shown << label->text();
+            if (label->isVisibleTo(&w->frame) && !label->text().isEmpty()) shown << label->text();
         QCOMPARE(shown, QStringList{u"就绪"_qs});
     }
 

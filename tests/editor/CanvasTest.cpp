@@ -5,8 +5,13 @@
 #include <QTest>
 #include <functional>
 
+#include "compiler/CompilerMessages.h"
+#include "compiler/ImageCompiler.h"
 #include "editor/CanvasGeometry.h"
 #include "editor/TaveloView.h"
+#include "editor/canvas/CanvasArea.h"
+#include "editor/canvas/CanvasPainter.h"
+#include "editor/canvas/CanvasWidget.h"
 #include "elements/BitmapImport.h"
 #include "elements/DynamicBitmap.h"
 #include "elements/DynamicText.h"
@@ -16,7 +21,10 @@
 #include "elements/StaticBitmap.h"
 #include "elements/StaticText.h"
 #include "elements/TrendBar.h"
+#include "emulator/LcdPng.h"
+#include "emulator/ScreenRenderer.h"
 #include "model/NewProject.h"
+#include "model/Screen.h"
 #include "support/BmpFiles.h"
 #include "support/qt/EditorFixture.h"
 
@@ -57,22 +65,36 @@ std::unique_ptr<CGraphObj> Bitmap(const CRect& rect) {
     return bitmap;
 }
 
-// Dark pixels of the view's image inside and outside a canvas rectangle. Graph scales and
+// The canvas's pixel at the middle of a canvas unit.
+QRgb PixelAt(const QImage& image, const CCanvasZoom& zoom, CPoint canvas) {
+    const CPoint widget = zoom.ClientToWidget(CanvasToClient(canvas));
+    return image.pixel(widget.x, widget.y);
+}
+
+// Dark pixels of the canvas's image inside and outside a canvas rectangle. Graph scales and
 // text drawn in the box's height may reach a few units beyond the rectangle, as far as the
 // selection marks do.
-std::pair<int, int> DarkPixels(const QImage& image, const CRect& canvas) {
+std::pair<int, int> DarkPixels(const CCanvasWidget& canvasWidget, const CRect& canvas) {
+    const QImage image = const_cast<CCanvasWidget&>(canvasWidget).grab().toImage();
     int inside = 0;
     int outside = 0;
     for (int y = 0; y < kCanvasSize.cy; ++y)
         for (int x = 0; x < kCanvasSize.cx; ++x) {
-            const CPoint client = CanvasToClient({x, y});
-            if (qGray(image.pixel(client.x, client.y)) >= 96) continue;
+            if (qGray(PixelAt(image, canvasWidget.GetZoom(), {x, y})) >= 96) continue;
             constexpr int kReach = 6;
             const bool in = x >= canvas.left - kReach && x < canvas.right + kReach &&
                             y >= canvas.top - kReach && y < canvas.bottom + kReach;
             ++(in ? inside : outside);
         }
     return {inside, outside};
+}
+
+struct ZeroValues : IPolledValues {
+    std::int64_t Read(const CPollAddress&) const override { return 0; }
+};
+
+QRgb Rgb(const std::uint8_t (&colour)[3]) {
+    return qRgb(colour[0], colour[1], colour[2]);
 }
 
 }  // namespace
@@ -97,6 +119,8 @@ private slots:
         view = std::make_unique<CTaveloView>(fixture.context);
         view->StartProject();
         view->ToggleGrid();
+        // Four pixels per canvas unit.
+        view->GetCanvasArea().SetZoom(9);
     }
     void cleanup() {
         view.reset();
@@ -119,33 +143,80 @@ private slots:
     void eachKindDrawsInsideItsRectangleOnly() {
         QFETCH(Maker, make);
         CGraphObj& element = Place(make, {90, 36, 306, 144});
-        view->grab();  // the first drawing sizes texts and registers
+        view->GetCanvas().grab();  // the first drawing sizes texts and registers
         // The static bitmap answers its picture's pixel rectangle as position.
         const auto* bitmap = dynamic_cast<const CStaticBitmap*>(&element);
-        const auto [inside, outside] = DarkPixels(
-            view->grab().toImage(), bitmap ? bitmap->GetCanvasRect() : element.GetPosition());
+        const auto [inside, outside] =
+            DarkPixels(view->GetCanvas(), bitmap ? bitmap->GetCanvasRect() : element.GetPosition());
         QVERIFY2(inside > 0, "nothing drawn inside the element");
         QCOMPARE(outside, 0);
     }
 
     void aSelectedElementShowsItsMarksAndOtherScreensNothing() {
         CGraphObj& lamp = Place(Make<CIndicator>(), {90, 36, 126, 72});
-        const int before = DarkPixels(view->grab().toImage(), lamp.GetPosition()).first;
+        const int before = DarkPixels(view->GetCanvas(), lamp.GetPosition()).first;
         view->GetViewState().Select(&lamp, false);
-        const auto [after, outside] = DarkPixels(view->grab().toImage(), lamp.GetPosition());
+        const auto [after, outside] = DarkPixels(view->GetCanvas(), lamp.GetPosition());
         QVERIFY(after > before);
         QCOMPARE(outside, 0);
         lamp.m_nScreenNo = 2;  // the current screen's elements only
-        QCOMPARE(DarkPixels(view->grab().toImage(), {0, 0, 0, 0}).second, 0);
+        view->Redraw();
+        QCOMPARE(DarkPixels(view->GetCanvas(), {0, 0, 0, 0}).second, 0);
+    }
+
+    // Every dot of the canvas is the renderer's dot of the compiled screen, a square of pixels.
+    void theDotTrueViewShowsTheRenderersDots() {
+        Place(Make<CStaticText>(), {18, 9, 18, 9});
+        Place(Make<CFunctionKey>(), {180, 72, 216, 108});
+        CCanvasWidget& canvas = view->GetCanvas();
+        view->GetCanvasArea().SetZoom(3);
+        canvas.SetDotTrue(true);
+        const QImage image = canvas.grab().toImage();
+        QCOMPARE(canvas.GetDotTrueError(), QString());
+
+        CCompileOutcome outcome =
+            CompileDownloadImage(fixture.doc, fixture.state, fixture.context.m_programDir);
+        QVERIFY(outcome.Succeeded());
+        const CPanelImage panel = CPanelImage::Load(std::move(outcome.m_image->m_bytes));
+        CLcdFrame expected;
+        QVERIFY(CScreenRenderer(panel).Render(1, ZeroValues(), expected));
+        int lit = 0;
+        for (int y = 0; y < CLcdFrame::kHeight; ++y)
+            for (int x = 0; x < CLcdFrame::kWidth; ++x) {
+                const bool on = expected.Get(x, y);
+                lit += on;
+                const QRgb colour = on ? Rgb(CLcdPng::kDot) : Rgb(CLcdPng::kBackground);
+                for (const int corner : {0, 2})
+                    QCOMPARE(image.pixel(CCanvasZoom::kMargin + 3 * x + corner,
+                                         CCanvasZoom::kMargin + 3 * y + corner),
+                             colour);
+            }
+        QVERIFY(lit > 0);
+    }
+
+    // A project that does not compile shows the previews and says why.
+    void aFailedCompilationFallsBackToThePreviews() {
+        auto second = std::make_unique<CScreen>();
+        second->SetNumber(2);
+        fixture.doc.AddScreen(std::move(second));
+        fixture.doc.DeleteScreen(fixture.doc.FindScreen(1));
+        view->ChooseScreen(2);
+        CCanvasWidget& canvas = view->GetCanvas();
+        canvas.SetDotTrue(true);
+        const QImage image = canvas.grab().toImage();
+        QCOMPARE(canvas.GetDotTrueError(),
+                 QString::fromUtf16(compiler_messages::kInitialScreenMissing));
+        QCOMPARE(PixelAt(image, canvas.GetZoom(), {1, 1}), CCanvasPainter::kProjectBackground);
     }
 
     void theGridShowsGreyPointsEveryEightDots() {
         view->ToggleGrid();
-        const QImage image = view->grab().toImage();
-        const CPoint grid = CanvasToClient({kGridPitch * 3, kGridPitch * 2});
-        QCOMPARE(image.pixel(grid.x, grid.y), CCanvasPainter::kGridColour);
-        const CPoint between = CanvasToClient({kGridPitch * 3 + 9, kGridPitch * 2 + 9});
-        QCOMPARE(image.pixel(between.x, between.y), CCanvasPainter::kProjectBackground);
+        const QImage image = view->GetCanvas().grab().toImage();
+        const CCanvasZoom& zoom = view->GetCanvas().GetZoom();
+        QCOMPARE(PixelAt(image, zoom, {kGridPitch * 3, kGridPitch * 2}),
+                 CCanvasPainter::kGridColour);
+        QCOMPARE(PixelAt(image, zoom, {kGridPitch * 3 + 9, kGridPitch * 2 + 9}),
+                 CCanvasPainter::kProjectBackground);
     }
 };
 

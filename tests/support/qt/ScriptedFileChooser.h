@@ -13,10 +13,14 @@ public:
     QString ChooseProjectToOpen(QWidget*) override { return Next(openPaths); }
     QString ChooseProjectToSave(QWidget*) override { return Next(savePaths); }
     QString ChooseBitmap(QWidget*) override { return Next(bitmapPaths); }
+    QString ChooseFolder(QWidget*, const QString&, const QString&) override {
+        return Next(folderPaths);
+    }
 
     std::deque<QString> openPaths;
     std::deque<QString> savePaths;
     std::deque<QString> bitmapPaths;
+    std::deque<QString> folderPaths;
 
 private:
     static QString Next(std::deque<QString>& paths) {
