@@ -18,7 +18,8 @@ namespace cm = check_messages;
 
 namespace {
 
-// 0 leads nowhere: the first screen has no up target.
+// 0 leads nowhere: the first screen has no up target. A target may name a screen the project
+// does not have (yet), so a missing one is only a warning.
 constexpr std::int32_t kNoTarget = 0;
 
 void CheckScreenTargets(const CTaveloDoc& doc, CFindingList& findings) {
@@ -28,7 +29,7 @@ void CheckScreenTargets(const CTaveloDoc& doc, CFindingList& findings) {
              {std::pair{screen->GetUpScreen(), cm::kUpTargetMissing},
               std::pair{screen->GetDownScreen(), cm::kDownTargetMissing}})
             if (target != kNoTarget && !doc.FindScreen(target))
-                findings.AddScreen(ESeverity::Error, finding_code::kUpDownTargetMissing, number,
+                findings.AddScreen(ESeverity::Warning, finding_code::kUpDownTargetMissing, number,
                                    FormatMessage(message, number, target));
     }
     const std::int32_t initial = doc.GetSystemSettings().GetStartup().m_nInitialScreen;

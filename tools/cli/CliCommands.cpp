@@ -4,6 +4,7 @@
 
 #include "BitmapCommand.h"
 #include "BuildCommand.h"
+#include "CheckCommand.h"
 #include "DownloadCommand.h"
 #include "EmulateCommand.h"
 #include "GlyphsCommand.h"
@@ -28,6 +29,8 @@ int RunCli(const Arguments& args, const CCliStreams& streams) {
     AddConvertCommand(app, run);
     AddGlyphsCommand(app, run);
     AddBitmapCommand(app, run);
+    AddCheckCommand(app, run);
+    AddAddressesCommand(app, run);
     AddBuildCommand(app, run);
     AddImageCommand(app, run);
     AddRenderCommand(app, run);
