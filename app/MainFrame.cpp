@@ -18,6 +18,8 @@
 #include "editor/Messenger.h"
 #include "editor/ProjectCommands.h"
 #include "editor/TaveloView.h"
+#include "editor/check/AddressDock.h"
+#include "editor/check/CheckDock.h"
 #include "editor/dialogs/SettingsCommands.h"
 #include "editor/tools/ToolCommand.h"
 #include "editor/tools/ToolCommands.h"
@@ -53,6 +55,7 @@ CMainFrame::CMainFrame(CEditorContext& context)
     m_pDrawingToolbar->move(kToolPaletteOrigin.x, kToolPaletteOrigin.y);
     m_pDrawingToolbar->hide();
 
+    BuildDocks();
     BuildFileMenu();
     BuildEditMenu();
     BuildViewMenu();
@@ -121,7 +124,11 @@ void CMainFrame::BuildFileMenu() {
     m_projectActions << AddCommand(m_pFileMenu, app_text::kLinkSettings,
                                    [this] { RunLinkSettingsCommand(m_context, this); });
     m_pDownload = AddCommand(
-        m_pFileMenu, app_text::kDownload, [this] { m_pView->Download(); }, Qt::Key_F1,
+        m_pFileMenu, app_text::kDownload,
+        [this] {
+            if (m_pCheckDock->ConfirmDownload()) m_pView->Download();
+        },
+        Qt::Key_F1,
         app_text::kTipDownload);
     m_pRecentSeparator = m_pFileMenu->addSeparator();
     AddCommand(m_pFileMenu, app_text::kExit, [this] { close(); });
@@ -188,6 +195,23 @@ void CMainFrame::BuildToolsMenu() {
         app_text::kTipSystemSettings);
     m_projectActions << AddCommand(
         menu, app_text::kGrid, [view] { view->ToggleGrid(); }, Qt::CTRL | Qt::Key_G);
+    menu->addSeparator();
+    m_projectActions << AddCommand(
+        menu, app_text::kCheckProject, [this] { m_pCheckDock->CheckNow(); }, {},
+        app_text::kTipCheckProject);
+    m_projectActions << AddCommand(menu, app_text::kAddressTable, [this] {
+        m_pAddressDock->show();
+        m_pAddressDock->Refresh();
+    });
+}
+
+void CMainFrame::BuildDocks() {
+    m_pCheckDock = new CCheckDock(*m_pView, this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_pCheckDock);
+    m_pCheckDock->hide();
+    m_pAddressDock = new CAddressDock(*m_pView, this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_pAddressDock);
+    m_pAddressDock->hide();
 }
 
 void CMainFrame::BuildDrawMenu() {

@@ -16,6 +16,8 @@ class QToolBar;
 
 namespace tavelo {
 
+class CAddressDock;
+class CCheckDock;
 class CProjectCommands;
 class CToolPalette;
 struct CToolCommand;
@@ -30,6 +32,8 @@ public:
     CTaveloView& GetView() const { return *m_pView; }
     CProjectCommands& GetProjectCommands() const { return *m_pProjectCommands; }
     CToolPalette* GetDrawingToolbar() const { return m_pDrawingToolbar; }
+    CCheckDock* GetCheckDock() const { return m_pCheckDock; }
+    CAddressDock* GetAddressDock() const { return m_pAddressDock; }
     // Finds an action by its menu text, for tests and the screenshot.
     QAction* FindAction(const QString& text) const;
     // Makes every command available or not, as the editor's state allows.
@@ -54,6 +58,7 @@ private:
     void BuildDrawMenu();
     void BuildHelpMenu();
     void BuildSystemToolbar();
+    void BuildDocks();
     void FillRecentFiles();
     void OnProjectFileUsed(const QString& path);
 
@@ -61,6 +66,8 @@ private:
     CTaveloView* m_pView;
     CProjectCommands* m_pProjectCommands;
     CToolPalette* m_pDrawingToolbar;
+    CCheckDock* m_pCheckDock = nullptr;
+    CAddressDock* m_pAddressDock = nullptr;
     CRecentFiles m_recentFiles;
     QMenu* m_pFileMenu = nullptr;
     QAction* m_pRecentSeparator = nullptr;

@@ -35,6 +35,16 @@ inline constexpr const char16_t* kStationOutOfRange = u"的局号 %d 超出范�
 inline constexpr const char16_t* kImageBudget = u"下载数据共 %d 字节，面板最多 %d 字节：";
 inline constexpr const char16_t* kNotCompiled = u"无法编译下载数据，显示位置未能检查：";
 
+// The "检查" dock.
+inline constexpr const char16_t* kDockTitle = u"检查";
+inline constexpr const char16_t* kNoFindings = u"没有发现问题";
+inline constexpr const char16_t* kSummary = u"%d 个错误，%d 个警告";
+inline constexpr const char16_t* kBudgetText = u"下载数据 %d / %d 字节 (%d%)";
+inline constexpr const char16_t* kDownloadQuestion =
+    u"工程检查发现 %d 个错误，下载后面板可能无法正常显示。仍然下载吗？";
+inline constexpr const char16_t* kAddressDockTitle = u"地址交叉引用";
+inline constexpr const char16_t* kFilterLabel = u"筛选:";
+
 // Element kinds.
 inline constexpr const char16_t* kStaticText = u"静态文本";
 inline constexpr const char16_t* kVectorText = u"矢量文本";
