@@ -12,6 +12,7 @@
 #include "PlcTypesCommand.h"
 #include "ProjectCommands.h"
 #include "RenderCommand.h"
+#include "TableCommands.h"
 #include "tools/common/CliProgram.h"
 
 namespace tavelo::cli {
@@ -31,6 +32,8 @@ int RunCli(const Arguments& args, const CCliStreams& streams) {
     AddBitmapCommand(app, run);
     AddCheckCommand(app, run);
     AddAddressesCommand(app, run);
+    AddAlarmsCommand(app, run);
+    AddScreensCommand(app, run);
     AddBuildCommand(app, run);
     AddImageCommand(app, run);
     AddRenderCommand(app, run);
