@@ -20,6 +20,7 @@
 #include "editor/TaveloView.h"
 #include "editor/check/AddressDock.h"
 #include "editor/check/CheckDock.h"
+#include "editor/check/ExportCommands.h"
 #include "editor/dialogs/SettingsCommands.h"
 #include "editor/tools/ToolCommand.h"
 #include "editor/tools/ToolCommands.h"
@@ -130,6 +131,16 @@ void CMainFrame::BuildFileMenu() {
         },
         Qt::Key_F1,
         app_text::kTipDownload);
+    m_pFileMenu->addSeparator();
+    m_projectActions << AddCommand(m_pFileMenu, app_text::kExportReport, [this] {
+        RunExportReportCommand(m_context, QFileInfo(m_strProjectPath).completeBaseName(), this);
+    });
+    m_projectActions << AddCommand(m_pFileMenu, app_text::kExportAlarms,
+                                   [this] { RunExportAlarmsCommand(m_context, this); });
+    m_projectActions << AddCommand(m_pFileMenu, app_text::kImportAlarms,
+                                   [this] { RunImportAlarmsCommand(m_context, this); });
+    m_projectActions << AddCommand(m_pFileMenu, app_text::kExportScreens,
+                                   [this] { RunExportScreensCommand(m_context, this); });
     m_pRecentSeparator = m_pFileMenu->addSeparator();
     AddCommand(m_pFileMenu, app_text::kExit, [this] { close(); });
     FillRecentFiles();
@@ -323,6 +334,7 @@ void CMainFrame::FillRecentFiles() {
 }
 
 void CMainFrame::OnProjectFileUsed(const QString& path) {
+    m_strProjectPath = path;
     m_recentFiles.Add(path);
     FillRecentFiles();
 }

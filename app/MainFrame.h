@@ -79,6 +79,8 @@ private:
     QAction* m_pDeleteSelection = nullptr;
     QList<QAction*> m_alignActions;
     QAction* m_pDownload = nullptr;
+    // The project file last opened or saved; it names the exported report.
+    QString m_strProjectPath;
     std::vector<std::pair<QAction*, const CToolCommand*>> m_toolActions;
 };
 

@@ -40,4 +40,13 @@ QString CFileDialogChooser::ChooseBitmap(QWidget* parent) {
                                    QString::fromUtf16(editor_text::kAllFilesFilter)});
 }
 
+QString CFileDialogChooser::ChooseExportFile(QWidget* parent, const QString& suggested,
+                                             const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, {}, suggested, filter);
+}
+
+QString CFileDialogChooser::ChooseImportFile(QWidget* parent, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, {}, {}, filter);
+}
+
 }  // namespace tavelo

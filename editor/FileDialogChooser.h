@@ -10,6 +10,9 @@ public:
     QString ChooseProjectToOpen(QWidget* parent) override;
     QString ChooseProjectToSave(QWidget* parent) override;
     QString ChooseBitmap(QWidget* parent) override;
+    QString ChooseExportFile(QWidget* parent, const QString& suggested,
+                             const QString& filter) override;
+    QString ChooseImportFile(QWidget* parent, const QString& filter) override;
 };
 
 }  // namespace tavelo

@@ -12,6 +12,7 @@
 #include "PlcTypesCommand.h"
 #include "ProjectCommands.h"
 #include "RenderCommand.h"
+#include "ReportCommand.h"
 #include "TableCommands.h"
 #include "tools/common/CliProgram.h"
 
@@ -34,6 +35,7 @@ int RunCli(const Arguments& args, const CCliStreams& streams) {
     AddAddressesCommand(app, run);
     AddAlarmsCommand(app, run);
     AddScreensCommand(app, run);
+    AddReportCommand(app, run);
     AddBuildCommand(app, run);
     AddImageCommand(app, run);
     AddRenderCommand(app, run);

@@ -13,10 +13,16 @@ public:
     QString ChooseProjectToOpen(QWidget*) override { return Next(openPaths); }
     QString ChooseProjectToSave(QWidget*) override { return Next(savePaths); }
     QString ChooseBitmap(QWidget*) override { return Next(bitmapPaths); }
+    QString ChooseExportFile(QWidget*, const QString&, const QString&) override {
+        return Next(exportPaths);
+    }
+    QString ChooseImportFile(QWidget*, const QString&) override { return Next(importPaths); }
 
     std::deque<QString> openPaths;
     std::deque<QString> savePaths;
     std::deque<QString> bitmapPaths;
+    std::deque<QString> exportPaths;
+    std::deque<QString> importPaths;
 
 private:
     static QString Next(std::deque<QString>& paths) {
