@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 #include "elements/StaticText.h"
@@ -72,6 +74,31 @@ TEST_F(CheckCommands, FindingsPrintAsJsonAndStopABuild) {
               std::string::npos)
         << build.err;
     EXPECT_EQ(RunCommand({"check", PathOf("none.ZORX")}).exitCode, 2);
+}
+
+// The PDF's own text, pages ended by form feeds, as poppler-utils' pdftotext reads it.
+std::string PdfText(const std::string& file) {
+    std::string text;
+    FILE* pipe = popen(("pdftotext -layout " + file + " -").c_str(), "r");
+    if (!pipe) return text;
+    char buffer[4096];
+    while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, pipe))
+        text.append(buffer, read);
+    pclose(pipe);
+    return text;
+}
+
+TEST_F(CheckCommands, TheReportHasATitlePageAPagePerScreenAndTheTables) {
+    const auto run = RunCommand({"report", Demo(), "-o", PathOf("demo.pdf")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, PathOf("demo.pdf") + ": 7 pages\n");
+    const std::string text = PdfText(PathOf("demo.pdf"));
+    // Title, three screens, alarms, addresses, findings.
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 7) << text;
+    for (const char* expected :
+         {"调试报告", "PLC 类型：Modbus(RTU)", "画面 2 温度", "局号 1，4X 地址 10，位 0",
+          "电机过热", "地址交叉引用", "系统设置的控制寄存器", "工程检查：没有发现问题"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
 }
 
 TEST_F(CheckCommands, StrictBuildsRefuseWarnings) {
