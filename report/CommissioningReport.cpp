@@ -129,8 +129,15 @@ public:
     void Addresses() {
         m_pages.Heading(Q(rt::kAddresses), true);
         std::vector<QStringList> rows;
-        for (const CAddressRow& row : BuildAddressTable(m_check.m_uses, m_state))
-            rows.push_back(Cells(AddressTableCells(row)));
+        // One line per user, so none is cut; the address cells stand on its first line.
+        for (const CAddressRow& row : BuildAddressTable(m_check.m_uses, m_state)) {
+            QStringList cells = Cells(AddressTableCells(row));
+            for (const std::u16string& user : row.m_users) {
+                cells.back() = Q(user);
+                rows.push_back(cells);
+                cells = QStringList(cells.size(), QString());
+            }
+        }
         if (rows.empty())
             m_pages.Line(Q(rt::kNoAddresses));
         else
