@@ -129,8 +129,7 @@ void CMainFrame::BuildFileMenu() {
         [this] {
             if (m_pCheckDock->ConfirmDownload()) m_pView->Download();
         },
-        Qt::Key_F1,
-        app_text::kTipDownload);
+        Qt::Key_F1, app_text::kTipDownload);
     m_pFileMenu->addSeparator();
     m_projectActions << AddCommand(m_pFileMenu, app_text::kExportReport, [this] {
         RunExportReportCommand(m_context, QFileInfo(m_strProjectPath).completeBaseName(), this);

@@ -34,10 +34,10 @@ public:
         if (unit->m_nAddressing != CRegUnitConfig::kBit) CheckAddress(use, *unit);
         if (unit->m_nAddressing != CRegUnitConfig::kByte &&
             (use.m_nBit < unit->m_nBitLow || use.m_nBit > unit->m_nBitHigh))
-            Report(use, finding_code::kAddressOutOfRange,
-                   FormatMessage(cm::kBitOutOfRange, use.m_nBit, unit->m_nBitLow,
-                                 unit->m_nBitHigh) +
-                       unit->m_strName);
+            Report(
+                use, finding_code::kAddressOutOfRange,
+                FormatMessage(cm::kBitOutOfRange, use.m_nBit, unit->m_nBitLow, unit->m_nBitHigh) +
+                    unit->m_strName);
     }
 
 private:

@@ -4,6 +4,7 @@
 #include <map>
 #include <tuple>
 
+#include "CheckMessages.h"
 #include "ElementNames.h"
 #include "model/GraphObj.h"
 #include "model/RegUnitConfig.h"
@@ -26,8 +27,7 @@ std::vector<CAddressRow> BuildAddressTable(const std::vector<CAddressUse>& uses,
                                            const CAppState& state) {
     std::map<Key, CAddressRow> rows;
     for (const CAddressUse& use : uses) {
-        CAddressRow& row =
-            rows[Key{use.m_nStation, use.m_nUnitType, use.m_nAddress, use.m_nBit}];
+        CAddressRow& row = rows[Key{use.m_nStation, use.m_nUnitType, use.m_nAddress, use.m_nBit}];
         if (row.m_users.empty()) {
             row.m_nStation = use.m_nStation;
             row.m_nUnitType = use.m_nUnitType;
@@ -38,13 +38,14 @@ std::vector<CAddressRow> BuildAddressTable(const std::vector<CAddressUse>& uses,
             row.m_eAccess = use.m_eAccess;
         }
         row.m_nByteCount = std::max(row.m_nByteCount, use.m_nByteCount);
-        row.m_eAccess = static_cast<EAccess>(static_cast<int>(row.m_eAccess) |
-                                             static_cast<int>(use.m_eAccess));
+        row.m_eAccess =
+            static_cast<EAccess>(static_cast<int>(row.m_eAccess) | static_cast<int>(use.m_eAccess));
         row.m_users.push_back(use.m_pElement ? DescribeElement(*use.m_pElement) : use.m_strWhere);
         if (use.m_pElement) {
             const std::int32_t screen = use.m_pElement->m_nScreenNo;
             const auto place = std::lower_bound(row.m_screens.begin(), row.m_screens.end(), screen);
-            if (place == row.m_screens.end() || *place != screen) row.m_screens.insert(place, screen);
+            if (place == row.m_screens.end() || *place != screen)
+                row.m_screens.insert(place, screen);
         }
     }
     std::vector<CAddressRow> table;
@@ -53,7 +54,7 @@ std::vector<CAddressRow> BuildAddressTable(const std::vector<CAddressUse>& uses,
 }
 
 std::vector<std::u16string> AddressTableHeader() {
-    return {u"局号", u"单元", u"地址", u"位", u"字节数", u"读写", u"画面", u"使用者"};
+    return {std::begin(check_messages::kAddressColumns), std::end(check_messages::kAddressColumns)};
 }
 
 std::vector<std::u16string> AddressTableCells(const CAddressRow& row) {
@@ -61,9 +62,14 @@ std::vector<std::u16string> AddressTableCells(const CAddressRow& row) {
     for (std::int32_t screen : row.m_screens)
         screens += (screens.empty() ? u"" : u" ") + Number(screen);
     for (const std::u16string& user : row.m_users) users += (users.empty() ? u"" : u"；") + user;
-    return {Number(row.m_nStation), row.m_strUnit,           Number(row.m_nAddress),
-            Number(row.m_nBit),     Number(row.m_nByteCount), AccessName(row.m_eAccess),
-            screens,                users};
+    return {Number(row.m_nStation),
+            row.m_strUnit,
+            Number(row.m_nAddress),
+            Number(row.m_nBit),
+            Number(row.m_nByteCount),
+            AccessName(row.m_eAccess),
+            screens,
+            users};
 }
 
 }  // namespace tavelo

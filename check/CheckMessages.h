@@ -12,7 +12,8 @@ inline constexpr const char16_t* kElementAt = u"画面 %d 位于 (%d, %d) 的";
 inline constexpr const char16_t* kAlarmListWhere = u"报警列表";
 inline constexpr const char16_t* kControlRegisterWhere = u"系统设置的控制寄存器";
 
-inline constexpr const char16_t* kGlyphMissing = u"含有面板字库中没有的字符，面板上显示为实心方块：";
+inline constexpr const char16_t* kGlyphMissing =
+    u"含有面板字库中没有的字符，面板上显示为实心方块：";
 inline constexpr const char16_t* kFaceGlyphMissing = u"含有字体中没有的字符：";
 inline constexpr const char16_t* kFaceMissing = u"的字体无法使用：";
 inline constexpr const char16_t* kAlarmGlyphMissing =
@@ -64,6 +65,10 @@ inline constexpr const char16_t* kAreaBitmaps = u"位图";
 inline constexpr const char16_t* kAreaScreens = u"画面";
 inline constexpr const char16_t* kAreaAlarms = u"报警";
 inline constexpr const char16_t* kAreaOther = u"系统";
+
+// The address cross-reference's column titles.
+inline constexpr const char16_t* kAddressColumns[] = {u"局号",   u"单元", u"地址", u"位",
+                                                      u"字节数", u"读写", u"画面", u"使用者"};
 
 // Address access.
 inline constexpr const char16_t* kRead = u"读";

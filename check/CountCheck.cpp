@@ -51,10 +51,10 @@ void CheckDynamicText(const CDynamicText& text, CFindingList& findings) {
         ++rows;
         const std::size_t bytes = CodeBytes(texts[i], text.IsVector());
         if (bytes > kLargestByteCount)
-            findings.AddScreen(ESeverity::Error, finding_code::kTextTooLong, text.m_nScreenNo,
-                               Over(cmsg::kDynamicTextRowBytes,
-                                    {text.m_nScreenNo, at.x, at.y, static_cast<std::int64_t>(i + 1)},
-                                    bytes));
+            findings.AddScreen(
+                ESeverity::Error, finding_code::kTextTooLong, text.m_nScreenNo,
+                Over(cmsg::kDynamicTextRowBytes,
+                     {text.m_nScreenNo, at.x, at.y, static_cast<std::int64_t>(i + 1)}, bytes));
     }
     if (rows > kLargestByteCount)
         findings.AddScreen(ESeverity::Error, finding_code::kTextTooLong, text.m_nScreenNo,

@@ -67,7 +67,8 @@ const CImageRecord* TakeRecord(const CImageScreen& screen, const CGraphObj& elem
 
 }  // namespace
 
-std::vector<CDrawnElement> MeasureDrawnElements(const CTaveloDoc& doc, const CDownloadImage& image) {
+std::vector<CDrawnElement> MeasureDrawnElements(const CTaveloDoc& doc,
+                                                const CDownloadImage& image) {
     std::vector<CDrawnElement> drawn;
     const CPanelImage panel = CPanelImage::Load(image.m_bytes);
     if (!panel.IsLoaded()) return drawn;

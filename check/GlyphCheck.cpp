@@ -27,8 +27,7 @@ template <class Missing>
 std::u16string MissingCharacters(std::u16string_view text, Missing missing) {
     std::u16string found;
     for (char16_t character : text)
-        if (found.find(character) == std::u16string::npos && missing(character))
-            found += character;
+        if (found.find(character) == std::u16string::npos && missing(character)) found += character;
     return found;
 }
 
@@ -53,9 +52,8 @@ public:
         try {
             CGlyphRasteriser& faces = Faces();
             const std::u16string& face = element.GetFaceName();
-            Report(element, cm::kFaceGlyphMissing, MissingCharacters(text, [&](char16_t c) {
-                       return !faces.HasGlyph(c, face);
-                   }));
+            Report(element, cm::kFaceGlyphMissing,
+                   MissingCharacters(text, [&](char16_t c) { return !faces.HasGlyph(c, face); }));
         } catch (const CGlyphError&) {
             m_findings.AddElement(ESeverity::Error, finding_code::kGlyphMissing, element,
                                   cm::kFaceMissing + element.GetFaceName());

@@ -27,22 +27,22 @@ CCompileOutcome Compile(const CTaveloDoc& doc, const CAppState& state,
 // A refusal the other checks do not explain still says why the placement went unchecked.
 void NoteRefusal(const CCompileOutcome& compiled, CFindingList& findings) {
     if (compiled.Succeeded() ||
-        std::any_of(findings.Get().begin(), findings.Get().end(),
-                    [](const CFinding& finding) { return finding.m_eSeverity == ESeverity::Error; }))
+        std::any_of(findings.Get().begin(), findings.Get().end(), [](const CFinding& finding) {
+            return finding.m_eSeverity == ESeverity::Error;
+        }))
         return;
-    const std::u16string reason = compiled.m_messages.empty() ? FromUtf8(compiled.m_strReason)
-                                                              : compiled.m_messages.back();
+    const std::u16string reason =
+        compiled.m_messages.empty() ? FromUtf8(compiled.m_strReason) : compiled.m_messages.back();
     findings.AddProjectWide(ESeverity::Error, finding_code::kNotCompiled,
                             check_messages::kNotCompiled + reason);
 }
 
-
 }  // namespace
 
 std::size_t CCheckResult::Count(ESeverity severity) const {
-    return static_cast<std::size_t>(
-        std::count_if(m_findings.begin(), m_findings.end(),
-                      [severity](const CFinding& finding) { return finding.m_eSeverity == severity; }));
+    return static_cast<std::size_t>(std::count_if(
+        m_findings.begin(), m_findings.end(),
+        [severity](const CFinding& finding) { return finding.m_eSeverity == severity; }));
 }
 
 CCheckResult CheckProject(const CTaveloDoc& doc, const CAppState& state,

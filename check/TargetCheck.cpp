@@ -55,13 +55,15 @@ void CheckKeys(const CTaveloDoc& doc, CFindingList& findings) {
         if (JumpsToScreen(*key) && !doc.FindScreen(key->GetJumpScreen()))
             findings.AddElement(ESeverity::Error, finding_code::kJumpTargetMissing, *key,
                                 FormatMessage(cm::kJumpTargetMissing, key->GetJumpScreen()));
-        const auto [place, added] = firstKeys.emplace(std::pair{key->m_nScreenNo, key->GetKey()}, key);
+        const auto [place, added] =
+            firstKeys.emplace(std::pair{key->m_nScreenNo, key->GetKey()}, key);
         if (added) continue;
         const CPoint first = ElementDots(*place->second);
         const std::int32_t index = key->GetKey();
-        const std::u16string name = index >= 0 && index < CFunctionKey::kKeyCount
-                                        ? CFunctionKey::kKeys[static_cast<std::size_t>(index)].m_pszListEntry
-                                        : FormatMessage(u"%d", index);
+        const std::u16string name =
+            index >= 0 && index < CFunctionKey::kKeyCount
+                ? CFunctionKey::kKeys[static_cast<std::size_t>(index)].m_pszListEntry
+                : FormatMessage(u"%d", index);
         findings.AddElement(ESeverity::Warning, finding_code::kDuplicateFunctionKey, *key,
                             FormatMessage(cm::kDuplicateKey, first.x, first.y) + name);
     }

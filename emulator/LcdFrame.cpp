@@ -16,9 +16,9 @@ void CLcdFrame::Extend(std::int32_t x, std::int32_t y, std::int32_t width, std::
         m_drawnBox = box;
         return;
     }
-    m_drawnBox = CRect{std::min(m_drawnBox->left, box.left), std::min(m_drawnBox->top, box.top),
-                       std::max(m_drawnBox->right, box.right),
-                       std::max(m_drawnBox->bottom, box.bottom)};
+    m_drawnBox =
+        CRect{std::min(m_drawnBox->left, box.left), std::min(m_drawnBox->top, box.top),
+              std::max(m_drawnBox->right, box.right), std::max(m_drawnBox->bottom, box.bottom)};
 }
 
 void CLcdFrame::Set(std::int32_t x, std::int32_t y, bool lit) {

@@ -56,7 +56,8 @@ public:
     CReportBuilder(const CTaveloDoc& doc, const CAppState& state, const CCheckResult& check,
                    CReportPages& pages)
         : m_doc(doc), m_state(state), m_check(check), m_pages(pages) {
-        if (check.m_compiled.Succeeded()) m_image = CPanelImage::Load(check.m_compiled.m_image->m_bytes);
+        if (check.m_compiled.Succeeded())
+            m_image = CPanelImage::Load(check.m_compiled.m_image->m_bytes);
     }
 
     void TitlePage(const QString& projectName) {
@@ -65,11 +66,11 @@ public:
         m_pages.Line(Q(rt::kModel) + Q(m_state.GetModelName()));
         m_pages.Line(Q(rt::kPlcType) + Q(m_state.m_currentPlc.GetName()));
         const CLinkSettings& link = m_doc.GetLink();
-        m_pages.Line(Q(FormatMessage(rt::kLink, link.m_nStation,
-                                     kBauds[CLinkSettings::BaudIndexOfCode(link.m_nBaudCode)],
-                                     link.m_nDataBitsChoice ? 7 : 8,
-                                     link.m_nStopBitsChoice ? 1 : 2) +
-                       Pick(rt::kParities, link.m_nParityChoice)));
+        m_pages.Line(
+            Q(FormatMessage(rt::kLink, link.m_nStation,
+                            kBauds[CLinkSettings::BaudIndexOfCode(link.m_nBaudCode)],
+                            link.m_nDataBitsChoice ? 7 : 8, link.m_nStopBitsChoice ? 1 : 2) +
+              Pick(rt::kParities, link.m_nParityChoice)));
         const CSystemSettings& settings = m_doc.GetSystemSettings();
         m_pages.Line(Q(FormatMessage(rt::kInitialScreen, settings.m_nInitialScreen)));
         m_pages.Line(Q(rt::kPassword) +
@@ -104,7 +105,8 @@ public:
             Picture(screen->GetNumber());
             std::vector<QStringList> rows;
             for (const auto& element : m_doc.GetElements())
-                if (element->m_nScreenNo == screen->GetNumber()) rows.push_back(ElementRow(*element));
+                if (element->m_nScreenNo == screen->GetNumber())
+                    rows.push_back(ElementRow(*element));
             if (rows.empty())
                 m_pages.Line(Q(rt::kNoElements));
             else
@@ -153,7 +155,7 @@ public:
         std::vector<QStringList> rows;
         for (const CCheckListForm::CRow& row : form.GetRows())
             rows.push_back({Q(row.m_strSeverity), Q(row.m_strCode), Q(row.m_strMessage)});
-        if (!rows.empty()) m_pages.Table(Header(rt::kFindingHeader), rows, {0.08, 0.2, 0.72});
+        if (!rows.empty()) m_pages.Table(Header(rt::kFindingHeader), rows, {0.07, 0.25, 0.68});
     }
 
 private:
@@ -175,8 +177,8 @@ private:
 
     QStringList ElementRow(const CGraphObj& element) const {
         const CPoint dots = ElementDots(element);
-        QStringList row{Q(ElementKindName(element)), QStringLiteral("(%1, %2)").arg(dots.x).arg(dots.y),
-                        QString(), QString()};
+        QStringList row{Q(ElementKindName(element)),
+                        QStringLiteral("(%1, %2)").arg(dots.x).arg(dots.y), QString(), QString()};
         for (const CAddressUse& use : m_check.m_uses)
             if (use.m_pElement == &element) {
                 const CRegUnitConfig* unit = FindUnitByType(m_state, use.m_nUnitType);

@@ -53,10 +53,10 @@ CAddressDock::CAddressDock(CTaveloView& view, QWidget* parent)
 
 void CAddressDock::Refresh() {
     const CEditorContext& context = m_view.GetContext();
-    m_form.Load(m_view.GetViewState().IsProjectOpen()
-                    ? BuildAddressTable(CollectAddressUses(context.m_doc, context.m_state),
-                                        context.m_state)
-                    : std::vector<CAddressRow>{});
+    m_form.Load(
+        m_view.GetViewState().IsProjectOpen()
+            ? BuildAddressTable(CollectAddressUses(context.m_doc, context.m_state), context.m_state)
+            : std::vector<CAddressRow>{});
     if (m_nSortColumn >= 0) m_form.SortBy(static_cast<std::size_t>(m_nSortColumn), m_bAscending);
     Fill();
 }

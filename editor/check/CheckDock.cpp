@@ -58,10 +58,9 @@ bool CCheckDock::ConfirmDownload() {
     CheckNow();
     if (!m_form.HasErrors()) return true;
     CEditorContext& context = m_view.GetContext();
-    return context.m_messenger.AskYesNoCancel(this, ToQString(editor_text::kFrameCaption),
-                                              ToQString(m_form.GetDownloadQuestion()),
-                                              CMessenger::EIcon::kWarning) ==
-           CMessenger::EAnswer::kYes;
+    return context.m_messenger.AskYesNoCancel(
+               this, ToQString(editor_text::kFrameCaption), ToQString(m_form.GetDownloadQuestion()),
+               CMessenger::EIcon::kWarning) == CMessenger::EAnswer::kYes;
 }
 
 void CCheckDock::GoTo(int row) {
@@ -92,8 +91,8 @@ void CCheckDock::Refresh() {
     const CEditorContext& context = m_view.GetContext();
     m_form.Load(CheckProject(context.m_doc, context.m_state, context.m_programDir));
     for (const CCheckListForm::CRow& row : m_form.GetRows()) {
-        auto* item = new QListWidgetItem(
-            ToQString(row.m_strSeverity + u"  " + row.m_strMessage), m_pList);
+        auto* item =
+            new QListWidgetItem(ToQString(row.m_strSeverity + u"  " + row.m_strMessage), m_pList);
         item->setToolTip(ToQString(row.m_strCode));
         item->setForeground(row.m_bError ? QColor(Qt::red) : QColor(0x99, 0x66, 0x00));
     }

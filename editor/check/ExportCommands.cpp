@@ -12,8 +12,8 @@
 #include "model/FileBytes.h"
 #include "model/FileError.h"
 #include "model/ScreenCsv.h"
-#include "report/CommissioningReport.h"
 #include "model/TaveloDoc.h"
+#include "report/CommissioningReport.h"
 
 namespace tavelo {
 
@@ -33,8 +33,9 @@ void ShowError(CEditorContext& context, QWidget* parent, const QString& text) {
 void WriteText(CEditorContext& context, QWidget* parent, const QString& file,
                const std::string& text) {
     try {
-        WriteFileAtomically(file.toStdString(),
-                            std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+        WriteFileAtomically(
+            file.toStdString(),
+            std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     } catch (const CFileError& error) {
         ShowError(context, parent, QString::fromUtf8(error.what()));
     }
@@ -58,7 +59,8 @@ void RunExportReportCommand(CEditorContext& context, const QString& projectName,
 void RunExportAlarmsCommand(CEditorContext& context, QWidget* parent) {
     const QString file = context.m_files.ChooseExportFile(parent, {}, ToQString(kCsvFilter));
     if (!file.isEmpty())
-        WriteText(context, parent, file, ExportAlarmCsv(context.m_doc.GetAlarms(), context.m_state));
+        WriteText(context, parent, file,
+                  ExportAlarmCsv(context.m_doc.GetAlarms(), context.m_state));
 }
 
 void RunExportScreensCommand(CEditorContext& context, QWidget* parent) {
@@ -80,10 +82,11 @@ void RunImportAlarmsCommand(CEditorContext& context, QWidget* parent) {
                                                  context.m_doc.GetAlarms(), context.m_state);
     context.m_doc.SetModified();
     QString text = ToQString(kImported).arg(imported.m_nImported);
-    for (const std::u16string& note : imported.m_notes) text += QStringLiteral("\n") + ToQString(note);
-    context.m_messenger.Show(parent, ToQString(editor_text::kFrameCaption), text,
-                             imported.m_notes.empty() ? CMessenger::EIcon::kInformation
-                                                      : CMessenger::EIcon::kWarning);
+    for (const std::u16string& note : imported.m_notes)
+        text += QStringLiteral("\n") + ToQString(note);
+    context.m_messenger.Show(
+        parent, ToQString(editor_text::kFrameCaption), text,
+        imported.m_notes.empty() ? CMessenger::EIcon::kInformation : CMessenger::EIcon::kWarning);
 }
 
 }  // namespace tavelo

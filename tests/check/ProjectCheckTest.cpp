@@ -110,12 +110,8 @@ const CCase kCases[] = {
          for (int i = 0; i < 255; ++i) PlaceText(p.doc, u"A", 1, 0, 0);
      }},
     {finding_code::kTextTooLong, [](auto& p) { PlaceText(p.doc, Hanzi(128), 2, 0, 0); }},
-    {finding_code::kTooManyAlarms,
-     [](auto& p) { p.doc.GetAlarms().m_texts.assign(256, u"A"); }},
-    {finding_code::kNotCompiled,
-     [](auto& p) {
-         p.data.Remove("hanzi.DAT");
-     }},
+    {finding_code::kTooManyAlarms, [](auto& p) { p.doc.GetAlarms().m_texts.assign(256, u"A"); }},
+    {finding_code::kNotCompiled, [](auto& p) { p.data.Remove("hanzi.DAT"); }},
 };
 
 TEST(ProjectCheck, EachDamageIsFoundExactlyOnceAndNothingElse) {

@@ -12,7 +12,8 @@ namespace {
 class AlarmCsv : public ::testing::Test {
 protected:
     AlarmCsv() {
-        state.m_currentPlc = test::MakePlc(u"PLC", {test::MakeUnit(u"M", CRegUnitConfig::kBit, 3, 9)});
+        state.m_currentPlc =
+            test::MakePlc(u"PLC", {test::MakeUnit(u"M", CRegUnitConfig::kBit, 3, 9)});
         alarms.m_strUnitName = u"M";
     }
     CAppState state;
@@ -46,7 +47,8 @@ TEST_F(AlarmCsv, AnImportCutsLongTextsAndRefusesRowsBeyondTheUnitsBits) {
 }
 
 TEST(CsvText, ParsesWhatSpreadsheetsWrite) {
-    EXPECT_EQ(ParseCsv("\xEF\xBB\xBF" "a,\"b,\"\"c\"\"\"\r\n\r\n,d\n\"open"),
+    EXPECT_EQ(ParseCsv("\xEF\xBB\xBF"
+                       "a,\"b,\"\"c\"\"\"\r\n\r\n,d\n\"open"),
               (std::vector<CsvRow>{{u"a", u"b,\"c\""}, {u"", u"d"}, {u"open"}}));
 }
 

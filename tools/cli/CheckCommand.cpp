@@ -21,7 +21,9 @@ struct COptions {
     std::string m_strProject;
     bool m_bJson = false;
     bool m_bCsv = false;
-    EFormat Format() const { return m_bJson ? EFormat::kJson : m_bCsv ? EFormat::kCsv : EFormat::kLines; }
+    EFormat Format() const {
+        return m_bJson ? EFormat::kJson : m_bCsv ? EFormat::kCsv : EFormat::kLines;
+    }
 };
 
 int Check(const COptions& options, std::ostream& out, std::ostream& err) {
@@ -52,9 +54,8 @@ tools::Json AddressesJson(const std::vector<CAddressRow>& rows) {
 
 void WriteAddressTable(const std::vector<CAddressRow>& rows, std::ostream& out) {
     using A = CTextTable::Align;
-    CTextTable table(AddressTableHeader(),
-                     {A::kRight, A::kLeft, A::kRight, A::kRight, A::kRight, A::kLeft, A::kLeft,
-                      A::kLeft});
+    CTextTable table(AddressTableHeader(), {A::kRight, A::kLeft, A::kRight, A::kRight, A::kRight,
+                                            A::kLeft, A::kLeft, A::kLeft});
     for (const CAddressRow& row : rows) table.AddRow(AddressTableCells(row));
     table.Write(out, "");
 }
@@ -62,8 +63,8 @@ void WriteAddressTable(const std::vector<CAddressRow>& rows, std::ostream& out) 
 int Addresses(const COptions& options, std::ostream& out, std::ostream& err) {
     CProjectContext project("tavelo-cli addresses");
     if (!OpenForCheck(project, options.m_strProject, err)) return tools::kExitUsage;
-    const std::vector<CAddressRow> rows = BuildAddressTable(
-        CollectAddressUses(project.m_doc, project.m_state), project.m_state);
+    const std::vector<CAddressRow> rows =
+        BuildAddressTable(CollectAddressUses(project.m_doc, project.m_state), project.m_state);
     switch (options.Format()) {
         case EFormat::kJson:
             tools::PrintJson(out, AddressesJson(rows));

@@ -66,7 +66,8 @@ int Download(const CDownloadOptions& options, std::ostream& out, std::ostream& e
     // From here on Ctrl+C cancels: the session closes the line and the result is printed.
     CInterruptWatch interrupt;
     CProjectContext project(kCommand);
-    std::optional<CDownloadImage> image = OpenCheckAndCompile(project, options.m_strProject, err, options.m_bStrict);
+    std::optional<CDownloadImage> image =
+        OpenCheckAndCompile(project, options.m_strProject, err, options.m_bStrict);
     if (!image) return tools::kExitFailed;
     std::ofstream frameLog;
     if (options.m_log) {

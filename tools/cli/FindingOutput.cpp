@@ -18,8 +18,9 @@ tools::Json FindingsJson(const CCheckResult& result) {
         tools::Json entry;
         entry["severity"] = SeverityKey(finding.m_eSeverity);
         entry["code"] = finding.m_strCode;
-        entry["screen"] = finding.m_nScreen == CFinding::kProjectWide ? tools::Json(nullptr)
-                                                                      : tools::Json(finding.m_nScreen);
+        entry["screen"] = finding.m_nScreen == CFinding::kProjectWide
+                              ? tools::Json(nullptr)
+                              : tools::Json(finding.m_nScreen);
         if (finding.m_pElement)
             entry["element"] = {{"class", finding.m_strElementClass},
                                 {"x", finding.m_ptDots.x},

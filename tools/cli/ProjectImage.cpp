@@ -45,9 +45,8 @@ std::optional<CDownloadImage> OpenAndCompile(CProjectContext& project, const std
     return TakeImage(project, file, outcome, err);
 }
 
-std::optional<CDownloadImage> OpenCheckAndCompile(CProjectContext& project,
-                                                  const std::string& file, std::ostream& err,
-                                                  bool strict) {
+std::optional<CDownloadImage> OpenCheckAndCompile(CProjectContext& project, const std::string& file,
+                                                  std::ostream& err, bool strict) {
     std::optional<CCheckResult> checked = OpenAndCheck(project, file, err);
     if (!checked) return std::nullopt;
     WriteFindingLines(checked->m_findings, err);

@@ -29,8 +29,7 @@ std::optional<CDownloadImage> OpenAndCompile(CProjectContext& project, const std
                                              std::ostream& err);
 // The same after the check, whose findings go to err first; nothing comes back either when
 // the project has errors or, when strict, warnings.
-std::optional<CDownloadImage> OpenCheckAndCompile(CProjectContext& project,
-                                                  const std::string& file, std::ostream& err,
-                                                  bool strict);
+std::optional<CDownloadImage> OpenCheckAndCompile(CProjectContext& project, const std::string& file,
+                                                  std::ostream& err, bool strict);
 
 }  // namespace tavelo::cli

@@ -30,16 +30,14 @@ int Report(const CReportOptions& options, std::ostream& out, std::ostream& err) 
     char* argv[] = {name, nullptr};
     std::unique_ptr<QGuiApplication> application;
     if (!QGuiApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     }
     try {
         const std::filesystem::path file(options.m_strProject);
-        const int pages =
-            WriteCommissioningReport(project.m_doc, project.m_state, *checked,
-                                     QString::fromStdString(file.filename().string()),
-                                     options.m_strOutput);
+        const int pages = WriteCommissioningReport(project.m_doc, project.m_state, *checked,
+                                                   QString::fromStdString(file.filename().string()),
+                                                   options.m_strOutput);
         out << options.m_strOutput << ": " << pages << " pages\n";
         return 0;
     } catch (const CFileError& error) {
@@ -57,7 +55,8 @@ void AddReportCommand(CLI::App& app, CCommandRun& run) {
     command->add_option("PROJECT", options->m_strProject, "a project file (.ZORX or .ZOR)")
         ->required();
     command->add_option("-o,--output", options->m_strOutput, "the PDF file to write")->required();
-    command->callback([options, &run] { run.m_nExitCode = Report(*options, run.m_out, run.m_err); });
+    command->callback(
+        [options, &run] { run.m_nExitCode = Report(*options, run.m_out, run.m_err); });
 }
 
 }  // namespace tavelo::cli

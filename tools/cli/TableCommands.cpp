@@ -38,9 +38,8 @@ int Alarms(const CAlarmOptions& options, std::ostream& out, std::ostream& err) {
         project.Report(err, error.what());
         return tools::kExitFailed;
     }
-    const CAlarmImport imported =
-        ImportAlarmCsv(std::string(bytes.begin(), bytes.end()), project.m_doc.GetAlarms(),
-                       project.m_state);
+    const CAlarmImport imported = ImportAlarmCsv(std::string(bytes.begin(), bytes.end()),
+                                                 project.m_doc.GetAlarms(), project.m_state);
     for (const std::u16string& note : imported.m_notes) project.Report(err, ToUtf8(note));
     if (!project.Save(options.m_strProject, err)) return tools::kExitFailed;
     out << imported.m_nImported << " alarms imported\n";
@@ -56,7 +55,8 @@ void AddAlarmsCommand(CLI::App& app, CCommandRun& run) {
     command->add_option("PROJECT", options->m_strProject, "a project file (.ZORX or .ZOR)")
         ->required();
     command->add_option("--import", options->m_import, "a CSV file of alarm texts to take");
-    command->callback([options, &run] { run.m_nExitCode = Alarms(*options, run.m_out, run.m_err); });
+    command->callback(
+        [options, &run] { run.m_nExitCode = Alarms(*options, run.m_out, run.m_err); });
 }
 
 void AddScreensCommand(CLI::App& app, CCommandRun& run) {
