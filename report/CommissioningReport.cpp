@@ -155,7 +155,7 @@ public:
         std::vector<QStringList> rows;
         for (const CCheckListForm::CRow& row : form.GetRows())
             rows.push_back({Q(row.m_strSeverity), Q(row.m_strCode), Q(row.m_strMessage)});
-        if (!rows.empty()) m_pages.Table(Header(rt::kFindingHeader), rows, {0.07, 0.25, 0.68});
+        if (!rows.empty()) m_pages.Table(Header(rt::kFindingHeader), rows, {0.06, 0.21, 0.73});
     }
 
 private:
