@@ -65,6 +65,15 @@ inline constexpr const char16_t* kStatusAlignRight = u"选中元件右对齐";
 inline constexpr const char16_t* kStatusAlignTop = u"选中元件上对齐";
 inline constexpr const char16_t* kStatusAlignBottom = u"选中元件下对齐";
 
+// The project check, the address cross-reference and the exports.
+inline constexpr const char16_t* kCheckProject = u"检查工程";
+inline constexpr const char16_t* kTipCheckProject = u"检查工程中下载后会出错的地方";
+inline constexpr const char16_t* kAddressTable = u"地址交叉引用";
+inline constexpr const char16_t* kExportReport = u"导出报告";
+inline constexpr const char16_t* kExportAlarms = u"导出报警列表";
+inline constexpr const char16_t* kImportAlarms = u"导入报警列表";
+inline constexpr const char16_t* kExportScreens = u"导出画面列表";
+
 // User manual.
 inline constexpr const char* kManualZorA = "QLMA.pdf";
 inline constexpr const char* kManualZorB = "QLMB.pdf";

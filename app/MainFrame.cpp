@@ -22,6 +22,9 @@
 #include "editor/ProjectCommands.h"
 #include "editor/TaveloView.h"
 #include "editor/ViewSettings.h"
+#include "editor/check/AddressDock.h"
+#include "editor/check/CheckDock.h"
+#include "editor/check/ExportCommands.h"
 #include "editor/dialogs/SettingsCommands.h"
 #include "editor/tools/ToolCommand.h"
 #include "editor/tools/ToolCommands.h"
@@ -64,6 +67,7 @@ CMainFrame::CMainFrame(CEditorContext& context)
     m_pView->SetToolPalette(m_pDrawingToolbar);
     m_pDrawingToolbar->hide();
 
+    BuildDocks();
     BuildFileMenu();
     BuildEditMenu();
     QMenu* viewMenu = BuildViewMenu();
@@ -144,8 +148,21 @@ void CMainFrame::BuildFileMenu() {
     m_projectActions << AddCommand(m_pFileMenu, app_text::kLinkSettings,
                                    [this] { RunLinkSettingsCommand(m_context, this); });
     m_pDownload = AddCommand(
-        m_pFileMenu, app_text::kDownload, [this] { m_pView->Download(); }, Qt::Key_F1,
-        app_text::kTipDownload);
+        m_pFileMenu, app_text::kDownload,
+        [this] {
+            if (m_pCheckDock->ConfirmDownload()) m_pView->Download();
+        },
+        Qt::Key_F1, app_text::kTipDownload);
+    m_pFileMenu->addSeparator();
+    m_projectActions << AddCommand(m_pFileMenu, app_text::kExportReport, [this] {
+        RunExportReportCommand(m_context, QFileInfo(m_strProjectPath).completeBaseName(), this);
+    });
+    m_projectActions << AddCommand(m_pFileMenu, app_text::kExportAlarms,
+                                   [this] { RunExportAlarmsCommand(m_context, this); });
+    m_projectActions << AddCommand(m_pFileMenu, app_text::kImportAlarms,
+                                   [this] { RunImportAlarmsCommand(m_context, this); });
+    m_projectActions << AddCommand(m_pFileMenu, app_text::kExportScreens,
+                                   [this] { RunExportScreensCommand(m_context, this); });
     m_pRecentSeparator = m_pFileMenu->addSeparator();
     AddCommand(m_pFileMenu, app_text::kExit, [this] { close(); });
     FillRecentFiles();
@@ -213,6 +230,23 @@ void CMainFrame::BuildToolsMenu() {
     m_projectActions << AddCommand(
         menu, app_text::kGrid, [view] { view->ToggleGrid(); }, Qt::CTRL | Qt::Key_G);
     AddCommand(menu, view_text::kDriverFolder, [this] { ChooseDriverFolder(); });
+    menu->addSeparator();
+    m_projectActions << AddCommand(
+        menu, app_text::kCheckProject, [this] { m_pCheckDock->CheckNow(); }, {},
+        app_text::kTipCheckProject);
+    m_projectActions << AddCommand(menu, app_text::kAddressTable, [this] {
+        m_pAddressDock->show();
+        m_pAddressDock->Refresh();
+    });
+}
+
+void CMainFrame::BuildDocks() {
+    m_pCheckDock = new CCheckDock(*m_pView, this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_pCheckDock);
+    m_pCheckDock->hide();
+    m_pAddressDock = new CAddressDock(*m_pView, this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_pAddressDock);
+    m_pAddressDock->hide();
 }
 
 void CMainFrame::BuildDrawMenu() {
@@ -340,6 +374,7 @@ void CMainFrame::FillRecentFiles() {
 }
 
 void CMainFrame::OnProjectFileUsed(const QString& path) {
+    m_strProjectPath = path;
     m_recentFiles.Add(path);
     FillRecentFiles();
     UpdateCommandStates();

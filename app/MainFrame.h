@@ -16,6 +16,8 @@ class QToolBar;
 
 namespace tavelo {
 
+class CAddressDock;
+class CCheckDock;
 class CProjectCommands;
 class CToolPalette;
 class CViewControls;
@@ -31,6 +33,8 @@ public:
     CTaveloView& GetView() const { return *m_pView; }
     CProjectCommands& GetProjectCommands() const { return *m_pProjectCommands; }
     CToolPalette* GetDrawingToolbar() const { return m_pDrawingToolbar; }
+    CCheckDock* GetCheckDock() const { return m_pCheckDock; }
+    CAddressDock* GetAddressDock() const { return m_pAddressDock; }
     // Finds an action by its menu text, for tests and the screenshot.
     QAction* FindAction(const QString& text) const;
     // Makes every command available or not, as the editor's state allows.
@@ -58,6 +62,7 @@ private:
     void ChooseDriverFolder();
     // The machine's serial port chosen in the port dialog, if any, takes the COM port's place.
     void UsePortDevice();
+    void BuildDocks();
     void FillRecentFiles();
     void OnProjectFileUsed(const QString& path);
 
@@ -66,6 +71,8 @@ private:
     CProjectCommands* m_pProjectCommands;
     CToolPalette* m_pDrawingToolbar;
     CViewControls* m_pViewControls = nullptr;
+    CCheckDock* m_pCheckDock = nullptr;
+    CAddressDock* m_pAddressDock = nullptr;
     CRecentFiles m_recentFiles;
     QMenu* m_pFileMenu = nullptr;
     QAction* m_pRecentSeparator = nullptr;
@@ -77,6 +84,8 @@ private:
     QAction* m_pDeleteSelection = nullptr;
     QList<QAction*> m_alignActions;
     QAction* m_pDownload = nullptr;
+    // The project file last opened or saved; it names the exported report.
+    QString m_strProjectPath;
     std::vector<std::pair<QAction*, const CToolCommand*>> m_toolActions;
 };
 

@@ -31,6 +31,9 @@ struct CCompileOutcome {
     // can ("位图点阵提取错误", ...); on failure the failure's own last, if it has one (some
     // failures close the download dialog without a message).
     std::vector<std::u16string> m_messages;
+    // The areas as far as they were laid out, also when the compilation failed, so the size
+    // of an image too large for the panel can be shown area by area.
+    CImageLayout m_layout;
     // Why the compilation failed, naming the file, record or size at fault.
     std::string m_strReason;
 

@@ -22,11 +22,16 @@ CPlcAddress CPlcAddress::Of(const CRegisterUnit& unit) {
             unit.m_nAddress};
 }
 
-void CGraphLoadDataBase::SetPosition(const CRectObj& element) {
+CPoint RecordPosition(const CRectObj& element) {
     // Negative coordinates read as 0, so a corner off the canvas never wraps to the far side.
     const CPoint topLeft = element.GetPoint(CRectObj::ECorner::TopLeft);
-    m_nX = CanvasUnitsToDots(topLeft.x);
-    m_nY = CanvasUnitsToDots(topLeft.y);
+    return {CanvasUnitsToDots(topLeft.x), CanvasUnitsToDots(topLeft.y)};
+}
+
+void CGraphLoadDataBase::SetPosition(const CRectObj& element) {
+    const CPoint dots = RecordPosition(element);
+    m_nX = dots.x;
+    m_nY = dots.y;
 }
 
 void CGraphLoadDataBase::PutPosition(CImageCursor& out) const {

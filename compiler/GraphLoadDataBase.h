@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "ImageCursor.h"
+#include "model/Geometry.h"
 
 namespace tavelo {
 
@@ -35,6 +36,10 @@ struct CPlcAddress {
 
     static CPlcAddress Of(const CRegisterUnit& unit);
 };
+
+// An element's top-left corner in dots as its record carries it: canvas units x 4/9,
+// truncated, negative coordinates read as 0.
+CPoint RecordPosition(const CRectObj& element);
 
 class CGraphLoadDataBase {
 public:

@@ -72,6 +72,7 @@ CCompileOutcome CImageCompiler::Compile() {
         // The system's own services (the GB2312 converter) failed: the dialog just closes.
         m_outcome.m_strReason = error.what();
     }
+    m_outcome.m_layout = m_outcome.m_image ? m_outcome.m_image->m_layout : m_image.m_layout;
     return std::move(m_outcome);
 }
 

@@ -20,6 +20,14 @@ public:
     virtual QString ChooseBitmap(QWidget* parent) = 0;
     // An existing folder, starting at start.
     virtual QString ChooseFolder(QWidget* parent, const QString& caption, const QString& start) = 0;
+    // A file to export to, starting at the suggested name, replacing an earlier one after the
+    // dialog's question; and an existing file to import. filter is a dialog name filter
+    // ("CSV (*.csv)"). Choosers that offer no files answer as cancelled.
+    virtual QString ChooseExportFile(QWidget* /*parent*/, const QString& /*suggested*/,
+                                     const QString& /*filter*/) {
+        return {};
+    }
+    virtual QString ChooseImportFile(QWidget* /*parent*/, const QString& /*filter*/) { return {}; }
 };
 
 }  // namespace tavelo

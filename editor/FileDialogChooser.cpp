@@ -46,4 +46,13 @@ QString CFileDialogChooser::ChooseFolder(QWidget* parent, const QString& caption
     return QFileDialog::getExistingDirectory(parent, caption, start);
 }
 
+QString CFileDialogChooser::ChooseExportFile(QWidget* parent, const QString& suggested,
+                                             const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, {}, suggested, filter);
+}
+
+QString CFileDialogChooser::ChooseImportFile(QWidget* parent, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, {}, {}, filter);
+}
+
 }  // namespace tavelo

@@ -11,6 +11,9 @@ public:
     QString ChooseProjectToSave(QWidget* parent) override;
     QString ChooseBitmap(QWidget* parent) override;
     QString ChooseFolder(QWidget* parent, const QString& caption, const QString& start) override;
+    QString ChooseExportFile(QWidget* parent, const QString& suggested,
+                             const QString& filter) override;
+    QString ChooseImportFile(QWidget* parent, const QString& filter) override;
 };
 
 }  // namespace tavelo

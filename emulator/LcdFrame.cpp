@@ -4,12 +4,31 @@
 
 namespace tavelo {
 
+void CLcdFrame::Clear() {
+    m_dots.fill(false);
+    m_drawnBox.reset();
+}
+
+void CLcdFrame::Extend(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
+    if (width <= 0 || height <= 0) return;
+    const CRect box{x, y, WrapInt32(std::int64_t{x} + width), WrapInt32(std::int64_t{y} + height)};
+    if (!m_drawnBox) {
+        m_drawnBox = box;
+        return;
+    }
+    m_drawnBox =
+        CRect{std::min(m_drawnBox->left, box.left), std::min(m_drawnBox->top, box.top),
+              std::max(m_drawnBox->right, box.right), std::max(m_drawnBox->bottom, box.bottom)};
+}
+
 void CLcdFrame::Set(std::int32_t x, std::int32_t y, bool lit) {
+    Extend(x, y, 1, 1);
     if (Inside(x, y)) m_dots[Index(x, y)] = lit;
 }
 
 void CLcdFrame::Fill(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                      bool lit) {
+    Extend(x, y, width, height);
     const auto right = std::clamp<std::int64_t>(std::int64_t{x} + width, 0, kWidth);
     const auto bottom = std::clamp<std::int64_t>(std::int64_t{y} + height, 0, kHeight);
     for (std::int64_t row = std::max(y, 0); row < bottom; ++row)

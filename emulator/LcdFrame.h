@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/Geometry.h"
+
 namespace tavelo {
 
 class CLcdFrame {
@@ -18,7 +20,8 @@ public:
     static constexpr char kLitDot = '#';
     static constexpr char kDarkDot = '.';
 
-    void Clear() { m_dots.fill(false); }
+    // Also forgets the drawn box.
+    void Clear();
     // Outside the display the write is ignored.
     void Set(std::int32_t x, std::int32_t y, bool lit);
     // Sets every dot of the box; the part outside the display is ignored.
@@ -31,7 +34,12 @@ public:
     // Takes exactly that form (a missing last newline is accepted); anything else gives nothing.
     static std::optional<CLcdFrame> FromTextArt(std::string_view art);
 
-    bool operator==(const CLcdFrame& other) const = default;
+    // The box (right and bottom exclusive) of every dot asked for since the last Clear, inside
+    // the display or not: how far a drawing reaches, which the clipped dots cannot tell.
+    std::optional<CRect> GetDrawnBox() const { return m_drawnBox; }
+
+    // Frames are equal by their dots.
+    bool operator==(const CLcdFrame& other) const { return m_dots == other.m_dots; }
 
 private:
     static bool Inside(std::int32_t x, std::int32_t y) {
@@ -41,7 +49,10 @@ private:
         return static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x);
     }
 
+    void Extend(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
+
     std::array<bool, static_cast<std::size_t>(kWidth* kHeight)> m_dots{};
+    std::optional<CRect> m_drawnBox;
 };
 
 }  // namespace tavelo

@@ -42,6 +42,11 @@ public:
     bool Render(std::int64_t screenNumber, const IPolledValues& values, CLcdFrame& frame,
                 const CTrendHistory* trends = nullptr) const;
 
+    // Draws one record of the image onto the frame as it stands, without clearing it.
+    void RenderRecord(const CImageRecord& record, const IPolledValues& values,
+                      CLcdFrame& frame) const {
+        DrawRecord(record, values, frame, nullptr);
+    }
     // What the panel's own pages are drawn from as well.
     const CPanelImage& GetImage() const { return m_image; }
     const CBuiltInDigits& GetDigits() const { return m_digits; }

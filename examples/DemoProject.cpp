@@ -226,7 +226,8 @@ int main(int argc, char** argv) {
         tavelo::MakeNewProject(doc);
         ChooseModbus(doc, state);
         doc.AddScreen(tavelo::MakeNewScreen(2, u"温度"));
-        doc.AddScreen(tavelo::MakeNewScreen(3, u"Pumps"));
+        // The last screen's down key leads back to the first, so every target exists.
+        doc.AddScreen(tavelo::MakeNewScreen(3, u"Pumps")).SetDownScreen(1);
         SetUpSystemSettings(doc, state);
         SetUpAlarms(doc, state);
         SetUpScreenOne(doc, state);

@@ -146,4 +146,8 @@ CGlyphCoverage CFreeTypeRasteriser::Render(char16_t character, const std::u16str
     return coverage;
 }
 
+bool CFreeTypeRasteriser::HasGlyph(char16_t character, const std::u16string& faceName) {
+    return FT_Get_Char_Index(m_pImpl->GetFace(faceName), character) != 0;
+}
+
 }  // namespace tavelo

@@ -22,6 +22,7 @@ public:
 
     CGlyphCoverage Render(char16_t character, const std::u16string& faceName,
                           std::int32_t size) override;
+    bool HasGlyph(char16_t character, const std::u16string& faceName) override;
 
 private:
     class CImpl;

@@ -30,6 +30,11 @@ public:
     // CGlyphError naming the face when it cannot be found or loaded.
     virtual CGlyphCoverage Render(char16_t character, const std::u16string& faceName,
                                   std::int32_t size) = 0;
+    // Whether the face holds the character rather than a stand-in box. Rasterisers that draw
+    // every character answer true. Throws CGlyphError when the face cannot be found or loaded.
+    virtual bool HasGlyph(char16_t /*character*/, const std::u16string& /*faceName*/) {
+        return true;
+    }
 };
 
 }  // namespace tavelo

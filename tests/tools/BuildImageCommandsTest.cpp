@@ -48,9 +48,7 @@ TEST_F(BuildImageCommands, ACompilerRefusalWritesNoImage) {
     CProjectFile::Save(doc, state, PathOf("lost.ZORX"));
     const auto build = RunCommand({"build", PathOf("lost.ZORX").string()});
     EXPECT_EQ(build.exitCode, 1);
-    EXPECT_NE(build.err.find("系统设置参数初始画面号在组态画面中不存在，请重新设置"),
-              std::string::npos)
-        << build.err;
+    EXPECT_NE(build.err.find("系统设置的初始画面 7 不存在"), std::string::npos) << build.err;
     EXPECT_FALSE(std::filesystem::exists(PathOf("lost.img")));
 }
 

@@ -19,6 +19,7 @@ constexpr const char* kImageExtension = ".img";
 struct CBuildOptions {
     std::string m_strProject;
     std::string m_strImage;
+    bool m_bStrict = false;
 };
 
 void WriteSummary(const CDownloadImage& image, const std::filesystem::path& file,
@@ -38,7 +39,7 @@ void WriteSummary(const CDownloadImage& image, const std::filesystem::path& file
 int Build(const CBuildOptions& options, std::ostream& out, std::ostream& err) {
     CProjectContext project(kCommand);
     const std::optional<CDownloadImage> compiled =
-        OpenAndCompile(project, options.m_strProject, err);
+        OpenCheckAndCompile(project, options.m_strProject, err, options.m_bStrict);
     if (!compiled) return tools::kExitFailed;
     std::filesystem::path image = options.m_strImage;
     if (image.empty())
@@ -62,6 +63,7 @@ void AddBuildCommand(CLI::App& app, CCommandRun& run) {
     command->add_option("PROJECT", options->m_strProject, "a project file (.ZORX or .ZOR)")
         ->required();
     command->add_option("-o,--output", options->m_strImage, "the image file to write");
+    command->add_flag("--strict", options->m_bStrict, "refuse a project with warnings, too");
     command->callback([options, &run] { run.m_nExitCode = Build(*options, run.m_out, run.m_err); });
 }
 

@@ -5,6 +5,7 @@
 
 #include "BitmapCommand.h"
 #include "BuildCommand.h"
+#include "CheckCommand.h"
 #include "DownloadCommand.h"
 #include "EmulateCommand.h"
 #include "GlyphsCommand.h"
@@ -13,6 +14,8 @@
 #include "ProjectCommands.h"
 #include "RenderCommand.h"
 #include "plc/ProgramDirectory.h"
+#include "ReportCommand.h"
+#include "TableCommands.h"
 #include "tools/common/CliProgram.h"
 #include "translation/LanguageChoice.h"
 
@@ -50,6 +53,11 @@ int RunCli(const Arguments& args, const CCliStreams& streams) {
     AddConvertCommand(app, run);
     AddGlyphsCommand(app, run);
     AddBitmapCommand(app, run);
+    AddCheckCommand(app, run);
+    AddAddressesCommand(app, run);
+    AddAlarmsCommand(app, run);
+    AddScreensCommand(app, run);
+    AddReportCommand(app, run);
     AddBuildCommand(app, run);
     AddImageCommand(app, run);
     AddRenderCommand(app, run);

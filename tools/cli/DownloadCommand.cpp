@@ -30,6 +30,7 @@ struct CDownloadOptions {
     std::string m_strComPrefix = kDefaultComPrefix;
     std::optional<std::string> m_drivers;
     std::optional<std::string> m_log;
+    bool m_bStrict = false;
 };
 
 // A bar redrawn in place on a terminal, plain lines otherwise.
@@ -66,7 +67,8 @@ int Download(const CDownloadOptions& options, std::ostream& out, std::ostream& e
     // From here on Ctrl+C cancels: the session closes the line and the result is printed.
     CInterruptWatch interrupt;
     CProjectContext project(kCommand);
-    std::optional<CDownloadImage> image = OpenAndCompile(project, options.m_strProject, err);
+    std::optional<CDownloadImage> image =
+        OpenCheckAndCompile(project, options.m_strProject, err, options.m_bStrict);
     if (!image) return tools::kExitFailed;
     std::ofstream frameLog;
     if (options.m_log) {
@@ -116,6 +118,7 @@ void AddDownloadCommand(CLI::App& app, CCommandRun& run) {
                         "the folder with the panel maker's PLC driver files");
     command->add_option("--log", options->m_log,
                         "write every frame sent and received, timed and decoded, to this file");
+    command->add_flag("--strict", options->m_bStrict, "refuse a project with warnings, too");
     command->callback(
         [options, &run] { run.m_nExitCode = Download(*options, run.m_out, run.m_err); });
 }

@@ -16,11 +16,17 @@ public:
     QString ChooseFolder(QWidget*, const QString&, const QString&) override {
         return Next(folderPaths);
     }
+    QString ChooseExportFile(QWidget*, const QString&, const QString&) override {
+        return Next(exportPaths);
+    }
+    QString ChooseImportFile(QWidget*, const QString&) override { return Next(importPaths); }
 
     std::deque<QString> openPaths;
     std::deque<QString> savePaths;
     std::deque<QString> bitmapPaths;
     std::deque<QString> folderPaths;
+    std::deque<QString> exportPaths;
+    std::deque<QString> importPaths;
 
 private:
     static QString Next(std::deque<QString>& paths) {
