@@ -24,6 +24,10 @@ public:
     CPlcAddressList() = default;
     explicit CPlcAddressList(const CPanelImage& image);
 
+    // An address the list is to know besides the image's; screen 0 reads it on every screen.
+    void Add(const CPollAddress& address, std::int64_t byteCount, std::string user,
+             std::int64_t screen);
+
     // In station, unit, address order.
     std::vector<CPlcAddressUse> GetUses() const;
     // The widest byte count the image gives the address; 1 for an address it does not name.
@@ -33,8 +37,6 @@ public:
     std::vector<CPollAddress> PolledOn(std::int64_t screen) const;
 
 private:
-    void Add(const CPollAddress& address, std::int64_t byteCount, std::string user,
-             std::int64_t screen);
     void AddScreen(const CImageScreen& screen);
     void AddAlarms(const CImageContents& contents);
 

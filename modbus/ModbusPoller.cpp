@@ -91,12 +91,12 @@ void CModbusPoller::RunCycle(CModbusConnection& connection) {
     } catch (const CModbusError& error) {
         faults.push_back(m_settings.m_endpoint.Describe() + ": " + error.what());
     }
-    if (connection.IsConnected()) SendWrites(connection, faults);
+    if (connection.IsConnected()) SendWrites(connection);
     if (connection.IsConnected()) ReadPolled(connection, faults);
     EndCycle(faults);
 }
 
-void CModbusPoller::SendWrites(CModbusConnection& connection, std::vector<std::string>& faults) {
+void CModbusPoller::SendWrites(CModbusConnection& connection) {
     for (;;) {
         CWrite write;
         {
@@ -108,13 +108,14 @@ void CModbusPoller::SendWrites(CModbusConnection& connection, std::vector<std::s
         const std::optional<CModbusSpan> span =
             MapToModbus(write.m_address, m_addresses.ByteCountOf(write.m_address));
         if (!span) {
-            faults.push_back(Fault(write.m_address, "no Modbus address"));
+            m_strWriteFault = Fault(write.m_address, "no Modbus address");
             continue;
         }
         try {
             connection.Write(*span, write.m_nValue);
+            m_strWriteFault.clear();
         } catch (const CModbusError& error) {
-            faults.push_back(Fault(write.m_address, error.what()));
+            m_strWriteFault = Fault(write.m_address, error.what());
             if (error.IsDeviceException()) continue;
             connection.Close();
             return;
@@ -152,7 +153,7 @@ void CModbusPoller::ReadPolled(CModbusConnection& connection, std::vector<std::s
 }
 
 void CModbusPoller::EndCycle(const std::vector<std::string>& faults) {
-    std::string status;
+    std::string status = m_strWriteFault;
     for (const std::string& fault : faults) status += (status.empty() ? "" : "\n") + fault;
     {
         const std::scoped_lock lock(m_mutex);

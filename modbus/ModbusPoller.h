@@ -49,7 +49,8 @@ public:
     // before the call are done; false when the worker did not get there within the limit.
     bool WaitForCycle(std::chrono::milliseconds limit);
     // The faults of the last cycle, one a line, each naming the address ("station 1 4X7:
-    // read failed: Connection timed out"); empty when it went well.
+    // read failed: Connection timed out"), and the last failed write until a write succeeds;
+    // empty when all went well.
     std::string GetStatus() const;
     // Cycles ended so far.
     std::uint64_t GetCycles() const;
@@ -63,8 +64,8 @@ private:
     void Run(const std::stop_token& stop);
     // One cycle: connect if need be, send the queued writes, read the polled addresses.
     void RunCycle(CModbusConnection& connection);
-    // Each adds its faults; a link failure (not a device's exception) closes the connection.
-    void SendWrites(CModbusConnection& connection, std::vector<std::string>& faults);
+    // A link failure (not a device's exception) closes the connection.
+    void SendWrites(CModbusConnection& connection);
     void ReadPolled(CModbusConnection& connection, std::vector<std::string>& faults);
     void EndCycle(const std::vector<std::string>& faults);
 
@@ -78,6 +79,7 @@ private:
     std::deque<CWrite> m_writes;
     std::map<CPollAddress, std::int64_t> m_values;
     std::string m_strStatus;
+    std::string m_strWriteFault;  // the worker's own
     std::uint64_t m_nCycles = 0;
     std::uint64_t m_nCyclesBegun = 0;
     bool m_bCycleWanted = false;
