@@ -4,6 +4,7 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "compiler/ImageContents.h"
 #include "model/LinkSettings.h"
 
 namespace tavelo {
@@ -61,6 +62,13 @@ CModbusEndpoint CModbusEndpoint::Parse(std::string_view text) {
     if (host.starts_with('[')) host = host.substr(1, host.size() - 2);
     if (host.empty()) throw std::invalid_argument("\"" + std::string(text) + "\": no host" + kForm);
     endpoint.m_strHost = host;
+    return endpoint;
+}
+
+CModbusEndpoint CModbusEndpoint::ForImage(std::string_view text, const CImageContents& image) {
+    CModbusEndpoint endpoint = Parse(text);
+    endpoint.m_line = CSerialLine::FromLinkFormat(
+        static_cast<std::uint8_t>(image.m_systemBlock.Value("linkFormat")));
     return endpoint;
 }
 

@@ -8,6 +8,8 @@
 
 namespace tavelo {
 
+struct CImageContents;
+
 struct CSerialLine {
     int m_nBaud = 9600;
     char m_chParity = 'E';  // 'N', 'O' or 'E', as the serial library names them
@@ -32,6 +34,8 @@ struct CModbusEndpoint {
 
     // "tcp:HOST[:PORT]" or "rtu:DEVICE"; throws std::invalid_argument saying what is wrong.
     static CModbusEndpoint Parse(std::string_view text);
+    // Parse, with an RTU line as the image's system block hands it to the panel.
+    static CModbusEndpoint ForImage(std::string_view text, const CImageContents& image);
     // As Parse takes it, for messages.
     std::string Describe() const;
 };
