@@ -19,6 +19,8 @@
 #include "editor/ProjectCommands.h"
 #include "editor/TaveloView.h"
 #include "editor/dialogs/SettingsCommands.h"
+#include "editor/emulator/SimulationTexts.h"
+#include "editor/emulator/SimulationWindow.h"
 #include "editor/tools/ToolCommand.h"
 #include "editor/tools/ToolCommands.h"
 #include "model/AppState.h"
@@ -75,6 +77,22 @@ CMainFrame::CMainFrame(CEditorContext& context)
             &QWidget::hide);
     connect(m_pView, &CTaveloView::StateChanged, this, &CMainFrame::UpdateCommandStates);
     UpdateCommandStates();
+}
+
+void CMainFrame::ShowSimulation() {
+    if (!m_pSimulation) {
+        m_pSimulation = new CSimulationWindow(m_context, m_pView->GetViewState(), this);
+        // Any edit may change the image; the window compiles once edits pause.
+        connect(m_pView, &CTaveloView::StateChanged, m_pSimulation,
+                &CSimulationWindow::ProjectChanged);
+        connect(m_pProjectCommands, &CProjectCommands::ProjectStarted, m_pSimulation,
+                &CSimulationWindow::ProjectChanged);
+        connect(m_pProjectCommands, &CProjectCommands::ProjectClosed, m_pSimulation,
+                &CSimulationWindow::ProjectChanged);
+    }
+    m_pSimulation->show();
+    m_pSimulation->raise();
+    m_pSimulation->activateWindow();
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const char16_t* text, std::function<void()> handler,
@@ -188,6 +206,10 @@ void CMainFrame::BuildToolsMenu() {
         app_text::kTipSystemSettings);
     m_projectActions << AddCommand(
         menu, app_text::kGrid, [view] { view->ToggleGrid(); }, Qt::CTRL | Qt::Key_G);
+    menu->addSeparator();
+    m_projectActions << AddCommand(
+        menu, simulation_text::kCaption, [this] { ShowSimulation(); }, Qt::Key_F5,
+        simulation_text::kCaption);
 }
 
 void CMainFrame::BuildDrawMenu() {
@@ -241,6 +263,7 @@ void CMainFrame::BuildSystemToolbar() {
     add(app_text::kSystemSettings);
     bar->addSeparator();
     add(app_text::kDownload);
+    add(simulation_text::kCaption);
     bar->addSeparator();
     for (QAction* action : m_alignActions) bar->addAction(action);
 }

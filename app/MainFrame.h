@@ -17,6 +17,7 @@ class QToolBar;
 namespace tavelo {
 
 class CProjectCommands;
+class CSimulationWindow;
 class CToolPalette;
 struct CToolCommand;
 class CTaveloView;
@@ -35,6 +36,9 @@ public:
     // Makes every command available or not, as the editor's state allows.
     void UpdateCommandStates();
     void OpenUserManual();
+    // The simulation window, made at its first use; null until then.
+    CSimulationWindow* GetSimulation() const { return m_pSimulation; }
+    void ShowSimulation();
 
     // Tests replace the desktop's file opener.
     std::function<bool(const QUrl&)> m_openUrl;
@@ -72,6 +76,7 @@ private:
     QAction* m_pDeleteSelection = nullptr;
     QList<QAction*> m_alignActions;
     QAction* m_pDownload = nullptr;
+    CSimulationWindow* m_pSimulation = nullptr;
     std::vector<std::pair<QAction*, const CToolCommand*>> m_toolActions;
 };
 

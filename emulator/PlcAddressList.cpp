@@ -37,8 +37,7 @@ void CPlcAddressList::AddScreen(const CImageScreen& screen) {
             record.Value("station", CScreenRenderer::kDynamicBitmapStation),
             record.Value("unitCode"), record.Value("address")};
         const bool isTrend = record.m_strKind == RecordKindName(kTrendGraphRecord);
-        Add(address, ByteCountIn(record), prefix + record.m_strKind,
-            isTrend ? kEveryScreen : number);
+        AddRecord(address, record, prefix + record.m_strKind, isTrend ? kEveryScreen : number);
     }
     for (const CImageRecord& entry : screen.m_keyEntries) {
         if (!CFunctionKeyAction(entry).WritesPlc()) continue;
@@ -63,10 +62,25 @@ void CPlcAddressList::Add(const CPollAddress& address, std::int64_t byteCount, s
     CPlcAddressUse& use = m_uses[address];
     use.m_address = address;
     use.m_nByteCount = std::max(use.m_users.empty() ? 1 : use.m_nByteCount, byteCount);
+    use.m_text.m_nByteCount = use.m_nByteCount;
     use.m_users.push_back(std::move(user));
     std::vector<CPollAddress>& polled = m_polled[screen];
     if (std::find(polled.begin(), polled.end(), address) == polled.end())
         polled.push_back(address);
+}
+
+void CPlcAddressList::AddRecord(const CPollAddress& address, const CImageRecord& record,
+                                std::string user, std::int64_t screen) {
+    const bool isFirstRegister =
+        record.m_strKind == RecordKindName(kRegisterRecord) &&
+        std::none_of(m_uses[address].m_users.begin(), m_uses[address].m_users.end(),
+                     [](const std::string& name) { return name.ends_with(" register"); });
+    Add(address, ByteCountIn(record), std::move(user), screen);
+    CPlcAddressUse& use = m_uses[address];
+    if (isFirstRegister || use.m_users.size() == 1) {
+        use.m_text = CValueText::Of(record);
+        use.m_text.m_nByteCount = use.m_nByteCount;
+    }
 }
 
 std::vector<CPlcAddressUse> CPlcAddressList::GetUses() const {

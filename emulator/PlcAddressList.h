@@ -9,12 +9,15 @@
 
 #include "PanelImage.h"
 #include "PolledValues.h"
+#include "ValueText.h"
 
 namespace tavelo {
 
 struct CPlcAddressUse {
     CPollAddress m_address;
     std::int64_t m_nByteCount = 1;
+    // How the first register that reads it shows it; unsigned decimal otherwise.
+    CValueText m_text{EValueForm::Decimal, 1};
     // "screen 3 register", "screen 3 key F2", "alarm 1", in image order.
     std::vector<std::string> m_users;
 };
@@ -27,6 +30,9 @@ public:
     // An address the list is to know besides the image's; screen 0 reads it on every screen.
     void Add(const CPollAddress& address, std::int64_t byteCount, std::string user,
              std::int64_t screen);
+    // Add for a record: its byte count and, for a register, the form it shows the value in.
+    void AddRecord(const CPollAddress& address, const CImageRecord& record, std::string user,
+                   std::int64_t screen);
 
     // In station, unit, address order.
     std::vector<CPlcAddressUse> GetUses() const;
