@@ -130,6 +130,7 @@ void CPlcTableDock::OnCellChanged(int row, int column) {
         m_simulation.SetTrend(use.m_address, std::nullopt);
         const QSignalBlocker blocker(m_pTable->cellWidget(row, kTrend));
         static_cast<QComboBox*>(m_pTable->cellWidget(row, kTrend))->setCurrentIndex(0);
+        emit ValuesEdited();
     } else {
         emit Message(Text(simulation_text::kBadValue).arg(text));
     }
@@ -141,7 +142,7 @@ void CPlcTableDock::OnTrendChosen(int row, int choice) {
     std::optional<CValueTrend> trend;
     if (choice > 0) trend = CValueTrend{kShapes[choice - 1], 0, kTrendHigh};
     m_simulation.SetTrend(use.m_address, trend);
-    RefreshValues();
+    emit ValuesEdited();
 }
 
 void CPlcTableDock::Load() {
@@ -153,7 +154,7 @@ void CPlcTableDock::Load() {
     } catch (const CFileError& error) {
         emit Message(QString::fromUtf8(error.what()));
     }
-    RefreshValues();
+    emit ValuesEdited();
 }
 
 void CPlcTableDock::Save() {

@@ -34,6 +34,8 @@ public:
 signals:
     // A message for the window's status line.
     void Message(const QString& text);
+    // The user changed values: the LCD shows them at once.
+    void ValuesEdited();
 
 private:
     void OnCellChanged(int row, int column);

@@ -78,7 +78,14 @@ CSimulationWindow::CSimulationWindow(CEditorContext& context, const CViewState& 
 
     connect(m_pKeypad, &CPanelKeypad::KeyPressed, this, &CSimulationWindow::Press);
     connect(m_pKeypad, &CPanelKeypad::KeyReleased, this, &CSimulationWindow::Release);
-    connect(m_pTable, &CPlcTableDock::Message, m_pStatus, &QLabel::setText);
+    connect(m_pTable, &CPlcTableDock::Message, this, [this](const QString& text) {
+        m_strMessage = text;
+        Show();
+    });
+    connect(m_pTable, &CPlcTableDock::ValuesEdited, this, [this] {
+        m_strMessage.clear();
+        Show();
+    });
     connect(m_pTicker, &QTimer::timeout, this, &CSimulationWindow::Tick);
     m_pChangePause->setSingleShot(true);
     connect(m_pChangePause, &QTimer::timeout, this, [this] { Run(false); });
@@ -202,10 +209,12 @@ void CSimulationWindow::Show() {
                                   : Text(simulation_text::kLinkFault) +
                                         QString::fromStdString(faults).replace('\n', QStringLiteral("; ")));
     }
+    if (!m_strMessage.isEmpty()) status = m_strMessage + QStringLiteral(" | ") + status;
     if (m_pStatus->text() != status) m_pStatus->setText(status);
 }
 
 void CSimulationWindow::Press(EPanelKey key) {
+    m_strMessage.clear();
     m_simulation.Press(key);
     Show();
 }

@@ -77,7 +77,8 @@ private:
     QTimer* m_pTicker;
     QTimer* m_pChangePause;
     QElapsedTimer m_clock;
-    QString m_strProblem;  // why nothing runs, or why the table is used
+    QString m_strProblem;  // why nothing runs
+    QString m_strMessage;  // the table's last complaint, until the next key or edit
 };
 
 }  // namespace tavelo
