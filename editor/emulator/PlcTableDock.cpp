@@ -33,6 +33,7 @@ constexpr ETrendShape kShapes[] = {ETrendShape::Ramp, ETrendShape::Sine, ETrendS
 // A trend across the whole range the byte count holds would sweep past what a screen shows;
 // 0..100 suits bars, graphs and alarms alike.
 constexpr std::int64_t kTrendHigh = 100;
+constexpr int kTableWidth = 520;
 
 }  // namespace
 
@@ -48,6 +49,8 @@ CPlcTableDock::CPlcTableDock(CSimulation& simulation, QWidget* parent)
          Text(simulation_text::kValue), Text(simulation_text::kTrend),
          Text(simulation_text::kUsers)});
     m_pTable->verticalHeader()->hide();
+    // Wide enough for the numbers, the trend choice and the start of the users.
+    m_pTable->setMinimumWidth(kTableWidth);
     m_pTable->horizontalHeader()->setStretchLastSection(true);
     auto* save = new QPushButton(Text(simulation_text::kSave));
     auto* buttons = new QHBoxLayout;
@@ -91,6 +94,8 @@ void CPlcTableDock::Fill() {
     }
     SetEditable(m_bEditable);
     RefreshValues();
+    m_pTable->resizeColumnsToContents();
+    m_pTable->resizeRowsToContents();
 }
 
 void CPlcTableDock::RefreshValues() {

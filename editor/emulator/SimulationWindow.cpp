@@ -38,6 +38,7 @@ constexpr int kShortestIntervalMs = 20;
 constexpr int kLongestIntervalMs = 60'000;
 constexpr int kDefaultIntervalMs = 200;
 constexpr const char* kDefaultLink = "tcp:127.0.0.1:502";
+constexpr int kLinkFieldWidth = 200;
 
 CBuiltInDigits LoadDigits(const std::filesystem::path& programDir) {
     try {
@@ -114,6 +115,7 @@ void CSimulationWindow::BuildToolbar() {
     bar->addWidget(new QLabel(Text(simulation_text::kLink)));
     m_pLink = new QLineEdit(QString::fromLatin1(kDefaultLink));
     m_pLink->setToolTip(Text(simulation_text::kTipLink));
+    m_pLink->setMaximumWidth(kLinkFieldWidth);
     bar->addWidget(m_pLink);
     bar->addWidget(new QLabel(Text(simulation_text::kInterval)));
     m_pInterval = new QSpinBox;
