@@ -65,26 +65,31 @@ std::uint64_t CModbusPoller::GetCycles() const {
 
 void CModbusPoller::Run(const std::stop_token& stop) {
     std::optional<CModbusConnection> connection;
+    std::string failure;
     try {
         connection.emplace(m_settings.m_endpoint, m_settings.m_timeout);
     } catch (const CModbusError& error) {
-        EndCycle({error.what()});
-        return;
+        failure = error.what();
     }
     while (!stop.stop_requested()) {
-        RunCycle(*connection);
+        BeginCycle();
+        if (connection)
+            RunCycle(*connection);
+        else
+            EndCycle({failure});  // every cycle says so, so no waiter is left waiting
         std::unique_lock lock(m_mutex);
         m_wake.wait_for(lock, stop, m_settings.m_interval,
                         [&] { return m_bCycleWanted || !m_writes.empty(); });
     }
 }
 
+void CModbusPoller::BeginCycle() {
+    const std::scoped_lock lock(m_mutex);
+    ++m_nCyclesBegun;
+    m_bCycleWanted = false;
+}
+
 void CModbusPoller::RunCycle(CModbusConnection& connection) {
-    {
-        const std::scoped_lock lock(m_mutex);
-        ++m_nCyclesBegun;
-        m_bCycleWanted = false;
-    }
     std::vector<std::string> faults;
     try {
         connection.Connect();

@@ -62,6 +62,7 @@ private:
     };
 
     void Run(const std::stop_token& stop);
+    void BeginCycle();
     // One cycle: connect if need be, send the queued writes, read the polled addresses.
     void RunCycle(CModbusConnection& connection);
     // A link failure (not a device's exception) closes the connection.
