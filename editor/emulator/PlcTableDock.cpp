@@ -14,6 +14,7 @@
 #include "SimulationTexts.h"
 #include "emulator/VirtualPlcFile.h"
 #include "model/FileError.h"
+#include "model/PLC.h"
 
 namespace tavelo {
 
@@ -45,7 +46,7 @@ CPlcTableDock::CPlcTableDock(CSimulation& simulation, QWidget* parent)
     setObjectName(QStringLiteral("plcTable"));
     m_pTable->setHorizontalHeaderLabels(
         {Text(simulation_text::kStation), Text(simulation_text::kUnit),
-         Text(simulation_text::kAddress), Text(simulation_text::kBytes),
+         Text(simulation_text::kAddress), Text(simulation_text::kBit), Text(simulation_text::kBytes),
          Text(simulation_text::kValue), Text(simulation_text::kTrend),
          Text(simulation_text::kUsers)});
     m_pTable->verticalHeader()->hide();
@@ -67,15 +68,38 @@ CPlcTableDock::CPlcTableDock(CSimulation& simulation, QWidget* parent)
     connect(save, &QPushButton::clicked, this, &CPlcTableDock::Save);
 }
 
-void CPlcTableDock::Fill() {
+namespace {
+
+// The unit's name and code ("4X (1)"), or the code alone for a unit the PLC type lacks.
+const CRegUnitConfig* UnitOf(const CPLC& plc, std::int64_t code) {
+    for (const CRegUnitConfig& unit : plc.GetUnits())
+        if (unit.m_nTypeNo == code) return &unit;
+    return nullptr;
+}
+
+}  // namespace
+
+void CPlcTableDock::Fill(const CPLC& plc) {
     const QSignalBlocker blocker(m_pTable);
     m_uses = m_simulation.GetAddresses().GetUses();
     m_pTable->setRowCount(static_cast<int>(m_uses.size()));
     for (int row = 0; row < m_pTable->rowCount(); ++row) {
         const CPlcAddressUse& use = m_uses[static_cast<std::size_t>(row)];
         m_pTable->setItem(row, kStation, FixedItem(QString::number(use.m_address.m_nStation)));
-        m_pTable->setItem(row, kUnit, FixedItem(QString::number(use.m_address.m_nUnitCode)));
-        m_pTable->setItem(row, kAddress, FixedItem(QString::number(use.m_address.m_nAddress)));
+        const CRegUnitConfig* unit = UnitOf(plc, use.m_address.m_nUnitCode);
+        const QString code = QString::number(use.m_address.m_nUnitCode);
+        m_pTable->setItem(row, kUnit,
+                          FixedItem(unit ? QString::fromStdU16String(unit->m_strName) +
+                                               QStringLiteral(" (%1)").arg(code)
+                                         : code));
+        std::int64_t address = use.m_address.m_nAddress;
+        QString bit;
+        if (unit && unit->m_nAddressing == CRegUnitConfig::kByteAndBit) {
+            bit = QString::number(address % unit->GetBitsPerAddress());
+            address /= unit->GetBitsPerAddress();
+        }
+        m_pTable->setItem(row, kAddress, FixedItem(QString::number(address)));
+        m_pTable->setItem(row, kBit, FixedItem(bit));
         m_pTable->setItem(row, kBytes, FixedItem(QString::number(use.m_nByteCount)));
         m_pTable->setItem(row, kValue, new QTableWidgetItem);
         QStringList users;

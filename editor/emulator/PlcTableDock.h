@@ -14,17 +14,22 @@ class QPushButton;
 
 namespace tavelo {
 
+class CPLC;
 class CSimulation;
 
 class CPlcTableDock : public QDockWidget {
     Q_OBJECT
 public:
-    enum EColumn { kStation, kUnit, kAddress, kBytes, kValue, kTrend, kUsers, kColumnCount };
+    enum EColumn { kStation, kUnit, kAddress, kBit, kBytes, kValue, kTrend, kUsers, kColumnCount };
 
     CPlcTableDock(CSimulation& simulation, QWidget* parent);
 
-    // Lists the addresses of the image now running.
-    void Fill();
+    // Lists the addresses of the image now running, with the unit names of the PLC type and
+    // the address and bit of byte-and-bit units apart.
+    void Fill(const CPLC& plc);
+    const CPollAddress& AddressOfRow(int row) const {
+        return m_uses[static_cast<std::size_t>(row)].m_address;
+    }
     // Shows the values as they stand, leaving a cell being typed into alone.
     void RefreshValues();
     // Editing is for the table only; a device's values are read, not typed.

@@ -29,6 +29,7 @@ inline constexpr const char16_t* kTableCaption = u"PLC数值表";
 inline constexpr const char16_t* kStation = u"站号";
 inline constexpr const char16_t* kUnit = u"单元";
 inline constexpr const char16_t* kAddress = u"地址";
+inline constexpr const char16_t* kBit = u"位";
 inline constexpr const char16_t* kBytes = u"字节数";
 inline constexpr const char16_t* kValue = u"数值";
 inline constexpr const char16_t* kTrend = u"趋势";

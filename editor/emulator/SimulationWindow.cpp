@@ -151,7 +151,7 @@ void CSimulationWindow::Run(bool always) {
             m_simulation.Load(std::move(outcome.m_image->m_bytes), screen);
             if (!m_simulation.IsRunning())
                 m_strProblem = QString::fromStdString(m_simulation.GetError());
-            m_pTable->Fill();
+            m_pTable->Fill(m_context.m_state.m_currentPlc);
         }
     }
     const bool modbus = IsModbusProject();

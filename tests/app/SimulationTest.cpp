@@ -77,9 +77,8 @@ private slots:
                !table->item(row, CPlcTableDock::kUsers)->text().contains(u"screen 2 register"_qs))
             ++row;
         QVERIFY(row < table->rowCount());
-        const CPollAddress address{table->item(row, CPlcTableDock::kStation)->text().toLongLong(),
-                                   table->item(row, CPlcTableDock::kUnit)->text().toLongLong(),
-                                   table->item(row, CPlcTableDock::kAddress)->text().toLongLong()};
+        QCOMPARE(table->item(row, CPlcTableDock::kUnit)->text(), QStringLiteral("4X (1)"));
+        const CPollAddress address = Window().GetTableDock()->AddressOfRow(row);
         table->item(row, CPlcTableDock::kValue)->setText(QStringLiteral("321"));
         CVirtualPlc plc;
         plc.Write(address, 321);
