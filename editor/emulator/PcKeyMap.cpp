@@ -3,6 +3,9 @@
 #include <QStringList>
 #include <array>
 
+#include "SimulationTexts.h"
+#include "translation/ShownText.h"
+
 namespace tavelo {
 
 namespace {
@@ -60,8 +63,10 @@ QString PanelKeyTip(EPanelKey key) {
         if (pc.m_eKey == key && pc.m_pszName) pcKeys << QString::fromUtf8(pc.m_pszName);
     if (const std::optional<int> digit = DigitOfKey(key)) pcKeys << QString::number(*digit);
     if (NumberOf(key) <= kHighestPcFunctionKey) pcKeys << QStringLiteral("F%1").arg(NumberOf(key));
-    return QString::fromUtf8(kCaptions[static_cast<std::size_t>(NumberOf(key) - 1)]) +
-           QStringLiteral(" (F%1) — 键盘: ").arg(NumberOf(key)) + pcKeys.join(QStringLiteral(", "));
+    return ShownText(simulation_text::kKeyTip)
+        .arg(QString::fromUtf8(kCaptions[static_cast<std::size_t>(NumberOf(key) - 1)]))
+        .arg(NumberOf(key))
+        .arg(pcKeys.join(QStringLiteral(", ")));
 }
 
 }  // namespace tavelo

@@ -12,6 +12,7 @@
 
 #include "Simulation.h"
 #include "SimulationTexts.h"
+#include "translation/ShownText.h"
 #include "emulator/VirtualPlcFile.h"
 #include "model/FileError.h"
 #include "model/PLC.h"
@@ -20,7 +21,7 @@ namespace tavelo {
 
 namespace {
 
-QString Text(const char16_t* text) { return QString::fromUtf16(text); }
+QString Text(const char16_t* text) { return ShownText(text); }
 
 QTableWidgetItem* FixedItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);

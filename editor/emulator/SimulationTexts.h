@@ -23,6 +23,8 @@ inline constexpr const char16_t* kModbusOnlyFor = u"PLC类型为“%1”，不�
 inline constexpr const char16_t* kLinkFault = u"通讯故障：";
 inline constexpr const char16_t* kLinkOk = u"Modbus 通讯正常（%1）";
 inline constexpr const char16_t* kBadLink = u"连接地址无效：";
+// A keypad button's tooltip: the key, its F number and the PC keys for it.
+inline constexpr const char16_t* kKeyTip = u"%1 (F%2) — 键盘: %3";
 
 // The table dock.
 inline constexpr const char16_t* kTableCaption = u"PLC数值表";

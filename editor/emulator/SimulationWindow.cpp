@@ -17,6 +17,7 @@
 #include "PcKeyMap.h"
 #include "PlcTableDock.h"
 #include "SimulationTexts.h"
+#include "translation/ShownText.h"
 #include "compiler/ImageCompiler.h"
 #include "editor/EditorContext.h"
 #include "editor/ViewState.h"
@@ -30,7 +31,7 @@ namespace tavelo {
 
 namespace {
 
-QString Text(const char16_t* text) { return QString::fromUtf16(text); }
+QString Text(const char16_t* text) { return ShownText(text); }
 
 // Edits come in bursts (a drag, typing in a panel); the image is compiled once they pause.
 constexpr int kChangePauseMs = 300;
