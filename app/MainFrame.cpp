@@ -26,6 +26,8 @@
 #include "editor/check/CheckDock.h"
 #include "editor/check/ExportCommands.h"
 #include "editor/dialogs/SettingsCommands.h"
+#include "editor/emulator/SimulationTexts.h"
+#include "editor/emulator/SimulationWindow.h"
 #include "editor/tools/ToolCommand.h"
 #include "editor/tools/ToolCommands.h"
 #include "model/AppState.h"
@@ -101,6 +103,22 @@ CMainFrame::CMainFrame(CEditorContext& context)
     connect(m_pView, &CTaveloView::StateChanged, this, &CMainFrame::UpdateCommandStates);
     UpdateCommandStates();
     m_pViewControls->RestoreGeometry();
+}
+
+void CMainFrame::ShowSimulation() {
+    if (!m_pSimulation) {
+        m_pSimulation = new CSimulationWindow(m_context, m_pView->GetViewState(), this);
+        // Any edit may change the image; the window compiles once edits pause.
+        connect(m_pView, &CTaveloView::StateChanged, m_pSimulation,
+                &CSimulationWindow::ProjectChanged);
+        connect(m_pProjectCommands, &CProjectCommands::ProjectStarted, m_pSimulation,
+                &CSimulationWindow::ProjectChanged);
+        connect(m_pProjectCommands, &CProjectCommands::ProjectClosed, m_pSimulation,
+                &CSimulationWindow::ProjectChanged);
+    }
+    m_pSimulation->show();
+    m_pSimulation->raise();
+    m_pSimulation->activateWindow();
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const char16_t* text, std::function<void()> handler,
@@ -238,6 +256,10 @@ void CMainFrame::BuildToolsMenu() {
         m_pAddressDock->show();
         m_pAddressDock->Refresh();
     });
+    menu->addSeparator();
+    m_projectActions << AddCommand(
+        menu, simulation_text::kCaption, [this] { ShowSimulation(); }, Qt::Key_F5,
+        simulation_text::kCaption);
 }
 
 void CMainFrame::BuildDocks() {
@@ -300,6 +322,7 @@ QToolBar* CMainFrame::BuildSystemToolbar() {
     add(app_text::kSystemSettings);
     bar->addSeparator();
     add(app_text::kDownload);
+    add(simulation_text::kCaption);
     bar->addSeparator();
     for (QAction* action : m_alignActions) bar->addAction(action);
     return bar;

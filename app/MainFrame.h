@@ -19,6 +19,7 @@ namespace tavelo {
 class CAddressDock;
 class CCheckDock;
 class CProjectCommands;
+class CSimulationWindow;
 class CToolPalette;
 class CViewControls;
 struct CToolCommand;
@@ -40,6 +41,9 @@ public:
     // Makes every command available or not, as the editor's state allows.
     void UpdateCommandStates();
     void OpenUserManual();
+    // The simulation window, made at its first use; null until then.
+    CSimulationWindow* GetSimulation() const { return m_pSimulation; }
+    void ShowSimulation();
 
     // Tests replace the desktop's file opener.
     std::function<bool(const QUrl&)> m_openUrl;
@@ -86,6 +90,7 @@ private:
     QAction* m_pDownload = nullptr;
     // The project file last opened or saved; it names the exported report.
     QString m_strProjectPath;
+    CSimulationWindow* m_pSimulation = nullptr;
     std::vector<std::pair<QAction*, const CToolCommand*>> m_toolActions;
 };
 

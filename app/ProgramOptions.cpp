@@ -9,6 +9,7 @@
 #include "TaveloApp.h"
 #include "editor/ProgramIcon.h"
 #include "editor/TaveloView.h"
+#include "editor/emulator/SimulationWindow.h"
 #include "model/TaveloDoc.h"
 #include "plc/ProgramDirectory.h"
 #include "translation/LanguageChoice.h"
@@ -71,6 +72,10 @@ int RunTavelo(int argc, char* argv[]) {
         QStringLiteral("Select element N of the shown screen (from 1, in drawing order)."),
         QStringLiteral("N"));
     parser.addOption(select);
+    const QCommandLineOption simulate(
+        QStringLiteral("simulate"),
+        QStringLiteral("Open the simulation window; a screenshot then shows that window."));
+    parser.addOption(simulate);
     const QCommandLineOption comPrefix(
         QStringLiteral("com-prefix"),
         QStringLiteral("The devices COM1..COM4 stand for: PREFIX0..PREFIX3 (default /dev/ttyS)."),
@@ -107,11 +112,14 @@ int RunTavelo(int argc, char* argv[]) {
         view.m_downloadOptions.m_strComPrefix = parser.value(comPrefix).toStdString();
     if (parser.isSet(screen)) view.ChooseScreen(parser.value(screen).toInt());
     if (parser.isSet(select)) SelectElement(view, parser.value(select).toInt());
+    if (parser.isSet(simulate)) tavelo.GetMainFrame().ShowSimulation();
     if (!parser.isSet(screenshot)) return application.exec();
 
     const QString file = parser.value(screenshot);
     QApplication::processEvents();
-    if (!tavelo.GetMainFrame().grab().save(file)) {
+    QWidget* shown = &tavelo.GetMainFrame();
+    if (parser.isSet(simulate)) shown = tavelo.GetMainFrame().GetSimulation();
+    if (!shown->grab().save(file)) {
         std::fprintf(stderr, "tavelo: cannot write %s\n", qPrintable(file));
         return 1;
     }

@@ -26,6 +26,8 @@ public:
     int KeyNumber() const { return static_cast<int>(m_entry.Value("key") & 0x7F); }
     bool NeedsPassword() const { return (m_entry.Value("key") & 0x80) != 0; }
     bool IsMomentary() const { return Action() == kCoil && SubAction() == kMomentary; }
+    // A coil or register write, as opposed to a jump.
+    bool WritesPlc() const { return Action() == kCoil || Action() == kWriteRegister; }
 
     COutcome Press(IPlcMemory& memory) const;
     // Only a momentary coil acts on release: it goes OFF again.

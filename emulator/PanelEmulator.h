@@ -34,6 +34,9 @@ public:
         Press(key);
         Release(key);
     }
+    // Goes to the screen as a jump key does, when the image has it: an emulator started anew
+    // on a changed image returns to the screen the user was on.
+    void JumpTo(std::int64_t screen) { GoTo(screen); }
     // Time passing on the panel's clock.
     void Elapse(std::chrono::milliseconds time);
     // The time passed since the panel started, which the time page shows.

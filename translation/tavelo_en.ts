@@ -1179,5 +1179,149 @@
         <source>无法打开帮助文件，请重装软件并确保电脑上安装了PDF阅读器</source>
         <translation>Cannot open the manual; please install the program again and make sure a PDF reader is installed</translation>
     </message>
+    <message>
+        <source>模拟运行</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>重新载入</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>重新编译工程，并在当前画面重新开始运行</source>
+        <translation>Compile the project again and restart it on the current screen</translation>
+    </message>
+    <message>
+        <source>放大:</source>
+        <translation>Scale:</translation>
+    </message>
+    <message>
+        <source>每个液晶点占的屏幕像素数</source>
+        <translation>Screen pixels per LCD dot</translation>
+    </message>
+    <message>
+        <source>PLC数据:</source>
+        <translation>PLC data:</translation>
+    </message>
+    <message>
+        <source>数值表</source>
+        <translation>Value table</translation>
+    </message>
+    <message>
+        <source>Modbus设备</source>
+        <translation>Modbus device</translation>
+    </message>
+    <message>
+        <source>连接:</source>
+        <translation>Link:</translation>
+    </message>
+    <message>
+        <source>tcp:主机[:端口]（默认端口502）或 rtu:串口设备（波特率、校验、数据位、停止位取工程的通讯参数）</source>
+        <translation>tcp:HOST[:PORT] (port 502 by default) or rtu:DEVICE (baud rate, parity, data and stop bits from the project's link settings)</translation>
+    </message>
+    <message>
+        <source>周期(ms):</source>
+        <translation>Period (ms):</translation>
+    </message>
+    <message>
+        <source>轮询当前画面地址的周期</source>
+        <translation>How often the addresses of the current screen are polled</translation>
+    </message>
+    <message>
+        <source>没有打开的工程</source>
+        <translation>No project is open</translation>
+    </message>
+    <message>
+        <source>工程无法编译：</source>
+        <translation>The project cannot be compiled: </translation>
+    </message>
+    <message>
+        <source>运行中：画面 %1</source>
+        <translation>Running: screen %1</translation>
+    </message>
+    <message>
+        <source>PLC类型为“%1”，不是Modbus(RTU)：只能用数值表模拟</source>
+        <translation>The PLC type is “%1”, not Modbus(RTU): only the value table can be used</translation>
+    </message>
+    <message>
+        <source>通讯故障：</source>
+        <translation>Link fault: </translation>
+    </message>
+    <message>
+        <source>Modbus 通讯正常（%1）</source>
+        <translation>Modbus link working (%1)</translation>
+    </message>
+    <message>
+        <source>连接地址无效：</source>
+        <translation>Invalid link: </translation>
+    </message>
+    <message>
+        <source>%1 (F%2) — 键盘: %3</source>
+        <translation>%1 (F%2) — keyboard: %3</translation>
+    </message>
+    <message>
+        <source>PLC数值表</source>
+        <translation>PLC values</translation>
+    </message>
+    <message>
+        <source>站号</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>单元</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>位</source>
+        <translation>Bit</translation>
+    </message>
+    <message>
+        <source>字节数</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>趋势</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>使用者</source>
+        <translation>Used by</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>斜坡</source>
+        <translation>Ramp</translation>
+    </message>
+    <message>
+        <source>正弦</source>
+        <translation>Sine</translation>
+    </message>
+    <message>
+        <source>随机</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>载入...</source>
+        <translation>Load...</translation>
+    </message>
+    <message>
+        <source>保存...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>数值文件 (*.json *.csv)</source>
+        <translation>Values files (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>“%1”不是该地址可用的数值</source>
+        <translation>“%1” is not a value this address can take</translation>
+    </message>
 </context>
 </TS>

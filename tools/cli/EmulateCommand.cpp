@@ -30,6 +30,7 @@ constexpr std::int64_t kLongestWaitSeconds = 1'000'000'000;
 struct CEmulateOptions {
     std::string m_strInput;
     std::string m_strValues;
+    std::string m_strModbus;
 };
 
 bool IsWord(std::string word, std::string_view expected) {
@@ -48,11 +49,20 @@ std::optional<std::int64_t> WaitSeconds(const std::string& word) {
 }
 
 // The panel, its PLC and the trend history on one clock, driven by the words of the input.
+// The PLC is the virtual one, or a device that is polled before each frame.
 class CEmulation {
 public:
-    CEmulation(const CPanelImage& image, const CBuiltInDigits& digits, CVirtualPlc plc)
-        : m_plc(std::move(plc)), m_panel(image, m_plc), m_renderer(image, digits), m_trends(image) {
-        m_trends.Sample(m_clock, m_plc);
+    CEmulation(const CPanelImage& image, const CBuiltInDigits& digits, CVirtualPlc plc,
+               std::unique_ptr<CModbusPoller> device)
+        : m_plc(std::move(plc)),
+          m_device(std::move(device)),
+          m_memory(m_device ? static_cast<IPlcMemory&>(*m_device) : m_plc),
+          m_addresses(image),
+          m_panel(image, m_memory),
+          m_renderer(image, digits),
+          m_trends(image) {
+        Poll();
+        m_trends.Sample(m_clock, m_memory);
     }
 
     // Runs the words of one line; false once it says "quit". Each word not understood adds a
@@ -80,10 +90,11 @@ public:
         return true;
     }
 
-    // The LCD in block characters and the status line under it.
-    std::string Show() const {
+    // The LCD in block characters and the status line under it (and the device's faults).
+    std::string Show() {
+        const std::string faults = Poll();
         CLcdFrame frame;
-        DrawPanel(m_panel, m_renderer, m_plc, &m_trends, frame);
+        DrawPanel(m_panel, m_renderer, m_memory, &m_trends, frame);
         const bool entryRefused = m_panel.IsEntryRefused();
         const bool passwordRefused = m_panel.IsPasswordRefused();
         std::string refused = entryRefused && passwordRefused ? "entry, password"
@@ -93,17 +104,31 @@ public:
         return ToBlockArt(frame) + "screen " + std::to_string(m_panel.GetShownScreen()) +
                " | page " + PageName(m_panel.GetPage()) + " | typed \"" + m_panel.GetTyped() +
                "\" | refused " + refused + " | backlight " +
-               (m_panel.IsBacklightOn() ? "on" : "off") + "\n";
+               (m_panel.IsBacklightOn() ? "on" : "off") + "\n" +
+               (faults.empty() ? "" : "modbus: " + faults + "\n");
     }
 
 private:
+    // Sends the keys' writes and reads the shown screen's addresses; the faults, if any.
+    std::string Poll() {
+        if (!m_device) return {};
+        m_device->SetPolled(m_addresses.PolledOn(m_panel.GetShownScreen()));
+        if (!m_device->WaitForCycle(kLongestPoll)) return "the device did not answer in time";
+        return m_device->GetStatus();
+    }
+
     void Wait(std::chrono::milliseconds time) {
         m_panel.Elapse(time);
         m_clock += time;
-        m_trends.Sample(m_clock, m_plc);
+        m_trends.Sample(m_clock, m_memory);
     }
 
+    static constexpr std::chrono::seconds kLongestPoll{60};
+
     CVirtualPlc m_plc;
+    std::unique_ptr<CModbusPoller> m_device;
+    IPlcMemory& m_memory;
+    CPlcAddressList m_addresses;
     CPanelEmulator m_panel;
     CScreenRenderer m_renderer;
     CTrendHistory m_trends;
@@ -118,7 +143,12 @@ int Emulate(const CEmulateOptions& options, const CCommandRun& run) {
     if (!digits) return tools::kExitFailed;
     const std::optional<CPanelImage> image = LoadPanelImage(project, options.m_strInput, run.m_err);
     if (!image) return tools::kExitFailed;
-    CEmulation emulation(*image, *digits, std::move(*plc));
+    std::unique_ptr<CModbusPoller> device;
+    if (!options.m_strModbus.empty()) {
+        device = OpenModbus(project, options.m_strModbus, *image, run.m_err);
+        if (!device) return tools::kExitFailed;
+    }
+    CEmulation emulation(*image, *digits, std::move(*plc), std::move(device));
     // Problems follow the frame, so a terminal's redraw does not wipe them.
     std::vector<std::string> problems;
     bool running = true;
@@ -142,8 +172,14 @@ void AddEmulateCommand(CLI::App& app, CCommandRun& run) {
     command
         ->add_option("INPUT", options->m_strInput, "a project (.ZORX or .ZOR) or a download image")
         ->required();
-    command->add_option("--values", options->m_strValues,
-                        "the PLC values to start with, a .json or .csv file (default: all 0)");
+    CLI::Option* values = command->add_option(
+        "--values", options->m_strValues,
+        "the PLC values to start with, a .json or .csv file (default: all 0)");
+    command
+        ->add_option("--modbus", options->m_strModbus,
+                     "run against a Modbus device instead: tcp:HOST[:PORT] or rtu:DEVICE (the "
+                     "project's baud, parity, bits and stations)")
+        ->excludes(values);
     command->callback([options, &run] { run.m_nExitCode = Emulate(*options, run); });
 }
 

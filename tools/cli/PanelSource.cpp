@@ -4,11 +4,13 @@
 #include <cctype>
 #include <ostream>
 #include <sstream>
+#include <stdexcept>
 
 #include "ProjectImage.h"
 #include "emulator/VirtualPlcFile.h"
 #include "model/FileBytes.h"
 #include "model/FileError.h"
+#include "model/TextCodec.h"
 #include "plc/ProgramDirectory.h"
 #include "render/FontLibrary.h"
 
@@ -61,6 +63,37 @@ std::optional<CVirtualPlc> LoadValues(CProjectContext& project, const std::strin
         project.Report(err, error.what());
         return std::nullopt;
     }
+}
+
+std::unique_ptr<CModbusPoller> OpenModbus(CProjectContext& project, const std::string& link,
+                                          const CPanelImage& image, std::ostream& err) {
+    const std::u16string& plcType = project.m_state.m_currentPlc.GetName();
+    // An image file brings no PLC type; its addresses are taken as Modbus(RTU) ones.
+    if (!plcType.empty() && plcType != CPLC::kModbusRtuName) {
+        project.Report(err, "--modbus needs the PLC type Modbus(RTU); the project's is " +
+                                ToUtf8(plcType));
+        return nullptr;
+    }
+    CModbusPollSettings settings;
+    try {
+        settings.m_endpoint = CModbusEndpoint::ForImage(link, image.GetContents());
+    } catch (const std::invalid_argument& error) {
+        project.Report(err, error.what());
+        return nullptr;
+    }
+    return std::make_unique<CModbusPoller>(std::move(settings), CPlcAddressList(image));
+}
+
+bool WaitForDevice(CProjectContext& project, CModbusPoller& poller, std::ostream& err) {
+    // Time for every address of a screen to time out once, and then some.
+    constexpr std::chrono::seconds kLongestPoll{60};
+    if (!poller.WaitForCycle(kLongestPoll)) {
+        project.Report(err, "the Modbus device did not answer in time");
+        return false;
+    }
+    const std::string status = poller.GetStatus();
+    if (!status.empty()) project.Report(err, status);
+    return status.empty();
 }
 
 std::optional<CBuiltInDigits> LoadBuiltInDigits(CProjectContext& project, std::ostream& err) {

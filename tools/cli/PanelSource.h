@@ -4,6 +4,7 @@
 // the keys a script names. Each loader reports its failure on err and gives nothing.
 
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,7 @@
 #include "emulator/PanelEmulator.h"
 #include "emulator/PanelImage.h"
 #include "emulator/VirtualPlc.h"
+#include "modbus/ModbusPoller.h"
 
 namespace tavelo::cli {
 
@@ -23,6 +25,12 @@ std::optional<CPanelImage> LoadPanelImage(CProjectContext& project, const std::s
 // Without a file every value reads 0.
 std::optional<CVirtualPlc> LoadValues(CProjectContext& project, const std::string& file,
                                       std::ostream& err);
+// The live PLC of --modbus for the image: nothing, reported, when the text names no link or
+// the project opened for the image has another PLC type than Modbus(RTU).
+std::unique_ptr<CModbusPoller> OpenModbus(CProjectContext& project, const std::string& link,
+                                          const CPanelImage& image, std::ostream& err);
+// Waits for one poll of the device; false, with the faults on err, when it did not go well.
+bool WaitForDevice(CProjectContext& project, CModbusPoller& poller, std::ostream& err);
 // ASCII.DAT of the program directory.
 std::optional<CBuiltInDigits> LoadBuiltInDigits(CProjectContext& project, std::ostream& err);
 

@@ -31,6 +31,7 @@ struct CRenderOptions {
     std::int32_t m_nScale = CLcdPng::kDefaultScale;
     std::string m_strOutput;
     std::string m_strAllScreens;
+    std::string m_strModbus;
 };
 
 // What one run draws with: the image, the values its screens read, the trend samples taken once
@@ -115,6 +116,21 @@ bool SaveValues(CProjectContext& project, const CVirtualPlc& plc, const std::str
     }
 }
 
+// Every address the image uses, read once from the device into the virtual PLC; the picture is
+// still, so keys given with it write to that copy only, never to the device.
+bool ReadDevice(CProjectContext& project, const std::string& link, const CPanelImage& image,
+                CVirtualPlc& plc, std::ostream& err) {
+    const std::unique_ptr<CModbusPoller> poller = OpenModbus(project, link, image, err);
+    if (!poller) return false;
+    std::vector<CPollAddress> addresses;
+    for (const CPlcAddressUse& use : CPlcAddressList(image).GetUses())
+        addresses.push_back(use.m_address);
+    poller->SetPolled(addresses);
+    if (!WaitForDevice(project, *poller, err)) return false;
+    for (const CPollAddress& address : addresses) plc.Write(address, poller->Read(address));
+    return true;
+}
+
 bool Draw(CProjectContext& project, const CRenderOptions& options, const CKeyScript& script,
           std::ostream& out, std::ostream& err) {
     std::optional<CVirtualPlc> plc = LoadValues(project, options.m_strValues, err);
@@ -123,6 +139,8 @@ bool Draw(CProjectContext& project, const CRenderOptions& options, const CKeyScr
     if (!digits) return false;
     const std::optional<CPanelImage> image = LoadPanelImage(project, options.m_strInput, err);
     if (!image) return false;
+    if (!options.m_strModbus.empty() && !ReadDevice(project, options.m_strModbus, *image, *plc, err))
+        return false;
     const CScreenRenderer renderer(*image, *digits);
     // A still picture: every trend graph shows the one sample taken as the picture is drawn.
     CTrendHistory trends(*image);
@@ -168,14 +186,20 @@ void AddRenderCommand(CLI::App& app, CCommandRun& run) {
         ->required();
     CLI::Option* screen = command->add_option("--screen", options->m_nScreen,
                                               "the screen number (default: the initial screen)");
-    command->add_option("--values", options->m_strValues,
-                        "the PLC values the screens show, a .json or .csv file (default: all 0)");
+    CLI::Option* values = command->add_option(
+        "--values", options->m_strValues,
+        "the PLC values the screens show, a .json or .csv file (default: all 0)");
     CLI::Option* keys =
         command
             ->add_option(
                 "--keys", options->m_strKeys,
                 "keys tapped from the initial screen before drawing, e.g. \"F1 SET 1 ENT\"")
             ->excludes(screen);
+    CLI::Option* modbus = command->add_option(
+        "--modbus", options->m_strModbus,
+        "read the values from a Modbus device instead: tcp:HOST[:PORT] or rtu:DEVICE (the "
+        "project's baud, parity, bits and stations)");
+    modbus->excludes(values);
     command->add_option("--save-values", options->m_strSaveValues,
                         "write the PLC values as the keys left them, a .json or .csv file");
     command->add_option("--scale", options->m_nScale, "pixels per dot")
