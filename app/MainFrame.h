@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "RecentFiles.h"
+#include "editor/undo/EditStep.h"
 
 class QMenu;
 class QToolBar;
 
 namespace tavelo {
 
+class CElementClipboard;
 class CProjectCommands;
 class CToolPalette;
 struct CToolCommand;
@@ -47,6 +49,9 @@ protected:
 private:
     QAction* AddCommand(QMenu* menu, const char16_t* text, std::function<void()> handler,
                         const QKeySequence& shortcut = {}, const char16_t* tip = nullptr);
+    // The command as one undo step.
+    std::function<void()> Recorded(EEditStep step, std::function<void()> command);
+    void UpdateEditCommands();
     void BuildFileMenu();
     void BuildEditMenu();
     void BuildViewMenu();
@@ -61,6 +66,7 @@ private:
     CTaveloView* m_pView;
     CProjectCommands* m_pProjectCommands;
     CToolPalette* m_pDrawingToolbar;
+    CElementClipboard* m_pClipboard;
     CRecentFiles m_recentFiles;
     QMenu* m_pFileMenu = nullptr;
     QAction* m_pRecentSeparator = nullptr;
@@ -70,6 +76,11 @@ private:
     QAction* m_pSave = nullptr;
     QAction* m_pDeleteScreen = nullptr;
     QAction* m_pDeleteSelection = nullptr;
+    QAction* m_pUndo = nullptr;
+    QAction* m_pRedo = nullptr;
+    QAction* m_pCut = nullptr;
+    QAction* m_pCopy = nullptr;
+    QAction* m_pPaste = nullptr;
     QList<QAction*> m_alignActions;
     QAction* m_pDownload = nullptr;
     std::vector<std::pair<QAction*, const CToolCommand*>> m_toolActions;

@@ -13,6 +13,7 @@
 #include "panels/PropertyPanelStack.h"
 #include "screens/ScreenListPanel.h"
 #include "tools/ToolRegistry.h"
+#include "undo/UndoHistory.h"
 
 namespace tavelo {
 namespace {
@@ -24,6 +25,8 @@ constexpr QSize kViewSize(960, 440);
 constexpr QSize kPanelsSize(660, 260);
 // Canvas units an arrow key moves the selection: 4 dots.
 constexpr std::int32_t kKeyStep = 9;
+// The field of a run of arrow key presses, which is one undo step.
+constexpr char kArrowKeys = 0;
 
 CPoint ClientPoint(const QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
@@ -42,7 +45,8 @@ CTaveloView::CTaveloView(CEditorContext& context, QWidget* parent)
       m_viewState(context.m_doc, context.m_state),
       m_pScreenList(new CScreenListPanel(this)),
       m_pPanels(new CPropertyPanelStack(context, *this, this)),
-      m_pTools(std::make_unique<CToolRegistry>(context.m_messenger)) {
+      m_pTools(std::make_unique<CToolRegistry>(context.m_messenger)),
+      m_pHistory(new CUndoHistory(context, m_viewState, this)) {
     setFixedSize(kViewSize);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -63,6 +67,9 @@ CTaveloView::CTaveloView(CEditorContext& context, QWidget* parent)
     connect(m_pScreenList, &CScreenListPanel::CopyScreenRequested, this, &CTaveloView::CopyScreen);
     connect(m_pScreenList, &CScreenListPanel::DeleteScreenRequested, this,
             &CTaveloView::DeleteScreen);
+    connect(m_pHistory, &CUndoHistory::Restoring, m_pPanels, &CPropertyPanelStack::ForgetAll);
+    connect(m_pHistory, &CUndoHistory::Restored, this, &CTaveloView::ShowRestored);
+    connect(m_pHistory, &CUndoHistory::Changed, this, &CTaveloView::StateChanged);
 }
 
 CTaveloView::~CTaveloView() {
@@ -71,6 +78,7 @@ CTaveloView::~CTaveloView() {
 }
 
 void CTaveloView::StartProject() {
+    m_pHistory->Clear();
     ResetEditing(true);
     m_pPanels->show();
     ChooseScreen(m_context.m_doc.GetFirstScreenNumber());
@@ -78,6 +86,7 @@ void CTaveloView::StartProject() {
 }
 
 void CTaveloView::EndProject() {
+    m_pHistory->Clear();
     ResetEditing(false);
     m_viewState.SetCurrentScreenNo(0);
     m_pPanels->hide();
@@ -112,24 +121,32 @@ void CTaveloView::Redraw() {
 
 void CTaveloView::NewScreen() {
     if (!m_viewState.IsProjectOpen()) return;
-    AfterScreenCommand(RunNewScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window()));
+    m_pHistory->Record(EEditStep::kNewScreen, [this] {
+        AfterScreenCommand(
+            RunNewScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window()));
+    });
 }
 
 void CTaveloView::CopyScreen() {
     if (!m_viewState.IsProjectOpen()) return;
-    AfterScreenCommand(RunCopyScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window()));
+    m_pHistory->Record(EEditStep::kCopyScreen, [this] {
+        AfterScreenCommand(
+            RunCopyScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window()));
+    });
 }
 
 void CTaveloView::DeleteScreen() {
     if (!m_viewState.IsProjectOpen() || m_context.m_doc.GetScreens().empty()) return;
-    const std::optional<std::int32_t> current =
-        RunDeleteScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window());
-    if (current) {
-        // The screen and its elements are gone; no panel may keep them.
-        m_pPanels->ForgetAll();
-        m_viewState.ClearSelection();
-    }
-    AfterScreenCommand(current);
+    m_pHistory->Record(EEditStep::kDeleteScreen, [this] {
+        const std::optional<std::int32_t> current =
+            RunDeleteScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window());
+        if (current) {
+            // The screen and its elements are gone; no panel may keep them.
+            m_pPanels->ForgetAll();
+            m_viewState.ClearSelection();
+        }
+        AfterScreenCommand(current);
+    });
 }
 
 void CTaveloView::AfterScreenCommand(std::optional<std::int32_t> current) {
@@ -149,6 +166,12 @@ void CTaveloView::Download() {
 
 void CTaveloView::DeleteSelection() {
     if (!m_viewState.GetSelection().empty()) m_viewState.DeleteSelection();
+    m_pHistory->End();
+}
+
+void CTaveloView::Align(EAlignment alignment) {
+    m_viewState.Align(alignment);
+    m_pHistory->End();
 }
 
 void CTaveloView::ToggleGrid() {
@@ -204,6 +227,17 @@ void CTaveloView::ElementChanged(CGraphObj* object, int templateId) {
         this, [this] { Redraw(); }, Qt::QueuedConnection);
 }
 
+void CTaveloView::BeginPanelChange() {
+    m_pHistory->Begin(EEditStep::kProperty);
+}
+
+void CTaveloView::EndPanelChange(const QObject* field, const CGraphObj* object) {
+    if (field)
+        m_pHistory->End(CMergeKey{field, {object}});
+    else
+        m_pHistory->End();
+}
+
 void CTaveloView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     m_painter.Paint(painter, palette(), m_viewState, m_band);
@@ -239,9 +273,11 @@ bool CTaveloView::HandleEditingKey(int key) {
         default:
             return false;
     }
-    if (!m_viewState.GetSelection().empty()) {
+    const std::vector<CGraphObj*>& selection = m_viewState.GetSelection();
+    if (!selection.empty()) {
         m_viewState.MoveSelection(dx, dy);
         RefreshPanels();
+        m_pHistory->End(CMergeKey{&kArrowKeys, {selection.begin(), selection.end()}});
     }
     return true;
 }
@@ -258,6 +294,8 @@ void CTaveloView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !m_viewState.IsProjectOpen()) return;
     m_pScreenList->GetList()->setFocus();
     m_pTools->OnLeftPress(*this, ClientPoint(event), IsShiftHeld(event));
+    // A placement is done with the press; a drag's step stays open until the release.
+    m_pHistory->End();
 }
 
 void CTaveloView::mouseReleaseEvent(QMouseEvent* event) {
@@ -266,6 +304,7 @@ void CTaveloView::mouseReleaseEvent(QMouseEvent* event) {
         m_pTools->OnLeftRelease(*this, ClientPoint(event), IsShiftHeld(event));
     else if (event->button() == Qt::RightButton)
         m_pTools->OnRightRelease(*this);
+    m_pHistory->End();
 }
 
 void CTaveloView::mouseMoveEvent(QMouseEvent* event) {
@@ -294,6 +333,20 @@ void CTaveloView::SelectionMoved() {
 
 void CTaveloView::ElementDeleting(const CGraphObj* element) {
     m_pPanels->Forget(element);
+}
+
+void CTaveloView::EditStarting(EEditStep step) {
+    m_pHistory->Begin(step);
+}
+
+void CTaveloView::ShowRestored() {
+    FillScreenList();
+    const std::vector<CGraphObj*>& selection = m_viewState.GetSelection();
+    if (selection.empty())
+        ShowScreenProperties();
+    else
+        ShowProperties(selection.back(), CViewState::kByKind);
+    Redraw();
 }
 
 }  // namespace tavelo

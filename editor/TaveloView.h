@@ -20,6 +20,7 @@ namespace tavelo {
 class CPropertyPanelStack;
 class CScreenListPanel;
 class CToolRegistry;
+class CUndoHistory;
 
 class CTaveloView : public QWidget,
                     private CViewStateListener,
@@ -34,6 +35,7 @@ public:
     CViewState& GetViewState() override { return m_viewState; }
     CScreenListPanel* GetScreenList() const { return m_pScreenList; }
     CPropertyPanelStack* GetPanels() const { return m_pPanels; }
+    CUndoHistory& GetHistory() const { return *m_pHistory; }
 
     // A project was made or opened: editing starts on the first screen.
     void StartProject();
@@ -49,6 +51,7 @@ public:
     void CopyScreen();
     void DeleteScreen();
     void DeleteSelection();
+    void Align(EAlignment alignment);
     void ToggleGrid();
     // The dialog makes its own checks.
     void Download();
@@ -64,6 +67,8 @@ public:
 
     // CPanelHost
     void ElementChanged(CGraphObj* object, int templateId) override;
+    void BeginPanelChange() override;
+    void EndPanelChange(const QObject* field, const CGraphObj* object) override;
 
 signals:
     // Something the command availability depends on changed.
@@ -83,6 +88,10 @@ private:
     void ShowProperties(CGraphObj* object, int templateId) override;
     void SelectionMoved() override;
     void ElementDeleting(const CGraphObj* element) override;
+    void EditStarting(EEditStep step) override;
+
+    // The history put a recorded project back: panels, list and canvas show it.
+    void ShowRestored();
 
     // No selection, tool, preview or panel object is kept from before.
     void ResetEditing(bool projectOpen);
@@ -97,6 +106,7 @@ private:
     CScreenListPanel* m_pScreenList;
     CPropertyPanelStack* m_pPanels;
     std::unique_ptr<CToolRegistry> m_pTools;
+    CUndoHistory* m_pHistory;
     std::optional<CRect> m_band;
     bool m_bCapturing = false;
 };
