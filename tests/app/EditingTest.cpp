@@ -6,25 +6,17 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "editor/CanvasGeometry.h"
 #include "editor/TaveloView.h"
 #include "editor/dialogs/SpinButtonEdit.h"
 #include "editor/panels/PropertyDialogBase.h"
 #include "editor/panels/PropertyPanelStack.h"
 #include "support/TempDir.h"
+#include "support/qt/CanvasHands.h"
 #include "support/qt/MainWindow.h"
 #include "support/qt/UserInput.h"
 
 using namespace tavelo;
 using namespace tavelo::test;
-
-namespace {
-
-QPoint At(CPoint client) {
-    return {client.x, client.y};
-}
-
-}  // namespace
 
 class EditingTest : public QObject {
     Q_OBJECT
@@ -34,15 +26,8 @@ class EditingTest : public QObject {
     CTaveloView& View() { return w->frame.GetView(); }
     CTaveloDoc& Doc() { return w->doc; }
 
-    // Chooses the tool through its 绘制 menu entry and clicks the canvas.
     CGraphObj* Place(const char16_t* menuText, CPoint client) {
-        w->frame.FindAction(QString::fromUtf16(menuText))->trigger();
-        QTest::mouseMove(&View(), At(client));
-        QTest::mouseClick(&View(), Qt::LeftButton, {}, At(client));
-        // Elements take their size when first drawn, as they do on screen before the next click.
-        View().repaint();
-        const auto& selection = View().GetViewState().GetSelection();
-        return selection.size() == 1 ? selection.front() : nullptr;
+        return PlaceWithTool(w->frame, menuText, client);
     }
     CSpinButtonEdit* PanelField(const char* name) {
         CPropertyPanelStack* panels = View().GetPanels();
@@ -70,8 +55,7 @@ private slots:
 
         CGraphObj* lamp = Place(u"指示灯(&I)", {600, 70});
         QVERIFY(lamp);
-        const CPoint start = lamp->GetPosition().TopLeft();
-        const QPoint grip = At(CanvasToClient({start.x + 9, start.y + 9}));
+        const QPoint grip = Grip(*lamp);
         QTest::mousePress(&View(), Qt::LeftButton, {}, grip);
         QTest::mouseMove(&View(), grip + QPoint(36, 5));
         QTest::mouseRelease(&View(), Qt::LeftButton, {}, grip + QPoint(36, 5));
