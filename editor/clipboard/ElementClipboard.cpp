@@ -27,7 +27,14 @@ std::span<const std::uint8_t> BytesOf(const QByteArray& array) {
 CElementClipboard::CElementClipboard(CTaveloView& view, QObject* parent)
     : QObject(parent), m_view(view) {
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-            &CElementClipboard::Changed);
+            &CElementClipboard::NoteOffer);
+    NoteOffer();
+}
+
+void CElementClipboard::NoteOffer() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    m_bElementsOffered = data && data->hasFormat(QString::fromLatin1(kMimeType));
+    emit Changed();
 }
 
 QMimeData* CElementClipboard::MakeMimeData() const {
@@ -67,9 +74,7 @@ bool CElementClipboard::CanCopy() const {
 }
 
 bool CElementClipboard::CanPaste() const {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return m_view.GetViewState().IsProjectOpen() && data &&
-           data->hasFormat(QString::fromLatin1(kMimeType));
+    return m_view.GetViewState().IsProjectOpen() && m_bElementsOffered;
 }
 
 void CElementClipboard::Cut() {
@@ -85,8 +90,8 @@ void CElementClipboard::Copy() {
 }
 
 void CElementClipboard::Paste() {
-    if (!CanPaste()) return;
-    PasteFrom(*QGuiApplication::clipboard()->mimeData());
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (CanPaste() && data) PasteFrom(*data);
 }
 
 }  // namespace tavelo

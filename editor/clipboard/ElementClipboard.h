@@ -37,7 +37,11 @@ signals:
     void Changed();
 
 private:
+    // Asked once per change of the clipboard: asking another program's clipboard is slow.
+    void NoteOffer();
+
     CTaveloView& m_view;
+    bool m_bElementsOffered = false;
 };
 
 }  // namespace tavelo
