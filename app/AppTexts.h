@@ -19,10 +19,12 @@ inline constexpr const char16_t* kExit = u"退出(&X)";
 
 inline constexpr const char16_t* kEditMenu = u"编辑(&E)";
 inline constexpr const char16_t* kUndo = u"撤消(&U)";
+inline constexpr const char16_t* kRedo = u"重做(&R)";
 inline constexpr const char16_t* kCut = u"剪切(&T)";
 inline constexpr const char16_t* kCopy = u"复制(&C)";
 inline constexpr const char16_t* kPaste = u"粘贴(&P)";
 inline constexpr const char16_t* kDelete = u"删除(&D)";
+inline constexpr const char16_t* kSelectAll = u"全选(&A)";
 
 inline constexpr const char16_t* kViewMenu = u"视图(&V)";
 inline constexpr const char16_t* kDrawingToolbar = u"绘图工具栏(&D)";
@@ -46,6 +48,8 @@ inline constexpr const char16_t* kManual = u"用户手册(&U)";
 inline constexpr const char16_t* kTipNew = u"新建";
 inline constexpr const char16_t* kTipOpen = u"打开";
 inline constexpr const char16_t* kTipSave = u"保存";
+inline constexpr const char16_t* kTipUndo = u"撤消";
+inline constexpr const char16_t* kTipRedo = u"重做";
 inline constexpr const char16_t* kTipCut = u"剪切";
 inline constexpr const char16_t* kTipCopy = u"复制";
 inline constexpr const char16_t* kTipPaste = u"粘贴";

@@ -25,11 +25,13 @@
 #include "editor/check/AddressDock.h"
 #include "editor/check/CheckDock.h"
 #include "editor/check/ExportCommands.h"
+#include "editor/clipboard/ElementClipboard.h"
 #include "editor/dialogs/SettingsCommands.h"
 #include "editor/emulator/SimulationTexts.h"
 #include "editor/emulator/SimulationWindow.h"
 #include "editor/tools/ToolCommand.h"
 #include "editor/tools/ToolCommands.h"
+#include "editor/undo/UndoHistory.h"
 #include "model/AppState.h"
 #include "model/TaveloDoc.h"
 #include "translation/ShownText.h"
@@ -59,7 +61,8 @@ CMainFrame::CMainFrame(CEditorContext& context)
     : m_context(context),
       m_pView(new CTaveloView(context, this)),
       m_pProjectCommands(new CProjectCommands(*m_pView)),
-      m_pDrawingToolbar(new CToolPalette(m_pView)) {
+      m_pDrawingToolbar(new CToolPalette(m_pView)),
+      m_pClipboard(new CElementClipboard(*m_pView, this)) {
     m_openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     setWindowTitle(Text(editor_text::kFrameCaption));
     setCentralWidget(m_pView);
@@ -101,6 +104,7 @@ CMainFrame::CMainFrame(CEditorContext& context)
     connect(m_pProjectCommands, &CProjectCommands::ProjectClosed, m_pDrawingToolbar,
             &QWidget::hide);
     connect(m_pView, &CTaveloView::StateChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(m_pClipboard, &CElementClipboard::Changed, this, &CMainFrame::UpdateCommandStates);
     UpdateCommandStates();
     m_pViewControls->RestoreGeometry();
 }
@@ -119,6 +123,11 @@ void CMainFrame::ShowSimulation() {
     m_pSimulation->show();
     m_pSimulation->raise();
     m_pSimulation->activateWindow();
+}
+
+std::function<void()> CMainFrame::Recorded(EEditStep step, std::function<void()> command) {
+    return
+        [this, step, command = std::move(command)] { m_pView->GetHistory().Record(step, command); };
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const char16_t* text, std::function<void()> handler,
@@ -160,11 +169,13 @@ void CMainFrame::BuildFileMenu() {
     m_pFileMenu->addSeparator();
     m_projectActions << AddCommand(m_pFileMenu, app_text::kDisplayType,
                                    [commands] { commands->ChooseDisplayType(); });
-    m_projectActions << AddCommand(m_pFileMenu, app_text::kPortChoice, [this] {
-        if (RunPortCommand(m_context, this)) UsePortDevice();
-    });
-    m_projectActions << AddCommand(m_pFileMenu, app_text::kLinkSettings,
-                                   [this] { RunLinkSettingsCommand(m_context, this); });
+    m_projectActions << AddCommand(
+        m_pFileMenu, app_text::kPortChoice, Recorded(EEditStep::kPort, [this] {
+            if (RunPortCommand(m_context, this)) UsePortDevice();
+        }));
+    m_projectActions << AddCommand(
+        m_pFileMenu, app_text::kLinkSettings,
+        Recorded(EEditStep::kLinkSettings, [this] { RunLinkSettingsCommand(m_context, this); }));
     m_pDownload = AddCommand(
         m_pFileMenu, app_text::kDownload,
         [this] {
@@ -188,15 +199,31 @@ void CMainFrame::BuildFileMenu() {
 
 void CMainFrame::BuildEditMenu() {
     QMenu* menu = menuBar()->addMenu(Text(app_text::kEditMenu));
-    // No clipboard and no undo: the entries stay grey and their keys do nothing.
-    AddCommand(menu, app_text::kUndo, nullptr, QKeySequence::Undo);
+    CUndoHistory* history = &m_pView->GetHistory();
+    m_pUndo = AddCommand(
+        menu, app_text::kUndo, [history] { history->Undo(); }, QKeySequence(Qt::CTRL | Qt::Key_Z),
+        app_text::kTipUndo);
+    m_pRedo = AddCommand(
+        menu, app_text::kRedo, [history] { history->Redo(); }, {}, app_text::kTipRedo);
+    m_pRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     menu->addSeparator();
-    AddCommand(menu, app_text::kCut, nullptr, QKeySequence::Cut, app_text::kTipCut);
-    AddCommand(menu, app_text::kCopy, nullptr, QKeySequence::Copy, app_text::kTipCopy);
-    AddCommand(menu, app_text::kPaste, nullptr, QKeySequence::Paste, app_text::kTipPaste);
+    CElementClipboard* clipboard = m_pClipboard;
+    m_pCut = AddCommand(
+        menu, app_text::kCut, [clipboard] { clipboard->Cut(); }, QKeySequence::Cut,
+        app_text::kTipCut);
+    m_pCopy = AddCommand(
+        menu, app_text::kCopy, [clipboard] { clipboard->Copy(); }, QKeySequence::Copy,
+        app_text::kTipCopy);
+    m_pPaste = AddCommand(
+        menu, app_text::kPaste, [clipboard] { clipboard->Paste(); }, QKeySequence::Paste,
+        app_text::kTipPaste);
     m_pDeleteSelection = AddCommand(
         menu, app_text::kDelete, [this] { m_pView->DeleteSelection(); }, Qt::CTRL | Qt::Key_D,
         app_text::kTipDeleteSelection);
+    m_projectActions << AddCommand(
+        menu, app_text::kSelectAll, [this] { m_pView->GetViewState().SelectAll(); },
+        QKeySequence::SelectAll);
     // The alignment commands live on the toolbar; the menu makes them reachable by keyboard.
     menu->addSeparator();
     const std::pair<EAlignment, std::pair<const char16_t*, const char16_t*>> alignments[] = {
@@ -207,8 +234,7 @@ void CMainFrame::BuildEditMenu() {
     };
     for (const auto& [alignment, texts] : alignments) {
         m_alignActions << AddCommand(
-            menu, texts.first,
-            [this, alignment = alignment] { m_pView->GetViewState().Align(alignment); }, {},
+            menu, texts.first, [this, alignment = alignment] { m_pView->Align(alignment); }, {},
             texts.second);
         m_alignActions.back()->setStatusTip(Text(texts.first));
     }
@@ -240,11 +266,13 @@ void CMainFrame::BuildToolsMenu() {
         app_text::kTipDeleteScreen);
     menu->addSeparator();
     m_projectActions << AddCommand(
-        menu, app_text::kAlarmList, [this] { RunAlarmListCommand(m_context, this); }, {},
+        menu, app_text::kAlarmList,
+        Recorded(EEditStep::kAlarmList, [this] { RunAlarmListCommand(m_context, this); }), {},
         app_text::kTipAlarmList);
     m_projectActions << AddCommand(
-        menu, app_text::kSystemSettings, [this] { RunSystemSettingsCommand(m_context, this); }, {},
-        app_text::kTipSystemSettings);
+        menu, app_text::kSystemSettings,
+        Recorded(EEditStep::kSystemSettings, [this] { RunSystemSettingsCommand(m_context, this); }),
+        {}, app_text::kTipSystemSettings);
     m_projectActions << AddCommand(
         menu, app_text::kGrid, [view] { view->ToggleGrid(); }, Qt::CTRL | Qt::Key_G);
     AddCommand(menu, view_text::kDriverFolder, [this] { ChooseDriverFolder(); });
@@ -308,6 +336,9 @@ QToolBar* CMainFrame::BuildSystemToolbar() {
     add(app_text::kOpen);
     add(app_text::kSave);
     bar->addSeparator();
+    add(app_text::kUndo);
+    add(app_text::kRedo);
+    bar->addSeparator();
     add(app_text::kCut);
     add(app_text::kCopy);
     add(app_text::kPaste);
@@ -343,6 +374,7 @@ void CMainFrame::UpdateCommandStates() {
     m_pDeleteSelection->setEnabled(available.m_bDeleteSelection);
     m_pDownload->setEnabled(available.m_bDownload);
     setWindowModified(m_context.m_doc.IsModified());
+    UpdateEditCommands();
     const CViewState& view = m_pView->GetViewState();
     for (const auto& [action, command] : m_toolActions) {
         action->setEnabled(IsEnabled(view, *command));
@@ -362,6 +394,18 @@ void CMainFrame::ChooseDriverFolder() {
     if (folder.isEmpty()) return;
     CViewSettings::StoreDriverFolder(folder);
     m_pView->m_downloadOptions.m_driversFolder = DriverFolderSetting();
+}
+
+void CMainFrame::UpdateEditCommands() {
+    const CUndoHistory& history = m_pView->GetHistory();
+    m_pUndo->setEnabled(history.CanUndo());
+    m_pRedo->setEnabled(history.CanRedo());
+    // The status bar names the step, as "撤消 移动元件".
+    m_pUndo->setStatusTip(Text(app_text::kTipUndo) + u' ' + history.GetStack().undoText());
+    m_pRedo->setStatusTip(Text(app_text::kTipRedo) + u' ' + history.GetStack().redoText());
+    m_pCut->setEnabled(m_pClipboard->CanCopy());
+    m_pCopy->setEnabled(m_pClipboard->CanCopy());
+    m_pPaste->setEnabled(m_pClipboard->CanPaste());
 }
 
 void CMainFrame::OpenUserManual() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "RecentFiles.h"
+#include "editor/undo/EditStep.h"
 
 class QMenu;
 class QToolBar;
@@ -18,6 +19,7 @@ namespace tavelo {
 
 class CAddressDock;
 class CCheckDock;
+class CElementClipboard;
 class CProjectCommands;
 class CSimulationWindow;
 class CToolPalette;
@@ -56,6 +58,9 @@ protected:
 private:
     QAction* AddCommand(QMenu* menu, const char16_t* text, std::function<void()> handler,
                         const QKeySequence& shortcut = {}, const char16_t* tip = nullptr);
+    // The command as one undo step.
+    std::function<void()> Recorded(EEditStep step, std::function<void()> command);
+    void UpdateEditCommands();
     void BuildFileMenu();
     void BuildEditMenu();
     QMenu* BuildViewMenu();
@@ -77,6 +82,7 @@ private:
     CViewControls* m_pViewControls = nullptr;
     CCheckDock* m_pCheckDock = nullptr;
     CAddressDock* m_pAddressDock = nullptr;
+    CElementClipboard* m_pClipboard;
     CRecentFiles m_recentFiles;
     QMenu* m_pFileMenu = nullptr;
     QAction* m_pRecentSeparator = nullptr;
@@ -86,6 +92,11 @@ private:
     QAction* m_pSave = nullptr;
     QAction* m_pDeleteScreen = nullptr;
     QAction* m_pDeleteSelection = nullptr;
+    QAction* m_pUndo = nullptr;
+    QAction* m_pRedo = nullptr;
+    QAction* m_pCut = nullptr;
+    QAction* m_pCopy = nullptr;
+    QAction* m_pPaste = nullptr;
     QList<QAction*> m_alignActions;
     QAction* m_pDownload = nullptr;
     // The project file last opened or saved; it names the exported report.

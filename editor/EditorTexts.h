@@ -21,6 +21,8 @@ inline constexpr const char16_t* kAskToReplace = u"该项目已存在，是否�
 inline constexpr const char16_t* kCannotOpenProject =
     u"无法打开工程文件：文件不存在、已损坏或不是工程文件。";
 inline constexpr const char16_t* kCannotSaveProject = u"无法保存工程文件。";
+// The first sentence when the clipboard's elements cannot be pasted; the reason follows.
+inline constexpr const char16_t* kCannotPaste = u"剪贴板中有无法识别的元件，不能粘贴。";
 
 // File dialog filters.
 inline constexpr const char16_t* kProjectFilesFilter = u"工程文件 (*.ZORX *.ZOR)";

@@ -19,6 +19,7 @@
 #include "model/ProjectFileName.h"
 #include "model/TaveloDoc.h"
 #include "plc/ProgramDirectory.h"
+#include "undo/UndoHistory.h"
 
 namespace tavelo {
 namespace {
@@ -150,6 +151,7 @@ bool CProjectCommands::WriteTo(const QString& path) {
                                  CMessenger::EIcon::kStop);
         return false;
     }
+    m_view.GetHistory().SetClean();
     emit ProjectFileUsed(QFileInfo(path).absoluteFilePath());
     return true;
 }
@@ -174,7 +176,12 @@ bool CProjectCommands::Exit() {
 }
 
 bool CProjectCommands::ChooseDisplayType() {
-    if (!RunDisplayTypeCommand(Context(), m_view.window())) return false;
+    bool chosen = false;
+    // Cancel may still have changed the model, which undo then takes back as well.
+    m_view.GetHistory().Record(EEditStep::kDisplayType, [this, &chosen] {
+        chosen = RunDisplayTypeCommand(Context(), m_view.window());
+    });
+    if (!chosen) return false;
     // A saved project keeps its path in the caption.
     emit CaptionChanged(m_strProjectPath.isEmpty() ? ModelCaption() : m_strProjectPath);
     return true;

@@ -16,6 +16,7 @@
 #include "panels/PropertyPanelStack.h"
 #include "screens/ScreenListPanel.h"
 #include "tools/ToolRegistry.h"
+#include "undo/UndoHistory.h"
 
 namespace tavelo {
 namespace {
@@ -26,6 +27,8 @@ constexpr int kCanvasStretch = 2;
 constexpr int kPanelsStretch = 1;
 // Canvas units an arrow key moves the selection: 4 dots.
 constexpr std::int32_t kKeyStep = 9;
+// The field of a run of arrow key presses, which is one undo step.
+constexpr char kArrowKeys = 0;
 
 }  // namespace
 
@@ -37,7 +40,8 @@ CTaveloView::CTaveloView(CEditorContext& context, QWidget* parent)
       m_pPanels(new CPropertyPanelStack(context, *this, this)),
       m_pTools(std::make_unique<CToolRegistry>(context.m_messenger)),
       m_pCanvasArea(
-          new CCanvasArea(new CCanvasWidget(context, m_viewState, *m_pTools, *this), this)) {
+          new CCanvasArea(new CCanvasWidget(context, m_viewState, *m_pTools, *this), this)),
+      m_pHistory(new CUndoHistory(context, m_viewState, this)) {
     setFocusPolicy(Qt::StrongFocus);
     LayOut();
     // The editing keys reach the view while the screen list has the focus too.
@@ -52,6 +56,7 @@ CTaveloView::CTaveloView(CEditorContext& context, QWidget* parent)
     });
     connect(&GetCanvas(), &CCanvasWidget::LeftPressed, this,
             [this] { m_pScreenList->GetList()->setFocus(); });
+    connect(&GetCanvas(), &CCanvasWidget::PointerStepEnded, this, [this] { m_pHistory->End(); });
     // Drawing sizes texts and keeps elements inside the display, which may move the one the
     // panel shows; the panel follows once the paint is over.
     connect(&GetCanvas(), &CCanvasWidget::Painted, m_pPanels, &CPropertyPanelStack::RefreshMoved,
@@ -60,6 +65,9 @@ CTaveloView::CTaveloView(CEditorContext& context, QWidget* parent)
     connect(m_pScreenList, &CScreenListPanel::CopyScreenRequested, this, &CTaveloView::CopyScreen);
     connect(m_pScreenList, &CScreenListPanel::DeleteScreenRequested, this,
             &CTaveloView::DeleteScreen);
+    connect(m_pHistory, &CUndoHistory::Restoring, m_pPanels, &CPropertyPanelStack::ForgetAll);
+    connect(m_pHistory, &CUndoHistory::Restored, this, &CTaveloView::ShowRestored);
+    connect(m_pHistory, &CUndoHistory::Changed, this, &CTaveloView::StateChanged);
 }
 
 void CTaveloView::LayOut() {
@@ -95,6 +103,7 @@ CTaveloView::~CTaveloView() {
 }
 
 void CTaveloView::StartProject() {
+    m_pHistory->Clear();
     ResetEditing(true);
     m_pPanels->show();
     ChooseScreen(m_context.m_doc.GetFirstScreenNumber());
@@ -102,6 +111,7 @@ void CTaveloView::StartProject() {
 }
 
 void CTaveloView::EndProject() {
+    m_pHistory->Clear();
     ResetEditing(false);
     m_viewState.SetCurrentScreenNo(0);
     m_pPanels->hide();
@@ -135,24 +145,32 @@ void CTaveloView::Redraw() {
 
 void CTaveloView::NewScreen() {
     if (!m_viewState.IsProjectOpen()) return;
-    AfterScreenCommand(RunNewScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window()));
+    m_pHistory->Record(EEditStep::kNewScreen, [this] {
+        AfterScreenCommand(
+            RunNewScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window()));
+    });
 }
 
 void CTaveloView::CopyScreen() {
     if (!m_viewState.IsProjectOpen()) return;
-    AfterScreenCommand(RunCopyScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window()));
+    m_pHistory->Record(EEditStep::kCopyScreen, [this] {
+        AfterScreenCommand(
+            RunCopyScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window()));
+    });
 }
 
 void CTaveloView::DeleteScreen() {
     if (!m_viewState.IsProjectOpen() || m_context.m_doc.GetScreens().empty()) return;
-    const std::optional<std::int32_t> current =
-        RunDeleteScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window());
-    if (current) {
-        // The screen and its elements are gone; no panel may keep them.
-        m_pPanels->ForgetAll();
-        m_viewState.ClearSelection();
-    }
-    AfterScreenCommand(current);
+    m_pHistory->Record(EEditStep::kDeleteScreen, [this] {
+        const std::optional<std::int32_t> current =
+            RunDeleteScreenCommand(m_context, m_viewState.GetCurrentScreenNo(), window());
+        if (current) {
+            // The screen and its elements are gone; no panel may keep them.
+            m_pPanels->ForgetAll();
+            m_viewState.ClearSelection();
+        }
+        AfterScreenCommand(current);
+    });
 }
 
 void CTaveloView::AfterScreenCommand(std::optional<std::int32_t> current) {
@@ -172,6 +190,12 @@ void CTaveloView::Download() {
 
 void CTaveloView::DeleteSelection() {
     if (!m_viewState.GetSelection().empty()) m_viewState.DeleteSelection();
+    m_pHistory->End();
+}
+
+void CTaveloView::Align(EAlignment alignment) {
+    m_viewState.Align(alignment);
+    m_pHistory->End();
 }
 
 void CTaveloView::ToggleGrid() {
@@ -226,6 +250,17 @@ void CTaveloView::ElementChanged(CGraphObj* object, int templateId) {
         this, [this] { Redraw(); }, Qt::QueuedConnection);
 }
 
+void CTaveloView::BeginPanelChange() {
+    m_pHistory->Begin(EEditStep::kProperty);
+}
+
+void CTaveloView::EndPanelChange(const QObject* field, const CGraphObj* object) {
+    if (field)
+        m_pHistory->End(CMergeKey{field, {object}});
+    else
+        m_pHistory->End();
+}
+
 void CTaveloView::keyPressEvent(QKeyEvent* event) {
     if (!HandleEditingKey(*event)) QWidget::keyPressEvent(event);
 }
@@ -263,6 +298,7 @@ void CTaveloView::MoveSelectionByKey(int key, bool oneDot) {
                                            : DotStepFrom(first.top, sign);
     m_viewState.MoveSelection(horizontal ? step : 0, horizontal ? 0 : step);
     RefreshPanels();
+    m_pHistory->End(CMergeKey{&kArrowKeys, {selection.begin(), selection.end()}});
 }
 
 bool CTaveloView::eventFilter(QObject* watched, QEvent* event) {
@@ -280,6 +316,7 @@ bool CTaveloView::eventFilter(QObject* watched, QEvent* event) {
 void CTaveloView::mouseReleaseEvent(QMouseEvent* event) {
     if (m_viewState.IsProjectOpen() && event->button() == Qt::RightButton)
         m_pTools->OnRightRelease(*this);
+    m_pHistory->End();
 }
 
 void CTaveloView::CanvasChanged() {
@@ -303,6 +340,20 @@ void CTaveloView::SelectionMoved() {
 
 void CTaveloView::ElementDeleting(const CGraphObj* element) {
     m_pPanels->Forget(element);
+}
+
+void CTaveloView::EditStarting(EEditStep step) {
+    m_pHistory->Begin(step);
+}
+
+void CTaveloView::ShowRestored() {
+    FillScreenList();
+    const std::vector<CGraphObj*>& selection = m_viewState.GetSelection();
+    if (selection.empty())
+        ShowScreenProperties();
+    else
+        ShowProperties(selection.back(), CViewState::kByKind);
+    Redraw();
 }
 
 }  // namespace tavelo

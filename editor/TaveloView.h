@@ -21,6 +21,7 @@ class CCanvasWidget;
 class CPropertyPanelStack;
 class CScreenListPanel;
 class CToolRegistry;
+class CUndoHistory;
 
 class CTaveloView : public QWidget,
                     private CViewStateListener,
@@ -39,6 +40,7 @@ public:
     CCanvasWidget& GetCanvas() const;
     // The drawing tool palette stands beside the canvas.
     void SetToolPalette(QWidget* palette);
+    CUndoHistory& GetHistory() const { return *m_pHistory; }
 
     // A project was made or opened: editing starts on the first screen.
     void StartProject();
@@ -54,6 +56,7 @@ public:
     void CopyScreen();
     void DeleteScreen();
     void DeleteSelection();
+    void Align(EAlignment alignment);
     void ToggleGrid();
     // The dialog makes its own checks.
     void Download();
@@ -69,6 +72,8 @@ public:
 
     // CPanelHost
     void ElementChanged(CGraphObj* object, int templateId) override;
+    void BeginPanelChange() override;
+    void EndPanelChange(const QObject* field, const CGraphObj* object) override;
 
 signals:
     // Something the command availability depends on changed.
@@ -85,6 +90,10 @@ private:
     void ShowProperties(CGraphObj* object, int templateId) override;
     void SelectionMoved() override;
     void ElementDeleting(const CGraphObj* element) override;
+    void EditStarting(EEditStep step) override;
+
+    // The history put a recorded project back: panels, list and canvas show it.
+    void ShowRestored();
 
     // No selection, tool, preview or panel object is kept from before.
     void ResetEditing(bool projectOpen);
@@ -103,6 +112,7 @@ private:
     std::unique_ptr<CToolRegistry> m_pTools;
     CCanvasArea* m_pCanvasArea;
     QLayout* m_pCanvasRow = nullptr;
+    CUndoHistory* m_pHistory;
     bool m_bCapturing = false;
 };
 

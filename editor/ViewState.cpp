@@ -46,17 +46,38 @@ void CViewState::SelectInBand(const CRect& canvasBand, bool add) {
     for (CGraphObj* element : touched) Select(element, true);
 }
 
+void CViewState::SelectAll() {
+    std::vector<CGraphObj*> onScreen;
+    for (const auto& element : m_doc.GetElements())
+        if (element->m_nScreenNo == m_nCurrentScreen) onScreen.push_back(element.get());
+    m_selection.clear();
+    for (CGraphObj* element : onScreen) Select(element, true);
+    NotifyCanvasChanged();
+}
+
+void CViewState::AddElements(std::vector<std::unique_ptr<CGraphObj>> elements) {
+    if (elements.empty()) return;
+    NotifyEditStarting(EEditStep::kPlace);
+    m_selection.clear();
+    for (auto& element : elements) {
+        element->m_nScreenNo = m_nCurrentScreen;
+        Select(&m_doc.AddElement(std::move(element)), true);
+    }
+}
+
 void CViewState::Forget(const CGraphObj* element) {
     std::erase(m_selection, element);
     if (m_pListener) m_pListener->ElementDeleting(element);
 }
 
 void CViewState::MoveSelection(std::int32_t dx, std::int32_t dy) {
+    if (!m_selection.empty()) NotifyEditStarting(EEditStep::kMove);
     for (CGraphObj* element : m_selection) element->MoveBy(dx, dy);
     NotifyCanvasChanged();
 }
 
 void CViewState::DeleteSelection() {
+    if (!m_selection.empty()) NotifyEditStarting(EEditStep::kDelete);
     const std::vector<CGraphObj*> doomed = m_selection;
     for (CGraphObj* element : doomed) {
         Forget(element);
@@ -91,6 +112,7 @@ bool TakesSmallest(EAlignment alignment) {
 
 void CViewState::Align(EAlignment alignment) {
     if (!CanAlign() || Edge(m_selection.front()->GetPosition(), alignment) < 0) return;
+    NotifyEditStarting(EEditStep::kAlign);
     std::int32_t reference = TakesSmallest(alignment) ? std::numeric_limits<std::int32_t>::max()
                                                       : std::numeric_limits<std::int32_t>::min();
     for (const CGraphObj* element : m_selection) {
@@ -114,6 +136,10 @@ void CViewState::NotifyCanvasChanged() const {
 
 void CViewState::NotifyShowProperties(CGraphObj* object, int templateId) const {
     if (m_pListener) m_pListener->ShowProperties(object, templateId);
+}
+
+void CViewState::NotifyEditStarting(EEditStep step) const {
+    if (m_pListener) m_pListener->EditStarting(step);
 }
 
 void CViewState::NotifySelectionMoved() const {

@@ -4,11 +4,13 @@
 // grid. Tools, commands and panels change it; the view listens and draws it.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "model/ElementView.h"
 #include "model/Geometry.h"
+#include "undo/EditStep.h"
 
 namespace tavelo {
 
@@ -30,6 +32,8 @@ public:
     virtual void SelectionMoved() = 0;
     // The element is about to be freed: nothing may keep it.
     virtual void ElementDeleting(const CGraphObj* element) = 0;
+    // The document is about to change by the user's action, which undo can take back.
+    virtual void EditStarting(EEditStep step) = 0;
 };
 
 struct CPlacementPreview {
@@ -76,7 +80,15 @@ public:
     void Select(CGraphObj* element, bool add);
     // Every element of the current screen the band touches, in drawing order, through Select.
     void SelectInBand(const CRect& canvasBand, bool add);
+    // Every element of the current screen, in drawing order, through Select.
+    void SelectAll();
     void ClearSelection() { m_selection.clear(); }
+    // Takes the elements as the selection without bringing them to the front: putting back
+    // what undo recorded.
+    void SetSelection(std::vector<CGraphObj*> elements) { m_selection = std::move(elements); }
+    // Adds new elements on top of the current screen and selects them; the last one's panel
+    // shows.
+    void AddElements(std::vector<std::unique_ptr<CGraphObj>> elements);
     // Forgets an element that is about to be freed.
     void Forget(const CGraphObj* element);
     void MoveSelection(std::int32_t dx, std::int32_t dy);
@@ -99,6 +111,7 @@ public:
     void NotifyCanvasChanged() const;
     void NotifyShowProperties(CGraphObj* object, int templateId) const;
     void NotifySelectionMoved() const;
+    void NotifyEditStarting(EEditStep step) const;
 
 private:
     CTaveloDoc& m_doc;

@@ -174,6 +174,25 @@ void CTaveloDoc::RebuildClassNames() {
         m_classNames.push_back(AsciiToU16(element->GetClassName()));
 }
 
+void CTaveloDoc::ArrangeByClassNames() {
+    std::array<std::size_t, kElementKindCount> taken{};
+    std::unordered_map<const CGraphObj*, std::size_t> rank;
+    for (const std::u16string& name : m_classNames) {
+        const std::optional<EElementKind> kind =
+            KindOfClassName(std::string(name.begin(), name.end()));
+        if (!kind) continue;
+        const KindList& list = KindListOf(*kind);
+        std::size_t& next = taken[static_cast<std::size_t>(*kind)];
+        if (next < list.size()) rank.emplace(list[next++], rank.size());
+    }
+    const auto rankOf = [&rank](const std::unique_ptr<CGraphObj>& element) {
+        const auto it = rank.find(element.get());
+        return it == rank.end() ? rank.size() : it->second;
+    };
+    std::stable_sort(m_elements.begin(), m_elements.end(),
+                     [&rankOf](const auto& a, const auto& b) { return rankOf(a) < rankOf(b); });
+}
+
 const CTaveloDoc::KindList& CTaveloDoc::GetKindList(EElementKind kind) const {
     return m_kindLists[static_cast<std::size_t>(kind)];
 }

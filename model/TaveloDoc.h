@@ -91,6 +91,10 @@ public:
     void RebuildElementList();
     // One class name per element of the element list, in order.
     void RebuildClassNames();
+    // Puts the element list into the order of the class-name list, taking each kind's elements
+    // in their per-kind order, so a project read back has the drawing order it was saved in.
+    // Elements the names do not account for keep their order after the others.
+    void ArrangeByClassNames();
     const std::vector<std::u16string>& GetClassNames() const { return m_classNames; }
     void SetClassNames(std::vector<std::u16string> names) { m_classNames = std::move(names); }
     const KindList& GetKindList(EElementKind kind) const;

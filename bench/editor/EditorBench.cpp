@@ -1,6 +1,6 @@
-// The editor's start-up (main window made, shown and idle) and the repaint of a full screen of
+// The editor's start-up (main window made, shown and idle), the repaint of a full screen of
 // 50 elements of every placeable kind at 8 pixels per dot, as previews and as the panel's dots,
-// on the offscreen platform.
+// and the undo of deleting a full screen, on the offscreen platform.
 
 #include <benchmark/benchmark.h>
 
@@ -10,12 +10,14 @@
 #include <memory>
 
 #include "app/MainFrame.h"
+#include "bench/FullScreenProject.h"
 #include "editor/EditorContext.h"
 #include "editor/FileDialogChooser.h"
 #include "editor/MessageBoxMessenger.h"
 #include "editor/TaveloView.h"
 #include "editor/canvas/CanvasArea.h"
 #include "editor/canvas/CanvasWidget.h"
+#include "editor/undo/UndoHistory.h"
 #include "elements/DynamicText.h"
 #include "elements/ElementClasses.h"
 #include "elements/FunctionKey.h"
@@ -137,6 +139,49 @@ void BM_RedrawAfterAChangeAtZoom8AsDots(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RedrawAfterAChangeAtZoom8AsDots)->Unit(benchmark::kMillisecond);
+
+// The full screen, copied onto further screens as the argument says, all 50 elements of the
+// first screen deleted; each iteration times the undo, then redoes the delete untimed.
+void BM_UndoDeleteOf50Elements(benchmark::State& state) {
+    Editor editor;
+    FillFullScreen(editor.doc);
+    for (std::int32_t screen = 2; screen <= state.range(0); ++screen)
+        editor.doc.CopyScreen(1, screen);
+    CTaveloView view(editor.context);
+    view.StartProject();
+    view.GetViewState().SelectAll();
+    view.DeleteSelection();
+    CUndoHistory& history = view.GetHistory();
+    for (auto _ : state) {
+        history.Undo();
+        state.PauseTiming();
+        history.Redo();
+        state.ResumeTiming();
+    }
+    state.counters["elements"] = static_cast<double>(editor.doc.GetElements().size() + 50);
+}
+BENCHMARK(BM_UndoDeleteOf50Elements)->Arg(1)->Arg(32)->Unit(benchmark::kMillisecond);
+
+// What every edit costs on top of itself: the project recorded before and after, and the step
+// pushed. The full screen is copied onto further screens as the argument says.
+void BM_RecordStep(benchmark::State& state) {
+    Editor editor;
+    FillFullScreen(editor.doc);
+    for (std::int32_t screen = 2; screen <= state.range(0); ++screen)
+        editor.doc.CopyScreen(1, screen);
+    CTaveloView view(editor.context);
+    view.StartProject();
+    CUndoHistory& history = view.GetHistory();
+    CGraphObj& element = *editor.doc.GetElements().front();
+    std::int32_t step = 9;
+    for (auto _ : state) {
+        history.Begin(EEditStep::kMove);
+        element.MoveBy(step, 0);
+        history.End();
+        step = -step;
+    }
+}
+BENCHMARK(BM_RecordStep)->Arg(1)->Arg(32)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tavelo

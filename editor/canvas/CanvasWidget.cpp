@@ -92,6 +92,7 @@ void CCanvasWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !m_view.IsProjectOpen()) return;
     emit LeftPressed();
     m_tools.OnLeftPress(m_host, ClientPoint(event), IsShiftHeld(event));
+    emit PointerStepEnded();
 }
 
 void CCanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -100,6 +101,7 @@ void CCanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
         m_tools.OnLeftRelease(m_host, ClientPoint(event), IsShiftHeld(event));
     else if (event->button() == Qt::RightButton)
         m_tools.OnRightRelease(m_host);
+    emit PointerStepEnded();
 }
 
 void CCanvasWidget::mouseMoveEvent(QMouseEvent* event) {

@@ -42,6 +42,9 @@ signals:
     // The dot under the pointer, none when it left the display.
     void PointerMoved(std::optional<QPoint> dot);
     void LeftPressed();
+    // A press or release was handled: a placement is done with the press, a drag with the
+    // release.
+    void PointerStepEnded();
     // After each paint: drawing may have sized or moved elements.
     void Painted();
     // The compiler's message when the dots fall back to the previews, empty when they show.

@@ -46,7 +46,7 @@ CDynamicTextPanel<Form>::CDynamicTextPanel(CEditorContext& context, CPanelHost& 
         });
     QObject::connect(m_pTable, &CDynamicTextTable::EditBoxEdited, this,
                      [this, form](const QString& text) {
-                         this->RunChange([&] { form().TypeInCell(ToU16(text)); });
+                         this->RunChange([&] { form().TypeInCell(ToU16(text)); }, m_pTable);
                      });
     QObject::connect(m_pTable, &CDynamicTextTable::EditBoxClosed, this, [this, form] {
         form().EndEdit();

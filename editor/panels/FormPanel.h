@@ -40,7 +40,9 @@ public:
 protected:
     CFormPanel(CEditorContext& context, CPanelHost& host, const char16_t* caption, QWidget* parent)
         : CPropertyDialogBase(context, host, ShownText(caption), parent),
-          m_bindings([this](const CPanelBindings::Change& change) { RunChange(change); }),
+          m_bindings([this](const CPanelBindings::Change& change, const QObject* control) {
+              RunChange(change, control);
+          }),
           m_form(std::in_place, context.m_state) {}
 
     Form& GetForm() { return *m_form; }

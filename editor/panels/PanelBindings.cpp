@@ -32,8 +32,9 @@ void ShowLineText(QLineEdit& edit, const QString& text) {
 
 void CPanelBindings::Text(QLineEdit* edit, Get<std::u16string> get, Set<std::u16string_view> set) {
     if (set)
-        QObject::connect(edit, &QLineEdit::textEdited, edit,
-                         [this, set](const QString& text) { Run([&] { set(ToU16(text)); }); });
+        QObject::connect(
+            edit, &QLineEdit::textEdited, edit,
+            [this, set, edit](const QString& text) { Run([&] { set(ToU16(text)); }, edit); });
     m_shows.push_back([edit, get] {
         const QSignalBlocker blocker(edit);
         ShowLineText(*edit, ToQString(get()));
@@ -42,8 +43,9 @@ void CPanelBindings::Text(QLineEdit* edit, Get<std::u16string> get, Set<std::u16
 
 void CPanelBindings::Spin(CSpinButtonEdit* edit, Get<std::u16string> get, Get<CSpinRange> range,
                           Set<std::u16string_view> set) {
-    QObject::connect(edit, &CSpinButtonEdit::TextEdited, edit,
-                     [this, set](const QString& text) { Run([&] { set(ToU16(text)); }); });
+    QObject::connect(
+        edit, &CSpinButtonEdit::TextEdited, edit,
+        [this, set, edit](const QString& text) { Run([&] { set(ToU16(text)); }, edit); });
     m_shows.push_back([edit, get, range] {
         const QSignalBlocker blocker(edit);
         edit->SetRange(range());
@@ -53,7 +55,7 @@ void CPanelBindings::Spin(CSpinButtonEdit* edit, Get<std::u16string> get, Get<CS
 
 void CPanelBindings::Check(QAbstractButton* box, Get<bool> get, Set<bool> set) {
     QObject::connect(box, &QAbstractButton::toggled, box,
-                     [this, set](bool checked) { Run([&] { set(checked); }); });
+                     [this, set, box](bool checked) { Run([&] { set(checked); }, box); });
     m_shows.push_back([box, get] {
         const QSignalBlocker blocker(box);
         box->setChecked(get());
@@ -63,7 +65,7 @@ void CPanelBindings::Check(QAbstractButton* box, Get<bool> get, Set<bool> set) {
 void CPanelBindings::Choice(QComboBox* combo, Get<std::vector<std::u16string>> list, Get<int> get,
                             Set<int> set) {
     QObject::connect(combo, &QComboBox::activated, combo,
-                     [this, set](int position) { Run([&] { set(position); }); });
+                     [this, set, combo](int position) { Run([&] { set(position); }, combo); });
     m_shows.push_back([combo, list, get] {
         const QSignalBlocker blocker(combo);
         ShowChoices(*combo, list(), get());
@@ -74,9 +76,10 @@ void CPanelBindings::Radios(const std::vector<QRadioButton*>& buttons, Get<int> 
     auto* group = new QButtonGroup(buttons.front());
     for (std::size_t i = 0; i < buttons.size(); ++i)
         group->addButton(buttons[i], static_cast<int>(i));
-    QObject::connect(group, &QButtonGroup::idToggled, group, [this, set](int id, bool checked) {
-        if (checked) Run([&] { set(id); });
-    });
+    QObject::connect(group, &QButtonGroup::idToggled, group,
+                     [this, set, group](int id, bool checked) {
+                         if (checked) Run([&] { set(id); }, group);
+                     });
     m_shows.push_back([group, get] {
         const QSignalBlocker blocker(group);
         if (QAbstractButton* button = group->button(get())) button->setChecked(true);

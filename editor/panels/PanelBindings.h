@@ -14,6 +14,7 @@
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
+class QObject;
 class QRadioButton;
 class QWidget;
 
@@ -29,8 +30,9 @@ public:
     template <class T>
     using Set = std::function<void(T)>;
 
-    // run carries a user's change through the panel.
-    explicit CPanelBindings(std::function<void(const Change&)> run) : m_run(std::move(run)) {}
+    // run carries a user's change of a control through the panel.
+    using Runner = std::function<void(const Change&, const QObject* control)>;
+    explicit CPanelBindings(Runner run) : m_run(std::move(run)) {}
 
     // Without set the field only shows the value.
     void Text(QLineEdit* edit, Get<std::u16string> get, Set<std::u16string_view> set);
@@ -49,9 +51,9 @@ public:
     void ShowAll() const;
 
 private:
-    void Run(const Change& change) const { m_run(change); }
+    void Run(const Change& change, const QObject* control) const { m_run(change, control); }
 
-    std::function<void(const Change&)> m_run;
+    Runner m_run;
     std::vector<Change> m_shows;
 };
 

@@ -31,10 +31,12 @@ void CPropertyDialogBase::RefreshIfMoved() {
     if (GetObjectRect() != m_shownRect) Refresh();
 }
 
-void CPropertyDialogBase::RunChange(const std::function<void()>& change) {
+void CPropertyDialogBase::RunChange(const std::function<void()>& change, const QObject* field) {
     CGraphObj* object = GetObject();
+    m_host.BeginPanelChange();
     const bool applied = ChangeApplied(change);
     ShowValues();
+    m_host.EndPanelChange(field, object);
     if (applied && object) m_host.ElementChanged(object, GetTemplateId());
 }
 

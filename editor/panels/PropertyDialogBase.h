@@ -45,9 +45,9 @@ public:
 protected:
     // The group box's layout, where the panel puts its controls.
     QGridLayout& GetGrid() const { return *m_pGrid; }
-    // Runs a change the user made, shows the panel's values and, when the change reached the
-    // object, tells the view.
-    void RunChange(const std::function<void()>& change);
+    // Runs a change the user made in the field, shows the panel's values and, when the change
+    // reached the object, tells the view.
+    void RunChange(const std::function<void()>& change, const QObject* field = nullptr);
     virtual void ShowValues() {}
     virtual void DropObject() {}
     // Where the object lies on the canvas; none for a screen.

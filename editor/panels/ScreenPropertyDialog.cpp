@@ -69,12 +69,14 @@ void CScreenPropertyDialog::ApplyFields() {
     if (!m_pScreen) return;
     const SScreenPropertyFields fields{ToU16(m_pDescription->text()), ToU16(m_pUpScreen->text()),
                                        ToU16(m_pDownScreen->text())};
-    RunChange([&] {
-        const SScreenPropertiesResult result =
-            ApplyScreenProperties(m_context.m_doc, *m_pScreen, fields);
-        if (result.m_outcome == EScreenPropertiesOutcome::Refused)
-            ShowNotice(m_context.m_messenger, this, result.m_strMessage);
-    });
+    RunChange(
+        [&] {
+            const SScreenPropertiesResult result =
+                ApplyScreenProperties(m_context.m_doc, *m_pScreen, fields);
+            if (result.m_outcome == EScreenPropertiesOutcome::Refused)
+                ShowNotice(m_context.m_messenger, this, result.m_strMessage);
+        },
+        sender());
 }
 
 }  // namespace tavelo

@@ -3,7 +3,7 @@
 #include "PreviewTracking.h"
 #include "ToolHost.h"
 #include "ToolNumber.h"
-#include "model/TaveloDoc.h"
+#include "model/GraphObj.h"
 
 namespace tavelo {
 
@@ -14,8 +14,9 @@ void CElementTool::Press(CToolHost& host, const CToolEvent& event) {
     const CPoint corner = PlacementCorner(view.GetPreview().m_sizeDots, event.m_ptClient);
     std::unique_ptr<CGraphObj> element = MakeElementAt(host, corner);
     if (element) {
-        element->m_nScreenNo = view.GetCurrentScreenNo();
-        view.Select(&view.GetDoc().AddElement(std::move(element)), false);
+        std::vector<std::unique_ptr<CGraphObj>> placed;
+        placed.push_back(std::move(element));
+        view.AddElements(std::move(placed));
     }
     // With nothing placed the tool could only fail again, so the select tool takes over too.
     view.SetCurrentTool(tool_number::kSelect);

@@ -46,7 +46,6 @@ class EditingTest : public QObject {
                 CCanvasZoom::kMargin + y * zoom + zoom / 2};
     }
 
-    // Chooses the tool through its 绘制 menu entry and clicks the canvas.
     CGraphObj* Place(const char16_t* menuText, CPoint client) {
         return PlaceAt(menuText, At(client));
     }

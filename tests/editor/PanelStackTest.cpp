@@ -44,6 +44,8 @@ struct RecordingHost : CPanelHost {
     void ElementChanged(CGraphObj* object, int templateId) override {
         changes.push_back({object, templateId});
     }
+    void BeginPanelChange() override {}
+    void EndPanelChange(const QObject*, const CGraphObj*) override {}
     std::vector<Change> changes;
 };
 

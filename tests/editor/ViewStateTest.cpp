@@ -20,6 +20,7 @@ struct Listener : CViewStateListener {
     }
     void SelectionMoved() override {}
     void ElementDeleting(const CGraphObj* element) override { deleting.push_back(element); }
+    void EditStarting(EEditStep) override {}
 
     int redraws = 0;
     std::vector<std::pair<CGraphObj*, int>> shown;
