@@ -64,42 +64,14 @@ TEST(RegisterFormat, ShowsAnEntryAsTypedWithThePointOfItsDecimals) {
     for (const auto& [typed, text] : cases) EXPECT_EQ(format.EntryText(typed), text) << typed;
 }
 
-// Unsigned 99999 and one beyond; signed -327.68 and HEX BEEF; double size -5 and float -12.3;
-// BCD 12.34 inverse.
+// Registers on D0, D2, ... D12 (tests/data/image-register-looks/note.txt): unsigned 99999 and one
+// beyond; signed -327.68 and HEX BEEF; double size -5 and float -12.3; BCD 12.34 inverse.
 TEST(RegisterRender, DrawsTheDigitsOfTheFieldInTheirLook) {
-    const struct {
-        std::int32_t m_nX, m_nY;
-        CRegisterFormat m_format;
-        bool m_bInverse, m_bDouble;
-        std::int64_t m_nValue;
-    } registers[] = {
-        {0, 0, {.m_nByteCount = 4}, false, false, 99999},
-        {96, 0, {.m_nByteCount = 4}, false, false, 100000},
-        {0, 16, {.m_nDecimals = 2, .m_bSigned = true}, false, false, 0x8000},
-        {96, 16, {.m_nDigits = 4, .m_bDecimal = false}, false, false, 0xBEEF},
-        {0, 32, {.m_nDigits = 3, .m_bSigned = true}, false, true, 0xFFFB},
-        {96, 32, kFloat, false, false, 0xC1440000},
-        {96, 48, {.m_nDigits = 4, .m_nDecimals = 2, .m_bDecimal = false}, true, false, 0x1234},
-    };
-    CTaveloDoc doc;
-    test::AddScreen(doc, 1);
-    test::Values values;
-    std::int32_t address = 0;
-    for (const auto& row : registers) {
-        CRegister& field = test::Place(doc, std::make_unique<CRegister>(), 1, row.m_nX, row.m_nY);
-        field.SetDecimal(row.m_format.m_bDecimal);
-        field.SetSigned(row.m_format.m_bSigned);
-        field.SetFloat(row.m_format.m_bFloat);
-        field.SetDigits(row.m_format.m_nDigits, row.m_format.m_nDecimals);
-        field.SetInverse(row.m_bInverse);
-        field.SetDoubleSize(row.m_bDouble);
-        const auto count = static_cast<std::int32_t>(row.m_format.m_nByteCount / 2);
-        field.GetAddress() = test::MakeAddress(1, 1, address, count, 2);
-        values[{1, 1, address}] = row.m_nValue;
-        address += 2;
-    }
-    const CPanelImage image = CPanelImage::Load(test::CompileWithDeliveredData(doc, CAppState{}));
+    const CPanelImage image = test::LoadStoredProject("image-register-looks");
     ASSERT_TRUE(image.IsLoaded()) << image.GetError();
+    const std::int64_t contents[] = {99999, 100000, 0x8000, 0xBEEF, 0xFFFB, 0xC1440000, 0x1234};
+    test::Values values;
+    for (std::int32_t i = 0; i < 7; ++i) values[{1, 1, 2 * i}] = contents[i];
     CLcdFrame frame;
     ASSERT_TRUE(
         CScreenRenderer(image, test::DeliveredDigits()).Render(1, test::CValueMap(values), frame));

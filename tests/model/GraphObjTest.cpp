@@ -85,27 +85,22 @@ TEST(ElementBase, MovingMarksTheDocumentModifiedOnlyWhenSomethingMoves) {
     EXPECT_EQ(element.GetPosition(), (CRect{0, 0, 10, 10}));  // the base does not offset
 }
 
-TEST(ElementBase, DoubleSizeInverseAndCopyingMakeTheSizeBeWorkedOutAgain) {
+// Double size, inverse and copying make the size be worked out again.
+TEST(ElementBase, CopyKeepsEverythingButScreenDocumentAndSize) {
+    CTaveloDoc doc;
     FakeElementView view;
     RecordingDrawSurface surface;
-    TestElement element("CStaticText", {0, 0, 10, 10});
-    for (auto change : {&CGraphObj::SetDoubleSize, &CGraphObj::SetInverse}) {
-        element.Draw(view, surface);
-        (element.*change)(1);
-        EXPECT_FALSE(element.IsSizeValid());
-    }
-    element.Draw(view, surface);
-    EXPECT_FALSE(element.Clone()->IsSizeValid());
-}
-
-TEST(ElementBase, CopyKeepsEverythingButScreenAndDocument) {
-    CTaveloDoc doc;
     auto original = std::make_unique<TestElement>("CStaticText", CRect{5, 6, 7, 8});
-    original->SetDoubleSize(1);
-    original->SetInverse(1);
+    for (auto change : {&CGraphObj::SetDoubleSize, &CGraphObj::SetInverse}) {
+        original->Draw(view, surface);
+        ((*original).*change)(1);
+        EXPECT_FALSE(original->IsSizeValid());
+    }
     original->SetFillColour(0x123456);
     original->m_nScreenNo = 4;
+    original->Draw(view, surface);
     const std::unique_ptr<CGraphObj> copy = doc.AddElement(std::move(original)).Clone();
+    EXPECT_FALSE(copy->IsSizeValid());
     EXPECT_EQ(std::tuple(copy->GetPosition(), copy->GetDoubleSize(), copy->GetInverse()),
               std::tuple(CRect{5, 6, 7, 8}, 1, 1));
     EXPECT_EQ(copy->GetFillBrush().m_nColour, 0x123456u);

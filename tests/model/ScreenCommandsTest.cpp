@@ -66,17 +66,12 @@ TEST(NewScreenDialog, ProposesTheNextNumberAndNamesItWhenRefusedEvenAbove32767) 
     EXPECT_EQ(ProposeScreenNumber(kIntMax), kIntMax);
 }
 
-TEST(ScreenCommands, NewScreenGetsFreshTargetsAndMarksModified) {
-    CTaveloDoc doc;
-    CScreen& screen = DoNewScreen(doc, 5, u"主画面");
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(Fields(screen), (ScreenFields{5, 4, 6, u"主画面"}));
-    EXPECT_EQ(doc.FindScreen(5), &screen);
-}
-
-TEST(ScreenCommands, CopyGivesFreshTargetsAndOneCopyOfEachCopyableElement) {
+TEST(ScreenCommands, NewAndCopiedScreensGetFreshTargetsAndCopiesOfCopyableElements) {
     CTaveloDoc doc;
     CScreen& source = DoNewScreen(doc, 5, u"源");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(Fields(source), (ScreenFields{5, 4, 6, u"源"}));
+    EXPECT_EQ(doc.FindScreen(5), &source);
     source.SetUpScreen(77);
     source.SetDownScreen(88);
     AddOn(doc, 5, "CStaticText", {1, 2, 3, 4});

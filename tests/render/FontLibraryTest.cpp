@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "render/FontLibrary.h"
 #include "render/GlyphError.h"
 #include "render/RenderMessages.h"
 #include "support/ByteHelpers.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 
 namespace tavelo {
 namespace {
@@ -15,17 +15,16 @@ namespace {
 using test::B;
 using test::Bytes;
 
-// Unifont's "A" and "温" as row bytes, and the column bytes the image carries for them.
-const Bytes kRowsA =
-    B({0, 0, 0, 0, 0x18, 0x24, 0x24, 0x42, 0x42, 0x7E, 0x42, 0x42, 0x42, 0x42, 0, 0});
-const Bytes kColumnsA = B({0x00, 0x80, 0x60, 0x10, 0x10, 0x60, 0x80, 0x00, 0x00, 0x3F, 0x02, 0x02,
-                           0x02, 0x02, 0x3F, 0x00});
-const Bytes kRowsWen = B({0x00, 0x00, 0x23, 0xF8, 0x12, 0x08, 0x12, 0x08, 0x83, 0xF8, 0x42,
-                          0x08, 0x42, 0x08, 0x13, 0xF8, 0x10, 0x00, 0x27, 0xFC, 0xE4, 0xA4,
-                          0x24, 0xA4, 0x24, 0xA4, 0x24, 0xA4, 0x2F, 0xFE, 0x00, 0x00});
-const Bytes kColumnsWen = B({0x10, 0x60, 0x02, 0x8C, 0x00, 0x00, 0xFE, 0x92, 0x92, 0x92, 0x92,
-                             0x92, 0xFE, 0x00, 0x00, 0x00, 0x04, 0x04, 0x7E, 0x01, 0x40, 0x7E,
-                             0x42, 0x42, 0x7E, 0x42, 0x7E, 0x42, 0x42, 0x7E, 0x40, 0x00});
+// Unifont's "A" and "温" as row bytes, then the column bytes the image carries for them.
+Bytes GlyphHalf(const char* file, bool columns) {
+    const Bytes both = test::TestDataBytes(std::string("render/") + file);
+    const auto middle = both.begin() + static_cast<std::ptrdiff_t>(both.size() / 2);
+    return columns ? Bytes(middle, both.end()) : Bytes(both.begin(), middle);
+}
+const Bytes kRowsA = GlyphHalf("glyph-A.bin", false);
+const Bytes kColumnsA = GlyphHalf("glyph-A.bin", true);
+const Bytes kRowsWen = GlyphHalf("glyph-wen.bin", false);
+const Bytes kColumnsWen = GlyphHalf("glyph-wen.bin", true);
 
 std::size_t HanziOffset(int lead, int trail) {
     return ((lead - 0xA1) * 94 + (trail - 0xA1)) * 32;
@@ -43,9 +42,7 @@ struct SFontDirectory {
     }
 
     void Write(const char* name, const Bytes& bytes) const {
-        std::ofstream(m_dir / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
+        WriteFileAtomically(m_dir / name, bytes);
     }
 
     test::CTempDir m_dir;

@@ -39,42 +39,36 @@ public:
     int m_nCalls = 0;
 };
 
-TEST(VectorGlyphLibrary, KeysAreDistinctTriplesInOrderOfFirstAddition) {
-    CVectorGlyphLibrary glyphs;
-    glyphs.AddText(u"AB", u"宋体", 12);
-    glyphs.AddText(u"BA", u"宋体", 12);
-    EXPECT_EQ(glyphs.GetCount(), 2u);
-    glyphs.AddText(u"A", u"楷体_GB2312", 12);
-    glyphs.AddText(u"A", u"宋体", 16);
-    glyphs.AddText(u"A", u"Arial", 12);
-    glyphs.AddText(u"A", u"arial", 12);  // face names compare with case
-    EXPECT_EQ(glyphs.GetCount(), 6u);
-    EXPECT_EQ(glyphs.GetKeys()[2], (CVectorGlyphKey{u'A', 12, u"楷体_GB2312"}));
-    glyphs.Reset();
-    EXPECT_EQ(glyphs.GetCount(), 0u);
-}
-
+// Keys are distinct (character, size, face) triples numbered in order of first addition; face
+// names compare with case.
 TEST(VectorGlyphLibrary, CodesAreWidePositionsWithTheNibbleOfSizeAndCharacter) {
     struct Case {
         char16_t character;
         std::int32_t size;
         std::uint8_t nibble;
+        const char16_t* face = u"宋体";
     };
     const Case cases[] = {{u'A', 12, 0xB},  {u'A', 14, 0xA},  {u'A', 16, 0x9},  {u'温', 12, 0xE},
                           {u'温', 14, 0xD}, {u'温', 16, 0xC}, {u'A', -16, 0x9}, {u'温', -12, 0xE},
-                          {u'A', 13, 0xF},  {u'温', 0, 0xF},  {u'温', 20, 0xF}};
+                          {u'A', 13, 0xF},  {u'温', 0, 0xF},  {u'温', 20, 0xF},
+                          {u'A', 12, 0xB, u"Arial"}, {u'A', 12, 0xB, u"arial"}};
     CVectorGlyphLibrary glyphs;
-    for (const Case& c : cases) glyphs.AddText(std::u16string(1, c.character), u"宋体", c.size);
+    for (const Case& c : cases) glyphs.AddText(std::u16string(2, c.character), c.face, c.size);
+    glyphs.AddText(u"A", u"宋体", 12);  // a second time changes nothing
+    EXPECT_EQ(glyphs.GetCount(), std::size(cases));
+    EXPECT_EQ(glyphs.GetKeys()[11], (CVectorGlyphKey{u'A', 12, u"Arial"}));
     constexpr std::size_t kWideCount = 5;  // dot-matrix Chinese glyphs come first
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
-        EXPECT_EQ(glyphs.GetCode(c.character, u"宋体", c.size, kWideCount),
+        EXPECT_EQ(glyphs.GetCode(c.character, c.face, c.size, kWideCount),
                   (c.nibble << 12) | static_cast<std::int32_t>(kWideCount + i))
             << "case " << i;
     }
     EXPECT_EQ(glyphs.EncodeText(u"A温", u"宋体", 16, 0),
               (std::vector<std::int32_t>{0x9002, 0xC005}));
     EXPECT_EQ(glyphs.GetCode(u'A', u"楷体_GB2312", 12, 0), CVectorGlyphLibrary::kNotAdded);
+    glyphs.Reset();
+    EXPECT_EQ(glyphs.GetCount(), 0u);
 }
 
 TEST(VectorGlyphLibrary, TheSameCharacterInTwoFacesGivesTwoGlyphs) {
