@@ -190,7 +190,7 @@ public:
     // now and then with the other model's start byte.
     Bytes Frame(tavelo::CFrame reply) {
         const std::uint8_t ours = tavelo::StartByteOfModel(m_data.m_nModelIndex);
-        reply.m_nStart = m_input.ConsumeIntegral<std::uint8_t>() < 16
+        reply.m_nStart = m_input.ConsumeIntegral<std::uint8_t>() >= 0xF0
                              ? ours ^ (tavelo::kStartByteZorA ^ tavelo::kStartByteZorB)
                              : ours;
         Bytes bytes = tavelo::EncodeFrame(reply);
@@ -206,14 +206,15 @@ private:
     std::uint8_t m_nBadCrcRate;
 };
 
-// Bytes arrive in pieces, as a serial line delivers them.
+// Bytes arrive whole or in up to four pieces, as a serial line delivers them.
 void Deliver(FuzzedDataProvider& input, tavelo::CDownloadSession& session,
              std::span<const std::uint8_t> bytes) {
-    while (!bytes.empty()) {
-        const std::size_t piece = input.ConsumeIntegralInRange<std::size_t>(1, bytes.size());
+    for (int cuts = input.ConsumeIntegralInRange(0, 3); cuts > 0 && bytes.size() > 1; --cuts) {
+        const std::size_t piece = input.ConsumeIntegralInRange<std::size_t>(1, bytes.size() - 1);
         session.OnBytes(bytes.first(piece));
         bytes = bytes.subspan(piece);
     }
+    session.OnBytes(bytes);
 }
 
 enum class EEvent {
