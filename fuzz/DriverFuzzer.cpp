@@ -53,7 +53,9 @@ std::string DriverName(FuzzedDataProvider& input, std::uint8_t driverId) {
     if (input.ConsumeBool()) {
         std::string name = input.ConsumeRandomLengthString(16);
         std::replace(name.begin(), name.end(), '/', '_');
-        if (name.empty() || name == "." || name == ".." || name.find('\0') != std::string::npos)
+        // Not the index itself, which the input writes separately.
+        if (name.empty() || name == "." || name == ".." || name == tavelo::kDriverIndexFileName ||
+            name.find('\0') != std::string::npos)
             name = "x";
         return name;
     }

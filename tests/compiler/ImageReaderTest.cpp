@@ -65,6 +65,20 @@ TEST_F(ImageReader, DecodesACompiledImageWithoutViolations) {
     EXPECT_EQ(contents.m_wideGlyphs[8].m_nGraphic, 65);
 }
 
+TEST_F(ImageReader, TakesPicturesOfElementsOnMissingScreensBeforeTheShownOnes) {
+    // The compiler gathers every element's picture, shown or not: this 8 x 8 one on a missing
+    // screen comes first in the bitmap area, 8 bytes where the reader looks for glyphs.
+    CTaveloDoc withHidden;
+    test::Place(withHidden,
+                std::make_unique<CStaticBitmap>(test::MakePicture(8, 8, Bytes(8, 1)), u"h.bmp"), 7);
+    test::FillWithEveryKind(withHidden);
+    const CCompileOutcome outcome = test::Compile(withHidden, state, data);
+    ASSERT_TRUE(outcome.Succeeded()) << outcome.m_strReason;
+    const CImageContents contents = CImageReader::Read(outcome.m_image->m_bytes);
+    EXPECT_TRUE(contents.IsConsistent()) << Violations(contents);
+    EXPECT_EQ(contents.m_narrowGlyphs.size(), 13u);
+}
+
 TEST_F(ImageReader, WithoutFontsTextsNameTheirGlyphs) {
     const CImageContents contents = CImageReader::Read(image);
     EXPECT_TRUE(contents.IsConsistent()) << Violations(contents);
