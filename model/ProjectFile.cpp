@@ -4,6 +4,7 @@
 #include "Archive.h"
 #include "FileBytes.h"
 #include "FileError.h"
+#include "Screen.h"
 #include "TaveloDoc.h"
 
 namespace tavelo {
@@ -34,8 +35,14 @@ void ReadDisplayType(CArchive& ar, CAppState& state) {
 
 void ReadScreens(CArchive& ar, CTaveloDoc& doc) {
     const std::uint32_t count = ar.ReadListCount(kSmallestStoredScreen);
-    for (std::uint32_t i = 0; i < count; ++i)
-        doc.AdoptReadScreen(ar.ReadObjectOf<CScreen>("a screen (CScreen)"));
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::size_t offset = ar.GetOffset();
+        auto screen = ar.ReadObjectOf<CScreen>("a screen (CScreen)");
+        // Screens are found by their number: a second one of a number could never be shown.
+        if (doc.FindScreen(screen->GetNumber()))
+            ar.FailAt("a second screen numbered " + std::to_string(screen->GetNumber()), offset);
+        doc.AdoptReadScreen(std::move(screen));
+    }
 }
 
 void ReadElements(CArchive& ar, CTaveloDoc& doc, EElementKind kind) {

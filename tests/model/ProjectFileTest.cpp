@@ -7,6 +7,7 @@
 #include "model/ModelClasses.h"
 #include "model/NewProject.h"
 #include "model/ProjectFile.h"
+#include "model/Screen.h"
 #include "model/TaveloDoc.h"
 #include "support/TempDir.h"
 #include "support/TestData.h"
@@ -131,6 +132,15 @@ TEST_F(DamagedProjectTest, AnUnknownElementClassIsNamed) {
     *(std::search(m_valid.begin(), m_valid.end(), name.begin(), name.end()) + 1) = 'X';
     EXPECT_THAT([&] { ReadAs(m_valid, "p.ZORX"); },
                 ThrowsMessage<CArchiveError>(HasSubstr("unknown class \"CXegister\"")));
+    ExpectUnchanged();
+}
+
+TEST_F(DamagedProjectTest, TwoScreensOfOneNumberAreRefused) {
+    CTaveloDoc twice;
+    twice.AddScreen(MakeNewScreen(4, u"a"));
+    twice.AddScreen(MakeNewScreen(4, u"b"));
+    EXPECT_THAT([&] { ReadAs(CProjectFile::Write(twice, m_state, "p.ZORX"), "p.ZORX"); },
+                ThrowsMessage<CArchiveError>(HasSubstr("a second screen numbered 4")));
     ExpectUnchanged();
 }
 
