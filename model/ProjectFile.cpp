@@ -38,9 +38,16 @@ void ReadScreens(CArchive& ar, CTaveloDoc& doc) {
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::size_t offset = ar.GetOffset();
         auto screen = ar.ReadObjectOf<CScreen>("a screen (CScreen)");
-        // Screens are found by their number: a second one of a number could never be shown.
-        if (doc.FindScreen(screen->GetNumber()))
-            ar.FailAt("a second screen numbered " + std::to_string(screen->GetNumber()), offset);
+        // Screens are found by their number, which the image holds in 16 bits: a second one of
+        // a number, or one out of range, could never be shown.
+        const std::int32_t number = screen->GetNumber();
+        if (number < kMinScreenNumber || number > kMaxScreenNumber)
+            ar.FailAt("a screen numbered " + std::to_string(number) + ", outside " +
+                          std::to_string(kMinScreenNumber) + " to " +
+                          std::to_string(kMaxScreenNumber),
+                      offset);
+        if (doc.FindScreen(number))
+            ar.FailAt("a second screen numbered " + std::to_string(number), offset);
         doc.AdoptReadScreen(std::move(screen));
     }
 }

@@ -135,12 +135,18 @@ TEST_F(DamagedProjectTest, AnUnknownElementClassIsNamed) {
     ExpectUnchanged();
 }
 
-TEST_F(DamagedProjectTest, TwoScreensOfOneNumberAreRefused) {
-    CTaveloDoc twice;
-    twice.AddScreen(MakeNewScreen(4, u"a"));
-    twice.AddScreen(MakeNewScreen(4, u"b"));
-    EXPECT_THAT([&] { ReadAs(CProjectFile::Write(twice, m_state, "p.ZORX"), "p.ZORX"); },
-                ThrowsMessage<CArchiveError>(HasSubstr("a second screen numbered 4")));
+TEST_F(DamagedProjectTest, ScreensOfOneNumberOrOutOfRangeAreRefused) {
+    const std::vector<std::pair<std::vector<std::int32_t>, const char*>> cases = {
+        {{4, 4}, "a second screen numbered 4"},
+        {{1, 32768}, "a screen numbered 32768, outside 1 to 32767"},
+        {{0}, "a screen numbered 0"},
+    };
+    for (const auto& [numbers, message] : cases) {
+        CTaveloDoc odd;
+        for (const std::int32_t number : numbers) odd.AddScreen(MakeNewScreen(number, u"s"));
+        EXPECT_THAT([&] { ReadAs(CProjectFile::Write(odd, m_state, "p.ZORX"), "p.ZORX"); },
+                    ThrowsMessage<CArchiveError>(HasSubstr(message)));
+    }
     ExpectUnchanged();
 }
 
