@@ -44,7 +44,7 @@ void CBitmapLibrary::Reset() {
 }
 
 void CBitmapLibrary::AddStatic(const CStaticBitmap& bitmap) {
-    if (FindStatic(bitmap.GetFileName())) return;
+    if (FindStatic(bitmap)) return;
     const std::int32_t width = bitmap.GetWidth();
     const std::int32_t height = bitmap.GetHeight();
     if (width < 0 || width > kLargestSide || height < 0 || height > kLargestSide)
@@ -53,7 +53,8 @@ void CBitmapLibrary::AddStatic(const CStaticBitmap& bitmap) {
                             "a static bitmap of " + std::to_string(width) + " x " +
                                 std::to_string(height) + " dots does not fit its record");
     const auto size = static_cast<std::size_t>(width * height / 8);
-    m_static.push_back({bitmap.GetFileName(), &bitmap.GetPanelBits(), m_nStaticSize, size});
+    m_static.push_back(
+        {bitmap.GetFileName(), width, height, &bitmap.GetPanelBits(), m_nStaticSize, size});
     m_nStaticSize += size;
 }
 
@@ -63,16 +64,16 @@ void CBitmapLibrary::AddDynamic(std::int32_t bitmapType) {
         m_dynamicTypes.push_back(std::move(key));
 }
 
-const CBitmapLibrary::CStaticEntry* CBitmapLibrary::FindStatic(
-    const std::u16string& fileName) const {
+const CBitmapLibrary::CStaticEntry* CBitmapLibrary::FindStatic(const CStaticBitmap& bitmap) const {
     const auto found = std::find_if(m_static.begin(), m_static.end(), [&](const CStaticEntry& e) {
-        return e.m_strFileName == fileName;
+        return e.m_strFileName == bitmap.GetFileName() && e.m_nWidth == bitmap.GetWidth() &&
+               e.m_nHeight == bitmap.GetHeight();
     });
     return found == m_static.end() ? nullptr : &*found;
 }
 
 std::size_t CBitmapLibrary::GetStaticOffset(const CStaticBitmap& bitmap) const {
-    const CStaticEntry* entry = FindStatic(bitmap.GetFileName());
+    const CStaticEntry* entry = FindStatic(bitmap);
     return m_nAreaOffset + (entry ? entry->m_nOffset : 0);
 }
 

@@ -22,7 +22,9 @@ public:
     static constexpr std::int32_t kLargestSide = 255;
 
     void Reset();
-    // Registers the element's picture unless its file has an entry already. Throws
+    // Registers the element's picture unless its file has an entry of its sides already: a
+    // picture of the same file name but other sides (the file changed between two imports)
+    // gets its own entry, as the record's sides must describe its data. Throws
     // CCompileError naming the screen for sides a record cannot hold.
     void AddStatic(const CStaticBitmap& bitmap);
     void AddDynamic(std::int32_t bitmapType);
@@ -33,7 +35,8 @@ public:
 
     // Where the static area starts; the dynamic area follows it.
     void SetAreaOffset(std::size_t offset) { m_nAreaOffset = offset; }
-    // The data offset of the entry of the bitmap's file; the area start when it has none.
+    // The data offset of the entry of the bitmap's file and sides; the area start when it has
+    // none.
     std::size_t GetStaticOffset(const CStaticBitmap& bitmap) const;
     // The place of the type's entry among the dynamic entries: the entry count when the type
     // was never added.
@@ -54,12 +57,14 @@ public:
 private:
     struct CStaticEntry {
         std::u16string m_strFileName;
+        std::int32_t m_nWidth;
+        std::int32_t m_nHeight;
         const std::u16string* m_pBits;
         std::size_t m_nOffset;  // within the static area
         std::size_t m_nSize;
     };
 
-    const CStaticEntry* FindStatic(const std::u16string& fileName) const;
+    const CStaticEntry* FindStatic(const CStaticBitmap& bitmap) const;
 
     std::vector<CStaticEntry> m_static;
     std::size_t m_nStaticSize = 0;

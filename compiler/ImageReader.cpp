@@ -12,6 +12,7 @@
 #include "PolledLoadData.h"
 #include "ScreenRecord.h"
 #include "model/Screen.h"
+#include "render/FontLibrary.h"
 #include "render/GlyphLayout.h"
 
 namespace tavelo {
@@ -350,7 +351,9 @@ void CImageReader::CheckPollEntry(const CImageRecord& entry, const CImageRecord*
 }
 
 void CImageReader::ReadGlyphAreas() {
-    // The narrow glyphs end where the first bitmap begins, or at the screen table.
+    // The narrow glyphs end where the first bitmap a record shows begins, or at the screen
+    // table. The pictures of elements on missing screens are in the image too, and may come
+    // first: a remainder short of a glyph, or past the largest narrow set, is theirs.
     std::size_t narrowEnd = m_nScreenTable;
     for (const CImageScreen& screen : m_contents.m_screens)
         for (const CImageRecord& record : screen.m_elements)
@@ -358,10 +361,9 @@ void CImageReader::ReadGlyphAreas() {
                 if (const CImageField* field = record.Find(name);
                     field && static_cast<std::size_t>(field->m_nValue) >= m_nNarrowOffset)
                     narrowEnd = std::min(narrowEnd, static_cast<std::size_t>(field->m_nValue));
-    if ((narrowEnd - m_nNarrowOffset) % kNarrowGlyphBytes != 0)
-        Violation(m_nNarrowOffset, "the narrow glyph area is not a whole number of 16-byte glyphs");
     const std::size_t wideCount = (m_nNarrowOffset - kWideGlyphAreaOffset) / kWideGlyphBytes;
-    const std::size_t narrowCount = (narrowEnd - m_nNarrowOffset) / kNarrowGlyphBytes;
+    const std::size_t narrowCount = std::min<std::size_t>(
+        (narrowEnd - m_nNarrowOffset) / kNarrowGlyphBytes, CFontLibrary::kFirstWideCharacter);
     const auto wideArea = m_bytes.subspan(kWideGlyphAreaOffset, wideCount * kWideGlyphBytes);
     const auto narrowArea = m_bytes.subspan(m_nNarrowOffset, narrowCount * kNarrowGlyphBytes);
     if (m_pGlyphs) {

@@ -4,6 +4,7 @@
 #include "Archive.h"
 #include "FileBytes.h"
 #include "FileError.h"
+#include "Screen.h"
 #include "TaveloDoc.h"
 
 namespace tavelo {
@@ -34,8 +35,21 @@ void ReadDisplayType(CArchive& ar, CAppState& state) {
 
 void ReadScreens(CArchive& ar, CTaveloDoc& doc) {
     const std::uint32_t count = ar.ReadListCount(kSmallestStoredScreen);
-    for (std::uint32_t i = 0; i < count; ++i)
-        doc.AdoptReadScreen(ar.ReadObjectOf<CScreen>("a screen (CScreen)"));
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::size_t offset = ar.GetOffset();
+        auto screen = ar.ReadObjectOf<CScreen>("a screen (CScreen)");
+        // Screens are found by their number, which the image holds in 16 bits: a second one of
+        // a number, or one out of range, could never be shown.
+        const std::int32_t number = screen->GetNumber();
+        if (number < kMinScreenNumber || number > kMaxScreenNumber)
+            ar.FailAt("a screen numbered " + std::to_string(number) + ", outside " +
+                          std::to_string(kMinScreenNumber) + " to " +
+                          std::to_string(kMaxScreenNumber),
+                      offset);
+        if (doc.FindScreen(number))
+            ar.FailAt("a second screen numbered " + std::to_string(number), offset);
+        doc.AdoptReadScreen(std::move(screen));
+    }
 }
 
 void ReadElements(CArchive& ar, CTaveloDoc& doc, EElementKind kind) {

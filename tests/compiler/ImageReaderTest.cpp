@@ -65,6 +65,40 @@ TEST_F(ImageReader, DecodesACompiledImageWithoutViolations) {
     EXPECT_EQ(contents.m_wideGlyphs[8].m_nGraphic, 65);
 }
 
+TEST_F(ImageReader, PassesTheCompilersImagesOfOddPictures) {
+    struct Case {
+        const char* what;
+        bool placedFirst;
+        std::int32_t screen, width, height;
+        const char16_t* file;
+    };
+    const Case cases[] = {
+        // The compiler gathers every element's picture, shown or not: this one opens the
+        // bitmap area, 8 bytes where the reader looks for glyphs.
+        {"picture on a missing screen", true, 7, 8, 8, u"h.bmp"},
+        // The file changed between two imports: the record's sides must describe its data.
+        {"file name again with larger sides", false, 1, 160, 8, u"logo.bmp"},
+    };
+    for (const Case& c : cases) {
+        CTaveloDoc odd;
+        const auto place = [&] {
+            const Bytes bits(static_cast<std::size_t>(c.width * c.height / 8), 1);
+            test::Place(
+                odd,
+                std::make_unique<CStaticBitmap>(test::MakePicture(c.width, c.height, bits), c.file),
+                c.screen, 100, 40);
+        };
+        if (c.placedFirst) place();
+        test::FillWithEveryKind(odd);
+        if (!c.placedFirst) place();
+        const CCompileOutcome outcome = test::Compile(odd, state, data);
+        ASSERT_TRUE(outcome.Succeeded()) << c.what << ": " << outcome.m_strReason;
+        const CImageContents contents = CImageReader::Read(outcome.m_image->m_bytes);
+        EXPECT_TRUE(contents.IsConsistent()) << c.what << Violations(contents);
+        EXPECT_EQ(contents.m_narrowGlyphs.size(), 13u) << c.what;
+    }
+}
+
 TEST_F(ImageReader, WithoutFontsTextsNameTheirGlyphs) {
     const CImageContents contents = CImageReader::Read(image);
     EXPECT_TRUE(contents.IsConsistent()) << Violations(contents);

@@ -7,6 +7,7 @@
 #include "model/ModelClasses.h"
 #include "model/NewProject.h"
 #include "model/ProjectFile.h"
+#include "model/Screen.h"
 #include "model/TaveloDoc.h"
 #include "support/TempDir.h"
 #include "support/TestData.h"
@@ -126,6 +127,21 @@ TEST_F(DamagedProjectTest, AnUnknownElementClassIsNamed) {
     *(std::search(m_valid.begin(), m_valid.end(), name.begin(), name.end()) + 1) = 'X';
     EXPECT_THAT([&] { ReadAs(m_valid, "p.ZORX"); },
                 ThrowsMessage<CArchiveError>(HasSubstr("unknown class \"CXegister\"")));
+    ExpectUnchanged();
+}
+
+TEST_F(DamagedProjectTest, ScreensOfOneNumberOrOutOfRangeAreRefused) {
+    const std::vector<std::pair<std::vector<std::int32_t>, const char*>> cases = {
+        {{4, 4}, "a second screen numbered 4"},
+        {{1, 32768}, "a screen numbered 32768, outside 1 to 32767"},
+        {{0}, "a screen numbered 0"},
+    };
+    for (const auto& [numbers, message] : cases) {
+        CTaveloDoc odd;
+        for (const std::int32_t number : numbers) odd.AddScreen(MakeNewScreen(number, u"s"));
+        EXPECT_THAT([&] { ReadAs(CProjectFile::Write(odd, m_state, "p.ZORX"), "p.ZORX"); },
+                    ThrowsMessage<CArchiveError>(HasSubstr(message)));
+    }
     ExpectUnchanged();
 }
 
