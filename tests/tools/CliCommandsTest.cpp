@@ -9,6 +9,7 @@
 #include "support/CliRun.h"
 #include "support/PlcSamples.h"
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 #include "support/TestData.h"
 
 namespace tavelo {
@@ -189,6 +190,34 @@ TEST_F(CliCommands, ConvertKeepsTheBytesAndNamesWhereStationNumbersAreLost) {
     ASSERT_EQ(Run({"new", "{dir}/line3.zorx"}).exitCode, 0);
     EXPECT_TRUE(std::filesystem::exists(m_dir / "line3.ZORX"));
     EXPECT_FALSE(std::filesystem::exists(m_dir / "line3.zorx"));
+}
+
+// A read-only target stays as it was without --force; with it, it is replaced and stays
+// read-only. Root may write anything, so this runs as an ordinary user.
+TEST_F(CliCommands, ConvertRefusesAReadOnlyTargetUnlessForced) {
+    const Bytes demo = Read("demo.ZORX");
+    const std::optional<bool> passed = test::RunUnprivileged(
+        [&] {
+            test::CTempDir dir;
+            const std::string in = (dir / "in.ZORX").string(), out = (dir / "out.ZORX").string();
+            WriteFileAtomically(in, demo);
+            WriteFileAtomically(out, Bytes{1});
+            const auto readOnly = std::filesystem::perms::owner_read;
+            std::filesystem::permissions(out, readOnly);
+            const CliRun refused = RunCommand({"convert", in, out});
+            EXPECT_EQ(refused.exitCode, 1);
+            EXPECT_NE(refused.err.find("out.ZORX: the file is read-only; it is unchanged; add "
+                                       "--force"),
+                      npos)
+                << refused.err;
+            EXPECT_EQ(ReadFileBytes(out), Bytes{1});
+            EXPECT_EQ(RunCommand({"convert", in, out, "--force"}).exitCode, 0);
+            EXPECT_EQ(ReadFileBytes(out), demo);
+            EXPECT_EQ(std::filesystem::status(out).permissions(), readOnly);
+        },
+        [] { return testing::Test::HasFailure(); });
+    if (!passed) GTEST_SKIP() << "running as root without a user \"nobody\" to become";
+    EXPECT_TRUE(*passed) << "failed as an ordinary user, see above";
 }
 
 }  // namespace
