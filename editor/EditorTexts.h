@@ -21,6 +21,10 @@ inline constexpr const char16_t* kAskToReplace = u"该项目已存在，是否�
 inline constexpr const char16_t* kCannotOpenProject =
     u"无法打开工程文件：文件不存在、已损坏或不是工程文件。";
 inline constexpr const char16_t* kCannotSaveProject = u"无法保存工程文件。";
+// %1 is the file; Save refuses it, Save As asks before it replaces it.
+inline constexpr const char16_t* kReadOnlyProject =
+    u"工程文件“%1”是只读的，未保存。请用“另存为”保存。";
+inline constexpr const char16_t* kAskToReplaceReadOnly = u"工程文件“%1”是只读的，是否仍然替换?";
 
 // File dialog filters.
 inline constexpr const char16_t* kProjectFilesFilter = u"工程文件 (*.ZORX *.ZOR)";
