@@ -155,8 +155,8 @@ CRegisterUnit CRegisterPanelForm::AppliedAddress(std::int32_t* linearAddress) co
 CSpinRange CRegisterPanelForm::CurrentValueRange() const {
     const CRegisterUnit address = AppliedAddress();
     return ValueRange(std::int64_t{address.m_nUnitBytes} * address.m_nCount,
-                      IsChecked(Check::kSigned), IsFloatOn(),
-                      ReadNumber(Field::kDigits), ReadNumber(Field::kDecimals));
+                      IsChecked(Check::kSigned), IsFloatOn(), ReadNumber(Field::kDigits),
+                      ReadNumber(Field::kDecimals));
 }
 
 CSpinRange CRegisterPanelForm::GetSpinRange(Field field) const {

@@ -83,8 +83,7 @@ void CTrendBarPanelForm::SelectDirection(int position) {
 }
 
 std::vector<std::u16string> CTrendBarPanelForm::GetDirectionList() {
-    return {element_text::kUp, element_text::kDown, element_text::kLeft,
-            element_text::kRight};
+    return {element_text::kUp, element_text::kDown, element_text::kLeft, element_text::kRight};
 }
 
 bool CTrendBarPanelForm::IsDirectionShown() const {

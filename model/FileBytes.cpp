@@ -50,10 +50,10 @@ constexpr int kMostLinksFollowed = 40;
 std::filesystem::path FollowLinks(std::filesystem::path file) {
     for (int followed = 0; followed < kMostLinksFollowed; ++followed) {
         std::error_code error;
-        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(file, error)))
-            return file;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(file, error))) return file;
         const std::filesystem::path target = std::filesystem::read_symlink(file, error);
-        if (error) throw CFileError("cannot follow the link " + file.string() + ": " + error.message());
+        if (error)
+            throw CFileError("cannot follow the link " + file.string() + ": " + error.message());
         file = target.is_absolute() ? target : file.parent_path() / target;
     }
     throw CFileError("cannot write " + file.string() + ": too many levels of symbolic links");

@@ -134,7 +134,8 @@ TEST_F(FunctionKeyPanelTest, TheValueIsCappedByCountTimesUnitWidth) {
     for (const Case& c : cases) {
         m_panel.SelectUnit(c.unit);
         EXPECT_TRUE(m_panel.GetAddressFields().IsCountEnabled());
-        EXPECT_EQ(m_panel.GetAddressFields().GetSpinRange(AddressField::kCount), (CSpinRange{0, 255}));
+        EXPECT_EQ(m_panel.GetAddressFields().GetSpinRange(AddressField::kCount),
+                  (CSpinRange{0, 255}));
         m_panel.SetAddressText(AddressField::kCount, c.count);
         m_panel.SetFieldText(Field::kParameter, u"99999999999");
         EXPECT_EQ(m_key->GetParameter(), c.cap) << c.unit << " " << char(c.count[0]);

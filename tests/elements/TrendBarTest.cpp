@@ -103,7 +103,10 @@ TEST_F(TrendBarPanelTest, ANewDirectionTurnsTheBar) {
 TEST_F(TrendBarPanelTest, SizesAndPointsAreKeptInTheirRanges) {
     CTrendBar& trend = Open(CTrendBar::kTrendGraph);
     const std::tuple<std::u16string_view, std::u16string_view, int, int> cases[] = {
-        {u"96", u"200", 96, 94}, {u"96", u"1", 96, 2}, {u"300", u"250", 192, 190}, {u"10", u"20", 16, 14}};
+        {u"96", u"200", 96, 94},
+        {u"96", u"1", 96, 2},
+        {u"300", u"250", 192, 190},
+        {u"10", u"20", 16, 14}};
     for (const auto& [width, points, storedWidth, storedPoints] : cases) {
         m_panel.SetFieldText(Field::kWidth, width);
         m_panel.SetFieldText(Field::kPoints, points);

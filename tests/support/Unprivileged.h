@@ -1,6 +1,6 @@
 #pragma once
-// Runs a test body as an ordinary user: root writes files and folders that are read-only for
-// everyone else, so as root the body runs in a child process that has become "nobody".
+// Runs a test body as an ordinary user: root writes even read-only files and folders, so as
+// root the body runs in a child process that has become "nobody".
 
 #include <grp.h>
 #include <pwd.h>
@@ -13,29 +13,26 @@
 
 namespace tavelo::test {
 
-// Whether the body passed, as `failed` tells in the process that ran it; nullopt when root
-// has no "nobody" to become.
+// Whether the body passed, as `failed` tells where it ran; nullopt when root cannot become
+// "nobody".
 inline std::optional<bool> RunUnprivileged(const std::function<void()>& body,
                                            const std::function<bool()>& failed) {
-    if (geteuid() != 0) {
-        body();
-        return !failed();
-    }
-    const passwd* nobody = getpwnam("nobody");
-    if (!nobody) return std::nullopt;
-    constexpr int kCannotBecome = 3;
+    const passwd* nobody = geteuid() == 0 ? getpwnam("nobody") : nullptr;
+    if (geteuid() != 0) body();
+    if (!nobody) return geteuid() != 0 ? std::optional(!failed()) : std::nullopt;
     std::fflush(nullptr);
     const pid_t child = fork();
     if (child == 0) {
-        const bool became = setgroups(0, nullptr) == 0 && setgid(nobody->pw_gid) == 0 &&
-                            setuid(nobody->pw_uid) == 0;
-        if (became) body();
+        if (setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 ||
+            setuid(nobody->pw_uid) != 0)
+            _exit(2);
+        body();
         std::fflush(nullptr);
-        _exit(!became ? kCannotBecome : failed() ? 1 : 0);
+        _exit(failed() ? 1 : 0);
     }
     int status = 0;
     if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) return false;
-    if (WEXITSTATUS(status) == kCannotBecome) return std::nullopt;
+    if (WEXITSTATUS(status) == 2) return std::nullopt;
     return WEXITSTATUS(status) == 0;
 }
 
