@@ -23,12 +23,13 @@
 #include "editor/tools/ToolCommands.h"
 #include "model/AppState.h"
 #include "model/TaveloDoc.h"
+#include "translation/ShownText.h"
 
 namespace tavelo {
 namespace {
 
 QString Text(const char16_t* text) {
-    return QString::fromUtf16(text);
+    return ShownText(text);
 }
 
 // Projects are told by their extension, in any case.

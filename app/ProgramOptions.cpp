@@ -6,22 +6,28 @@
 #include <cstdio>
 
 #include "MainFrame.h"
-#include "QtTranslations.h"
 #include "TaveloApp.h"
 #include "editor/ProgramIcon.h"
 #include "editor/TaveloView.h"
 #include "model/TaveloDoc.h"
 #include "plc/ProgramDirectory.h"
+#include "translation/LanguageChoice.h"
 
 namespace tavelo {
 namespace {
 
-// Without a display the screenshot is made on the offscreen platform.
+// Without a display the screenshot is made on the offscreen platform, and help and version
+// are printed there, as they need no window.
+bool ShowsNoWindow(const QByteArray& argument) {
+    return argument.startsWith("--screenshot") || argument.startsWith("--help") ||
+           argument == "-h" || argument == "--version" || argument == "-v";
+}
+
 void ChoosePlatformForScreenshot(int argc, char* argv[]) {
-    bool screenshot = false;
+    bool windowless = false;
     for (int i = 1; i < argc; ++i)
-        if (QByteArray(argv[i]).startsWith("--screenshot")) screenshot = true;
-    if (screenshot && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        if (ShowsNoWindow(argv[i])) windowless = true;
+    if (windowless && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -46,7 +52,6 @@ int RunTavelo(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tavelo"));
     QApplication::setApplicationVersion(QStringLiteral(TAVELO_VERSION));
     QApplication::setWindowIcon(ProgramIcon());
-    InstallQtChinese(application);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Tavelo: screens for ZOR operator panels"));
@@ -71,8 +76,24 @@ int RunTavelo(int argc, char* argv[]) {
         QStringLiteral("The devices COM1..COM4 stand for: PREFIX0..PREFIX3 (default /dev/ttyS)."),
         QStringLiteral("PREFIX"));
     parser.addOption(comPrefix);
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QStringLiteral("The interface language: zh (Chinese) or en (English). By default "
+                       "English when the locale's language is English, else Chinese."),
+        QStringLiteral("LANG"));
+    parser.addOption(lang);
     parser.addPositionalArgument(QStringLiteral("PROJECT"),
                                  QStringLiteral("A project file (.ZORX or .ZOR) to open."));
+    // The language is set before help or a usage error is printed in it.
+    parser.parse(QCoreApplication::arguments());
+    const std::optional<ELanguage> language =
+        parser.isSet(lang) ? ParseLanguage(parser.value(lang)) : LocaleLanguage();
+    if (!language) {
+        std::fprintf(stderr, "tavelo: --lang takes zh or en, not %s\n",
+                     qPrintable(parser.value(lang)));
+        return 2;
+    }
+    InstallLanguage(application, *language, GetProgramDirectory());
     parser.process(application);
     if (parser.positionalArguments().size() > 1) {
         std::fputs("tavelo: only one PROJECT may be given (see tavelo --help)\n", stderr);

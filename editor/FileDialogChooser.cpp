@@ -3,6 +3,7 @@
 #include <QFileDialog>
 
 #include "EditorTexts.h"
+#include "translation/ShownText.h"
 
 namespace tavelo {
 namespace {
@@ -20,14 +21,14 @@ QString ChooseExisting(QWidget* parent, const QStringList& filters) {
 
 QString CFileDialogChooser::ChooseProjectToOpen(QWidget* parent) {
     // Name filters match regardless of case, so lower-case names show too.
-    return ChooseExisting(parent, {QString::fromUtf16(editor_text::kProjectFilesFilter),
-                                   QString::fromUtf16(editor_text::kAllFilesFilter)});
+    return ChooseExisting(parent, {ShownText(editor_text::kProjectFilesFilter),
+                                   ShownText(editor_text::kAllFilesFilter)});
 }
 
 QString CFileDialogChooser::ChooseProjectToSave(QWidget* parent) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QString::fromUtf16(editor_text::kSaveProjectFilter));
+    dialog.setNameFilter(ShownText(editor_text::kSaveProjectFilter));
     dialog.setDefaultSuffix(QStringLiteral("ZORX"));
     // The caller asks its own replace question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -36,8 +37,8 @@ QString CFileDialogChooser::ChooseProjectToSave(QWidget* parent) {
 }
 
 QString CFileDialogChooser::ChooseBitmap(QWidget* parent) {
-    return ChooseExisting(parent, {QString::fromUtf16(editor_text::kBitmapFilesFilter),
-                                   QString::fromUtf16(editor_text::kAllFilesFilter)});
+    return ChooseExisting(parent, {ShownText(editor_text::kBitmapFilesFilter),
+                                   ShownText(editor_text::kAllFilesFilter)});
 }
 
 }  // namespace tavelo

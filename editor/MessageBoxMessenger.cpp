@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "CaptionRoom.h"
+#include "translation/ShownText.h"
 
 namespace tavelo {
 namespace {

@@ -24,7 +24,7 @@ namespace tavelo {
 namespace {
 
 QString Text(const char16_t* text) {
-    return QString::fromUtf16(text);
+    return ShownText(text);
 }
 
 std::filesystem::path ToPath(const QString& path) {

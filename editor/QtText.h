@@ -1,9 +1,12 @@
 #pragma once
-// Conversions between the core's UTF-16 text and Qt's strings.
+// Conversions between the core's UTF-16 text and Qt's strings: ToQString for the user's texts
+// as they are, ShownText for the system's own in the interface language.
 
 #include <QString>
 #include <string>
 #include <string_view>
+
+#include "translation/ShownText.h"
 
 namespace tavelo {
 

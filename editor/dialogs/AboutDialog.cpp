@@ -19,13 +19,13 @@ constexpr int kIconSize = 32;
 }
 
 CAboutDialog::CAboutDialog(const CAppState& state, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(ToQString(dialog_text::kAboutCaption));
+    setWindowTitle(ShownText(dialog_text::kAboutCaption));
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(ProgramIcon().pixmap(kIconSize, kIconSize));
-    m_pVersion = new QLabel(ToQString(CDisplayTypeForm::GetVersionText(state)), this);
+    m_pVersion = new QLabel(ShownText(CDisplayTypeForm::GetVersionText(state)), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(ToQString(dialog_text::kOk));
+    buttons->button(QDialogButtonBox::Ok)->setText(ShownText(dialog_text::kOk));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* text = new QHBoxLayout;

@@ -38,20 +38,20 @@ void SetCell(QTableWidget& table, int row, int column, const std::u16string& tex
 // Widgets are made in the order they are laid out, which is also the focus order.
 CAlarmDialog::CAlarmDialog(CAlarmListForm& form, CMessenger& messenger, QWidget* parent)
     : QDialog(parent), m_form(form), m_messenger(messenger) {
-    setWindowTitle(ToQString(st::kAlarmCaption));
+    setWindowTitle(ShownText(st::kAlarmCaption));
     form.Open();
 
     auto* address = new QHBoxLayout;
-    address->addWidget(new QLabel(ToQString(dialog_text::kAlarmStation), this));
+    address->addWidget(new QLabel(ShownText(dialog_text::kAlarmStation), this));
     address->addWidget(AddField(Field::kStation));
-    address->addWidget(new QLabel(ToQString(dialog_text::kAlarmUnit), this));
+    address->addWidget(new QLabel(ShownText(dialog_text::kAlarmUnit), this));
     m_pUnits = new QComboBox(this);
     connect(m_pUnits, &QComboBox::activated, this, [this](int position) {
         m_form.SelectUnit(position);
         Refresh();
     });
     address->addWidget(m_pUnits);
-    address->addWidget(new QLabel(ToQString(dialog_text::kAlarmAddress), this));
+    address->addWidget(new QLabel(ShownText(dialog_text::kAlarmAddress), this));
     address->addWidget(AddField(Field::kAddress));
     address->addWidget(AddField(Field::kBit));
     address->addStretch();
@@ -77,9 +77,9 @@ CSpinButtonEdit* CAlarmDialog::AddField(Field field) {
 
 void CAlarmDialog::MakeRowList() {
     m_pRows = new QTableWidget(0, 2, this);
-    m_pRows->setAccessibleName(ToQString(st::kAlarmCaption));
+    m_pRows->setAccessibleName(ShownText(st::kAlarmCaption));
     m_pRows->setHorizontalHeaderLabels(
-        {ToQString(st::kAlarmColumnNumber), ToQString(st::kAlarmColumnText)});
+        {ShownText(st::kAlarmColumnNumber), ShownText(st::kAlarmColumnText)});
     m_pRows->horizontalHeader()->resizeSection(kNumberColumn, st::kAlarmNumberColumnWidth);
     m_pRows->horizontalHeader()->setStretchLastSection(true);
     m_pRows->verticalHeader()->hide();

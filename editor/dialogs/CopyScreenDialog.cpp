@@ -22,11 +22,11 @@ CCopyScreenDialog::CCopyScreenDialog(const CTaveloDoc& doc, CMessenger& messenge
     m_pSource->setReadOnly(true);
     m_pSource->setMaximumWidth(m_pSource->fontMetrics().horizontalAdvance(QString(7, u'0')));
     auto* copy = new QHBoxLayout;
-    copy->addWidget(new QLabel(ToQString(dt::kCopyFrom), this));
+    copy->addWidget(new QLabel(ShownText(dt::kCopyFrom), this));
     copy->addWidget(m_pSource);
-    copy->addWidget(new QLabel(ToQString(dt::kCopyTo), this));
+    copy->addWidget(new QLabel(ShownText(dt::kCopyTo), this));
     copy->addWidget(&GetNumberField());
-    copy->addWidget(new QLabel(ToQString(dt::kCopyScreenSuffix), this));
+    copy->addWidget(new QLabel(ShownText(dt::kCopyScreenSuffix), this));
     SetContents(copy);
 }
 

@@ -14,9 +14,9 @@ namespace tavelo {
 
 CDeleteScreenDialog::CDeleteScreenDialog(std::int32_t currentScreen, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(ToQString(dialog_text::kDeleteScreenCaption));
+    setWindowTitle(ShownText(dialog_text::kDeleteScreenCaption));
     auto* screen = new QHBoxLayout;
-    screen->addWidget(new QLabel(ToQString(dialog_text::kDeleteScreenText), this));
+    screen->addWidget(new QLabel(ShownText(dialog_text::kDeleteScreenText), this));
     m_pScreen = new QLineEdit(ToQString(FieldNumberText(currentScreen)), this);
     m_pScreen->setReadOnly(true);
     screen->addWidget(m_pScreen);

@@ -18,9 +18,9 @@ namespace tavelo {
 
 QDialogButtonBox* MakeOkCancelButtons(QDialog& dialog) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(ToQString(dialog_text::kOk));
+    buttons->button(QDialogButtonBox::Ok)->setText(ShownText(dialog_text::kOk));
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setText(ToQString(dialog_text::kCancel));
+    buttons->button(QDialogButtonBox::Cancel)->setText(ShownText(dialog_text::kCancel));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     return buttons;
@@ -29,16 +29,16 @@ QDialogButtonBox* MakeOkCancelButtons(QDialog& dialog) {
 void ShowChoices(QComboBox& combo, const std::vector<std::u16string>& texts, int position) {
     bool same = combo.count() == static_cast<int>(texts.size());
     for (int i = 0; same && i < combo.count(); ++i)
-        same = ToU16(combo.itemText(i)) == texts[static_cast<std::size_t>(i)];
+        same = combo.itemText(i) == ShownText(texts[static_cast<std::size_t>(i)]);
     if (!same) {
         combo.clear();
-        for (const std::u16string& text : texts) combo.addItem(ToQString(text));
+        for (const std::u16string& text : texts) combo.addItem(ShownText(text));
     }
     combo.setCurrentIndex(position);
 }
 
 void ShowNotice(CMessenger& messenger, QWidget* parent, std::u16string_view text) {
-    messenger.Show(parent, ToQString(editor_text::kMessageCaption), ToQString(text),
+    messenger.Show(parent, ShownText(editor_text::kMessageCaption), ShownText(text),
                    CMessenger::EIcon::kWarning);
 }
 

@@ -13,10 +13,10 @@
 namespace tavelo {
 
 CDisplayTypeDialog::CDisplayTypeDialog(CDisplayTypeForm& form, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(ToQString(kDisplayTypeCaption));
-    auto* group = new QGroupBox(ToQString(kDisplayTypeGroup), this);
-    m_pZorA = new QRadioButton(ToQString(dialog_text::kZorA), group);
-    m_pZorB = new QRadioButton(ToQString(dialog_text::kZorB), group);
+    setWindowTitle(ShownText(kDisplayTypeCaption));
+    auto* group = new QGroupBox(ShownText(kDisplayTypeGroup), this);
+    m_pZorA = new QRadioButton(ShownText(dialog_text::kZorA), group);
+    m_pZorB = new QRadioButton(ShownText(dialog_text::kZorB), group);
     GetRadio(form.GetSelection()).setChecked(true);
     connect(m_pZorA, &QRadioButton::clicked, this, [&form] { form.Click(CAppState::kModelZorA); });
     connect(m_pZorB, &QRadioButton::clicked, this, [&form] { form.Click(CAppState::kModelZorB); });

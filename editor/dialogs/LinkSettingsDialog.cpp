@@ -40,13 +40,13 @@ std::size_t Index(SerialField field) {
 CLinkSettingsDialog::CLinkSettingsDialog(CLinkSettingsForm& form, CMessenger& messenger,
                                          QWidget* parent)
     : QDialog(parent), m_form(form), m_messenger(messenger) {
-    setWindowTitle(ToQString(kLinkDialogTitle));
-    auto* caption = new QLabel(ToQString(kLinkCaption), this);
+    setWindowTitle(ShownText(kLinkDialogTitle));
+    auto* caption = new QLabel(ShownText(kLinkCaption), this);
     m_pPlcTypes = new QComboBox(this);
     m_pPlcTypes->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    auto* ok = new QPushButton(ToQString(kOkButtonText), this);
+    auto* ok = new QPushButton(ShownText(kOkButtonText), this);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(ToQString(kCancelButtonText), this);
+    auto* cancel = new QPushButton(ShownText(kCancelButtonText), this);
     m_pToggle = new QPushButton(this);
     auto* separator = new QFrame(this);
     separator->setFrameShape(QFrame::HLine);
@@ -62,7 +62,7 @@ CLinkSettingsDialog::CLinkSettingsDialog(CLinkSettingsForm& form, CMessenger& me
     });
 
     auto* choice = new QFormLayout;
-    choice->addRow(ToQString(kPlcTypeLabel), m_pPlcTypes);
+    choice->addRow(ShownText(kPlcTypeLabel), m_pPlcTypes);
     auto* left = new QVBoxLayout;
     left->addWidget(caption);
     left->addLayout(choice);
@@ -93,7 +93,7 @@ QWidget* CLinkSettingsDialog::MakeSerialPanel() {
     for (const SSerialControl& control : kSerialControls) {
         auto* list = new QComboBox(panel);
         m_serialLists[Index(control.m_field)] = list;
-        grid->addWidget(new QLabel(ToQString(control.m_pszLabel), panel), control.m_nRow,
+        grid->addWidget(new QLabel(ShownText(control.m_pszLabel), panel), control.m_nRow,
                         control.m_nColumn);
         grid->addWidget(list, control.m_nRow, control.m_nColumn + 1);
         connect(list, &QComboBox::activated, this, [this, field = control.m_field](int position) {
@@ -130,7 +130,7 @@ void CLinkSettingsDialog::Refresh() {
         ShowChoices(GetSerialList(control.m_field),
                     CLinkSettingsForm::GetSerialTexts(control.m_field),
                     m_form.GetSerialSelection(control.m_field));
-    m_pToggle->setText(ToQString(m_form.GetToggleText()));
+    m_pToggle->setText(ShownText(m_form.GetToggleText()));
     m_pSerialPanel->setVisible(m_form.IsExpanded());
 }
 

@@ -13,15 +13,15 @@
 namespace tavelo {
 
 CPortDialog::CPortDialog(CPortForm& form, QWidget* parent) : QDialog(parent), m_form(form) {
-    setWindowTitle(ToQString(kPortDialogTitle));
-    auto* prompt = new QLabel(ToQString(kPortPrompt), this);
+    setWindowTitle(ShownText(kPortDialogTitle));
+    auto* prompt = new QLabel(ShownText(kPortPrompt), this);
     m_pPorts = new QComboBox(this);
     ShowChoices(*m_pPorts, CPortForm::GetPortTexts(), form.GetSelection());
     connect(m_pPorts, &QComboBox::activated, this,
             [&form](int position) { form.SelectPort(position); });
 
     auto* fields = new QFormLayout;
-    fields->addRow(ToQString(kPortLabel), m_pPorts);
+    fields->addRow(ShownText(kPortLabel), m_pPorts);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addLayout(fields);

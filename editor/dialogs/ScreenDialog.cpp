@@ -19,8 +19,8 @@ CScreenDialog::CScreenDialog(const CTaveloDoc& doc, CMessenger& messenger,
                           parent),
       m_pDescription(new QLineEdit(ToQString(proposal.m_strDescription), this)) {
     auto* fields = new QFormLayout;
-    fields->addRow(ToQString(dialog_text::kScreenNumber), &GetNumberField());
-    fields->addRow(ToQString(dialog_text::kScreenDescription), m_pDescription);
+    fields->addRow(ShownText(dialog_text::kScreenNumber), &GetNumberField());
+    fields->addRow(ShownText(dialog_text::kScreenDescription), m_pDescription);
     SetContents(fields);
 }
 

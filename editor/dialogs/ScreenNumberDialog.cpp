@@ -15,7 +15,7 @@ CScreenNumberDialog::CScreenNumberDialog(const CTaveloDoc& doc, CMessenger& mess
       m_doc(doc),
       m_messenger(messenger),
       m_pNumber(MakeScreenNumberField(proposal, this)) {
-    setWindowTitle(ToQString(caption));
+    setWindowTitle(ShownText(caption));
 }
 
 void CScreenNumberDialog::SetContents(QLayout* contents) {

@@ -22,7 +22,7 @@ namespace {
 namespace dt = dialog_text;
 
 QLabel* MakeLabel(const char16_t* text, QWidget* parent) {
-    return new QLabel(ToQString(text), parent);
+    return new QLabel(ShownText(text), parent);
 }
 
 // Controls that come and go keep their place, so the dialog does not jump while typing.
@@ -38,7 +38,7 @@ void KeepPlaceWhenHidden(QWidget& widget) {
 CSystemSetingDialog::CSystemSetingDialog(CSystemSettingsForm& form, CMessenger& messenger,
                                          QWidget* parent)
     : QDialog(parent), m_form(form), m_messenger(messenger) {
-    setWindowTitle(ToQString(settings_text::kSystemSettingsCaption));
+    setWindowTitle(ShownText(settings_text::kSystemSettingsCaption));
     const std::optional<std::u16string> message = form.Open();
     BuildLayout();
     Refresh();
@@ -62,14 +62,14 @@ void CSystemSetingDialog::BuildLayout() {
     connect(m_pSaverTimes, &QComboBox::activated, this,
             [this](int position) { Handle(m_form.SelectSaverTime(position)); });
     top->addWidget(m_pSaverTimes, 1, 1);
-    m_pSaverShowScreen = new QRadioButton(ToQString(dt::kSaverShowScreen), this);
+    m_pSaverShowScreen = new QRadioButton(ShownText(dt::kSaverShowScreen), this);
     connect(m_pSaverShowScreen, &QRadioButton::clicked, this,
             [this] { Handle(m_form.ClickSaverAction(CSystemSettings::kSaverShowScreen)); });
     top->addWidget(m_pSaverShowScreen, 2, 0);
     CSpinButtonEdit* saverScreen = AddNumberField(Field::kSaverScreen);
     KeepPlaceWhenHidden(*saverScreen);
     top->addWidget(saverScreen, 2, 1);
-    m_pSaverBacklightOff = new QRadioButton(ToQString(dt::kSaverBacklightOff), this);
+    m_pSaverBacklightOff = new QRadioButton(ShownText(dt::kSaverBacklightOff), this);
     connect(m_pSaverBacklightOff, &QRadioButton::clicked, this,
             [this] { Handle(m_form.ClickSaverAction(CSystemSettings::kSaverBacklightOff)); });
     top->addWidget(m_pSaverBacklightOff, 2, 2, 1, 2);
@@ -95,7 +95,7 @@ void CSystemSetingDialog::BuildLayout() {
         functions->addWidget(m_functions[i].m_pRegisterLabel, row, 2);
         functions->addWidget(m_functions[i].m_pRegisterText, row, 3);
     }
-    m_pAnalog = new QCheckBox(ToQString(dt::kAnalog), this);
+    m_pAnalog = new QCheckBox(ShownText(dt::kAnalog), this);
     functions->addWidget(m_pAnalog, static_cast<int>(captions.size()), 0);
 
     auto* layout = new QVBoxLayout(this);
@@ -117,7 +117,7 @@ CSpinButtonEdit* CSystemSetingDialog::AddNumberField(Field field) {
 CSystemSetingDialog::SFunctionRow CSystemSetingDialog::MakeFunctionRow(Function function,
                                                                        const char16_t* caption) {
     SFunctionRow row;
-    row.m_pCheck = new QCheckBox(ToQString(caption), this);
+    row.m_pCheck = new QCheckBox(ShownText(caption), this);
     connect(row.m_pCheck, &QCheckBox::clicked, this,
             [this, function] { Handle(m_form.ClickFunction(function)); });
     row.m_pDirection = new QLabel(this);
@@ -196,7 +196,7 @@ void CSystemSetingDialog::Refresh() {
 void CSystemSetingDialog::ShowFunction(Function function) {
     const SFunctionRow& row = m_functions[function];
     row.m_pCheck->setChecked(m_form.IsFunctionChecked(function));
-    row.m_pDirection->setText(ToQString(m_form.GetDirectionLabel()));
+    row.m_pDirection->setText(ShownText(m_form.GetDirectionLabel()));
     row.m_pDirection->setEnabled(m_form.IsDirectionLabelEnabled(function));
     row.m_pRegisterLabel->setVisible(m_form.IsRegisterLabelVisible(function));
     row.m_pRegisterText->setText(ToQString(m_form.GetRegisterText(function)));

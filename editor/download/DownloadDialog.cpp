@@ -42,9 +42,9 @@ CDownloadDialog::CDownloadDialog(CEditorContext& context, CDownloadOptions optio
       m_context(context),
       m_options(std::move(options)),
       m_pProgress(new QProgressBar(this)),
-      m_pCancel(new QPushButton(ToQString(download_texts::kCancelButton), this)),
+      m_pCancel(new QPushButton(ShownText(download_texts::kCancelButton), this)),
       m_pCloseTimer(new QTimer(this)) {
-    setWindowTitle(ToQString(download_texts::kDialogCaption));
+    setWindowTitle(ShownText(download_texts::kDialogCaption));
     m_pProgress->setRange(0, kProgressMaximum);
     m_pProgress->setValue(0);
     // Enter must not reach the button: only a click cancels a running transfer.
@@ -54,7 +54,7 @@ CDownloadDialog::CDownloadDialog(CEditorContext& context, CDownloadOptions optio
     m_pCloseTimer->setInterval(kCloseDelayMs);
     connect(m_pCloseTimer, &QTimer::timeout, this, [this] { done(QDialog::Accepted); });
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(ToQString(download_texts::kPrompt), this));
+    layout->addWidget(new QLabel(ShownText(download_texts::kPrompt), this));
     layout->addWidget(m_pProgress);
     layout->addWidget(m_pCancel, 0, Qt::AlignHCenter);
 }
@@ -66,8 +66,8 @@ CDownloadDialog::~CDownloadDialog() {
 void CDownloadDialog::Start() {
     CPreparedDownload prepared = PrepareDownload(m_context, m_options);
     for (const std::u16string& message : prepared.m_messages)
-        m_context.m_messenger.Show(this, ToQString(editor_text::kMessageCaption),
-                                   ToQString(message), CMessenger::EIcon::kWarning);
+        m_context.m_messenger.Show(this, ShownText(editor_text::kMessageCaption),
+                                   ShownText(message), CMessenger::EIcon::kWarning);
     if (!prepared.m_data) {
         done(QDialog::Rejected);
         return;
@@ -95,7 +95,7 @@ void CDownloadDialog::OnCancelClicked() {
 void CDownloadDialog::OnTransferFinished(const QString& message) {
     StopThread();
     m_pCancel->setEnabled(false);
-    m_context.m_messenger.Show(this, ToQString(link_messages::kCaption), message,
+    m_context.m_messenger.Show(this, ShownText(link_messages::kCaption), message,
                                CMessenger::EIcon::kWarning);
     m_pCloseTimer->start();
 }

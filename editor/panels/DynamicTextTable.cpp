@@ -23,9 +23,9 @@ CDynamicTextTable::CDynamicTextTable(QWidget* parent)
     setObjectName(QStringLiteral("table"));
     m_pEditBox->setObjectName(QStringLiteral("cellEdit"));
     m_pEditBox->hide();
-    setHorizontalHeaderLabels({ToQString(element_text::kColumnNumber),
-                               ToQString(element_text::kColumnValue),
-                               ToQString(element_text::kColumnText)});
+    setHorizontalHeaderLabels({ShownText(element_text::kColumnNumber),
+                               ShownText(element_text::kColumnValue),
+                               ShownText(element_text::kColumnText)});
     setColumnWidth(0, kNumberWidth);
     setColumnWidth(1, kValueWidth);
     setColumnWidth(2, kTextWidth);

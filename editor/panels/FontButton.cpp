@@ -9,7 +9,7 @@ namespace tavelo {
 
 QPushButton* MakeFontButton(QWidget& panel, std::function<CFontDialogForm()> open,
                             CFontDialog::Closed closed) {
-    auto* button = new QPushButton(ToQString(panel_text::kFontButton), &panel);
+    auto* button = new QPushButton(ShownText(panel_text::kFontButton), &panel);
     button->setObjectName(QStringLiteral("font"));
     // A panel has no default button: Enter must do nothing.
     button->setAutoDefault(false);

@@ -13,12 +13,12 @@ namespace tavelo {
 
 CFontDialog::CFontDialog(const CFontDialogForm& form, QWidget* parent)
     : QDialog(parent), m_form(form), m_pFace(new QComboBox(this)), m_pSize(new QComboBox(this)) {
-    setWindowTitle(ToQString(element_text::kFontDialogCaption));
+    setWindowTitle(ShownText(element_text::kFontDialogCaption));
     m_pFace->setObjectName(QStringLiteral("face"));
     m_pSize->setObjectName(QStringLiteral("size"));
     auto* layout = new QFormLayout(this);
-    layout->addRow(ToQString(panel_text::kFace), m_pFace);
-    layout->addRow(ToQString(panel_text::kSize), m_pSize);
+    layout->addRow(ShownText(panel_text::kFace), m_pFace);
+    layout->addRow(ShownText(panel_text::kSize), m_pSize);
     layout->addRow(MakeOkCancelButtons(*this));
     connect(m_pFace, &QComboBox::activated, this, [this](int position) {
         m_form.SelectFace(position);

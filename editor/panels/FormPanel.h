@@ -39,7 +39,7 @@ public:
 
 protected:
     CFormPanel(CEditorContext& context, CPanelHost& host, const char16_t* caption, QWidget* parent)
-        : CPropertyDialogBase(context, host, ToQString(caption), parent),
+        : CPropertyDialogBase(context, host, ShownText(caption), parent),
           m_bindings([this](const CPanelBindings::Change& change) { RunChange(change); }),
           m_form(std::in_place, context.m_state) {}
 

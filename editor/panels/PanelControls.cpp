@@ -32,7 +32,7 @@ Control* AddNamed(QGridLayout& grid, int row, int column, const char16_t* label,
 
 void AddLabelled(QGridLayout& grid, int row, int column, const char16_t* label, QWidget* control,
                  int span) {
-    auto* text = new QLabel(ToQString(label), Parent(grid));
+    auto* text = new QLabel(ShownText(label), Parent(grid));
     text->setBuddy(control);
     grid.addWidget(text, row, column, Qt::AlignRight);
     grid.addWidget(control, row, column + 1, 1, span);
@@ -60,7 +60,7 @@ QComboBox* AddCombo(QGridLayout& grid, int row, int column, const char16_t* labe
 
 QCheckBox* AddCheck(QGridLayout& grid, int row, int column, const char16_t* text,
                     const char* name) {
-    auto* box = new QCheckBox(ToQString(text), Parent(grid));
+    auto* box = new QCheckBox(ShownText(text), Parent(grid));
     box->setObjectName(QString::fromLatin1(name));
     grid.addWidget(box, row, column);
     return box;
@@ -75,7 +75,7 @@ std::vector<QRadioButton*> AddRadios(QGridLayout& grid, int row, int column, int
     line->setContentsMargins(0, 0, 0, 0);
     std::vector<QRadioButton*> buttons;
     for (const char16_t* text : texts) {
-        auto* button = new QRadioButton(ToQString(text), holder);
+        auto* button = new QRadioButton(ShownText(text), holder);
         button->setObjectName(QString::fromLatin1(name) + QString::number(buttons.size()));
         line->addWidget(button);
         buttons.push_back(button);

@@ -19,7 +19,7 @@ namespace tavelo {
 
 CScreenPropertyDialog::CScreenPropertyDialog(CEditorContext& context, CPanelHost& host,
                                              QWidget* parent)
-    : CPropertyDialogBase(context, host, ToQString(panel_text::kScreenPanelCaption), parent) {
+    : CPropertyDialogBase(context, host, ShownText(panel_text::kScreenPanelCaption), parent) {
     QGridLayout& grid = GetGrid();
     m_pNumber = new QLabel(grid.parentWidget());
     m_pNumber->setObjectName(QStringLiteral("number"));
@@ -59,7 +59,7 @@ void CScreenPropertyDialog::DropObject() {
 void CScreenPropertyDialog::Load() {
     const QSignalBlocker up(m_pUpScreen);
     const QSignalBlocker down(m_pDownScreen);
-    m_pNumber->setText(ToQString(FormatMessage(panel_text::kScreenNumber, m_pScreen->GetNumber())));
+    m_pNumber->setText(ShownText(FormatMessage(panel_text::kScreenNumber, m_pScreen->GetNumber())));
     ShowLineText(*m_pDescription, ToQString(m_pScreen->GetDescription()));
     m_pUpScreen->SetText(QString::number(m_pScreen->GetUpScreen()));
     m_pDownScreen->SetText(QString::number(m_pScreen->GetDownScreen()));

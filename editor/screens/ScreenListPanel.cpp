@@ -22,15 +22,15 @@ constexpr int kRowHeight = 16;
 }  // namespace
 
 CScreenListPanel::CScreenListPanel(QWidget* parent)
-    : QGroupBox(QString::fromUtf16(editor_text::kScreenGroup), parent),
+    : QGroupBox(ShownText(editor_text::kScreenGroup), parent),
       m_pList(new QTableWidget(0, 2, this)),
-      m_pNewButton(new QPushButton(QString::fromUtf16(editor_text::kNewButton), this)),
-      m_pDeleteButton(new QPushButton(QString::fromUtf16(editor_text::kDeleteButton), this)),
-      m_pNewAction(new QAction(QString::fromUtf16(editor_text::kNewScreenEntry), this)),
-      m_pDeleteAction(new QAction(QString::fromUtf16(editor_text::kDeleteScreenEntry), this)),
-      m_pCopyAction(new QAction(QString::fromUtf16(editor_text::kCopyScreenEntry), this)) {
-    m_pList->setHorizontalHeaderLabels({QString::fromUtf16(editor_text::kScreenColumn),
-                                        QString::fromUtf16(editor_text::kDescriptionColumn)});
+      m_pNewButton(new QPushButton(ShownText(editor_text::kNewButton), this)),
+      m_pDeleteButton(new QPushButton(ShownText(editor_text::kDeleteButton), this)),
+      m_pNewAction(new QAction(ShownText(editor_text::kNewScreenEntry), this)),
+      m_pDeleteAction(new QAction(ShownText(editor_text::kDeleteScreenEntry), this)),
+      m_pCopyAction(new QAction(ShownText(editor_text::kCopyScreenEntry), this)) {
+    m_pList->setHorizontalHeaderLabels(
+        {ShownText(editor_text::kScreenColumn), ShownText(editor_text::kDescriptionColumn)});
     m_pList->setColumnWidth(0, kNumberColumnWidth);
     m_pList->setColumnWidth(1, kDescriptionColumnWidth);
     m_pList->horizontalHeader()->setStretchLastSection(true);

@@ -20,8 +20,8 @@ std::unique_ptr<CGraphObj> CStaticBitmapTool::MakeElementAt(CToolHost& host, CPo
     // The file may have changed since the command measured it.
     const CBitmapImport import = ImportPlaceableBitmap(view.m_strBitmapPath);
     if (!import.m_bitmap) {
-        m_messenger.Show(nullptr, ToQString(editor_text::kMessageCaption),
-                         ToQString(import.m_strMessage), CMessenger::EIcon::kWarning);
+        m_messenger.Show(nullptr, ShownText(editor_text::kMessageCaption),
+                         ShownText(import.m_strMessage), CMessenger::EIcon::kWarning);
         return nullptr;
     }
     auto element = std::make_unique<CStaticBitmap>(*import.m_bitmap, view.m_strBitmapPath);

@@ -50,8 +50,8 @@ void ChooseStaticBitmap(const CEditorContext& context, CViewState& view, QWidget
     view.m_strBitmapTitle = ToU16(QFileInfo(path).completeBaseName());
     const CBitmapImport import = ImportPlaceableBitmap(view.m_strBitmapPath);
     if (!import.m_bitmap) {
-        context.m_messenger.Show(parent, ToQString(editor_text::kMessageCaption),
-                                 ToQString(import.m_strMessage), CMessenger::EIcon::kWarning);
+        context.m_messenger.Show(parent, ShownText(editor_text::kMessageCaption),
+                                 ShownText(import.m_strMessage), CMessenger::EIcon::kWarning);
         BackToSelect(view);
         return;
     }

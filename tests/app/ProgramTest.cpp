@@ -1,5 +1,5 @@
 // The tavelo program from the outside: the screenshot option with and without a project, a
-// damaged project named on the command line, and Qt's own texts in Chinese.
+// damaged project named on the command line, Qt's own texts in Chinese and the language option.
 
 #include <QFile>
 #include <QImage>
@@ -8,9 +8,9 @@
 #include <QTest>
 #include <fstream>
 
-#include "app/QtTranslations.h"
 #include "editor/CanvasGeometry.h"
 #include "support/TempDir.h"
+#include "translation/LanguageChoice.h"
 
 using namespace tavelo;
 using namespace tavelo::test;
@@ -75,9 +75,22 @@ private slots:
         const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
         if (!QFile::exists(folder + QStringLiteral("/qtbase_zh_CN.qm")))
             QSKIP("Qt's Chinese translation is not installed here");
-        QVERIFY(InstallQtChinese(*QCoreApplication::instance()));
+        QVERIFY(InstallLanguage(*QCoreApplication::instance(), ELanguage::kChinese, {}));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"取消"_qs);
         QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), u"打开"_qs);
+    }
+
+    // The menus and panels differ between the languages; an unknown one is refused.
+    void theLanguageOptionChoosesTheWindowsTexts() {
+        const auto shot = [this](const char* language, const char* file) {
+            return RunProgram(Program("tavelo"), {QStringLiteral("--lang"), QLatin1String(language),
+                                                  QStringLiteral("--screenshot"), Path(file)});
+        };
+        QCOMPARE(shot("zh", "zh.png").exitCode, 0);
+        QCOMPARE(shot("en", "en.png").exitCode, 0);
+        QVERIFY(QImage(Path("zh.png")).width() > 0);
+        QVERIFY(QImage(Path("zh.png")) != QImage(Path("en.png")));
+        QCOMPARE(shot("fr", "fr.png").exitCode, 2);
     }
 };
 

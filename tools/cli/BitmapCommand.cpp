@@ -7,6 +7,7 @@
 #include "model/TextCodec.h"
 #include "tools/common/CliProgram.h"
 #include "tools/common/JsonOutput.h"
+#include "translation/ShownText.h"
 
 namespace tavelo::cli {
 
@@ -40,7 +41,7 @@ void WriteJson(const CPanelBitmap& bitmap, const std::string& file, std::ostream
 int ShowImport(const CBitmapOptions& options, std::ostream& out, std::ostream& err) {
     const CBitmapImport import = CBitmapImport::FromFile(options.m_strFile);
     if (!import.m_bitmap) {
-        err << "tavelo-cli bitmap: " << options.m_strFile << ": " << ToUtf8(import.m_strMessage)
+        err << "tavelo-cli bitmap: " << options.m_strFile << ": " << ShownUtf8(import.m_strMessage)
             << "\n";
         return tools::kExitFailed;
     }

@@ -13,6 +13,7 @@
 #include "link/qt/QtSerialPort.h"
 #include "model/TextCodec.h"
 #include "tools/common/CliProgram.h"
+#include "translation/ShownText.h"
 
 namespace tavelo::cli {
 
@@ -94,7 +95,7 @@ int Download(const CDownloadOptions& options, std::ostream& out, std::ostream& e
     };
     const CDownloadReport report = RunDownload(request);
     progress.Finish();
-    out << ToUtf8(report.m_strMessage) << "\n";
+    out << ShownUtf8(report.m_strMessage) << "\n";
     if (report.m_bSucceeded) return 0;
     const int signal = interrupt.GetSignal();
     return signal ? CInterruptWatch::kExitSignalBase + signal : tools::kExitFailed;

@@ -12,6 +12,7 @@
 #include "plc/LinkSettingsForm.h"
 #include "plc/PlcTypeFile.h"
 #include "tools/common/CliProgram.h"
+#include "translation/ShownText.h"
 
 namespace tavelo::cli {
 
@@ -43,7 +44,7 @@ std::string ChoosePlcType(CProjectContext& project, const std::filesystem::path&
     if (!message.empty()) {
         const int refused = form.GetPlcTypeSelection();
         form.Cancel();
-        return ToUtf8(message) + " (" + ToUtf8(form.GetPlcTypeNames().at(refused)) + ")";
+        return ShownUtf8(message) + " (" + ToUtf8(form.GetPlcTypeNames().at(refused)) + ")";
     }
     form.Ok();
     return {};
@@ -54,8 +55,8 @@ int MakeProject(const CNewOptions& options, std::ostream& out, std::ostream& err
     CProjectContext project(kCommand);
     const std::filesystem::path plcFile = CPlcTypeFile::DefaultPath();
     if (!CPlcTypeFile::IsPresent(plcFile)) {
-        project.Report(err,
-                       ToUtf8(kInstallFirstMessage) + " (" + plcFile.string() + " cannot be read)");
+        project.Report(
+            err, ShownUtf8(kInstallFirstMessage) + " (" + plcFile.string() + " cannot be read)");
         return tools::kExitFailed;
     }
     if (std::filesystem::exists(file) && !options.m_bForce) {

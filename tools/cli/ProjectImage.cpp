@@ -4,6 +4,7 @@
 #include "compiler/ReapplyPanels.h"
 #include "model/TextCodec.h"
 #include "plc/ProgramDirectory.h"
+#include "translation/ShownText.h"
 
 namespace tavelo::cli {
 
@@ -14,7 +15,8 @@ std::optional<CDownloadImage> OpenAndCompile(CProjectContext& project, const std
     CCompileOutcome outcome =
         CompileDownloadImage(project.m_doc, project.m_state, GetProgramDirectory());
     // Messages the panel's tool shows on the way, and the failure's own last.
-    for (const std::u16string& message : outcome.m_messages) project.Report(err, ToUtf8(message));
+    for (const std::u16string& message : outcome.m_messages)
+        project.Report(err, ShownUtf8(message));
     if (!outcome.Succeeded()) {
         project.Report(err, file + ": not compiled: " + outcome.m_strReason);
         return std::nullopt;
