@@ -98,7 +98,9 @@ TEST(RegisterRender, DrawsTheDigitsOfTheFieldInTheirLook) {
         values[{1, 1, address}] = row.m_nValue;
         address += 2;
     }
-    const CPanelImage image = CPanelImage::Load(test::CompileWithDeliveredData(doc, CAppState{}));
+    CAppState zorB;  // the model with floating-point registers
+    zorB.m_nModelIndex = CAppState::kModelZorB;
+    const CPanelImage image = CPanelImage::Load(test::CompileWithDeliveredData(doc, zorB));
     ASSERT_TRUE(image.IsLoaded()) << image.GetError();
     CLcdFrame frame;
     ASSERT_TRUE(
