@@ -131,7 +131,7 @@ void CImageCompiler::BuildScreenRecords() {
             m_screens.begin(), m_screens.end(),
             [&](const auto& record) { return record->GetNumber() == element->m_nScreenNo; });
         if (screen == m_screens.end()) continue;
-        if (auto encoder = CreateLoadData(*element, m_libraries, m_outcome.m_messages))
+        if (auto encoder = CreateLoadData(*element, m_libraries, m_state, m_outcome.m_messages))
             (*screen)->Add(std::move(encoder));
     }
 }

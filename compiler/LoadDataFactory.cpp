@@ -13,6 +13,7 @@
 #include "TrendBarLoadData.h"
 #include "elements/DynamicBitmap.h"
 #include "elements/DynamicText.h"
+#include "elements/ElementPanelRules.h"
 #include "elements/FunctionKey.h"
 #include "elements/Indicator.h"
 #include "elements/Register.h"
@@ -35,6 +36,7 @@ std::unique_ptr<CGraphLoadDataBase> Encode(Args&&... args) {
 
 std::unique_ptr<CGraphLoadDataBase> CreateLoadData(const CGraphObj& element,
                                                    const CImageLibraries& libraries,
+                                                   const CAppState& state,
                                                    std::vector<std::u16string>& notes) {
     if (const auto* text = ElementAs<CStaticText>(element))
         return Encode<CStaticTextLoadData>(*text, libraries);
@@ -42,7 +44,8 @@ std::unique_ptr<CGraphLoadDataBase> CreateLoadData(const CGraphObj& element,
         return Encode<CFunctionKeyLoadData>(*key, libraries);
     if (const auto* bitmap = ElementAs<CStaticBitmap>(element))
         return Encode<CStaticBitmapLoadData>(*bitmap, libraries.m_bitmaps);
-    if (const auto* reg = ElementAs<CRegister>(element)) return Encode<CRegisterLoadData>(*reg);
+    if (const auto* reg = ElementAs<CRegister>(element))
+        return Encode<CRegisterLoadData>(*reg, IsFloatOffered(state));
     if (const auto* lamp = ElementAs<CIndicator>(element))
         return Encode<CIdicatorLoadData>(*lamp, libraries);
     if (const auto* graph = ElementAs<CTrendBar>(element)) {

@@ -9,15 +9,18 @@
 
 namespace tavelo {
 
+class CAppState;
 class CGraphObj;
 class CImageLibraries;
 
 // Null for elements that are not downloaded (lines, rectangles, unknown classes). A trend bar
 // of the bar-graph kind gets the bar graph encoder, any other the trend graph encoder. The
 // libraries must hold everything the project uses; notes collects the messages shown on the
-// way. Throws CCompileError when the element cannot be encoded.
+// way; the panel model decides which options exist. Throws CCompileError when the element cannot be
+// encoded.
 std::unique_ptr<CGraphLoadDataBase> CreateLoadData(const CGraphObj& element,
                                                    const CImageLibraries& libraries,
+                                                   const CAppState& state,
                                                    std::vector<std::u16string>& notes);
 
 }  // namespace tavelo

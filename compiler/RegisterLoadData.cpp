@@ -8,9 +8,9 @@ namespace tavelo {
 
 using namespace register_bits;
 
-void CRegisterLoadData::Compute(const CRegister& element) {
+void CRegisterLoadData::Compute(const CRegister& element, bool floatOffered) {
     SetPosition(element);
-    const bool isFloat = element.IsFloat();
+    const bool isFloat = element.IsFloat() && floatOffered;
     m_bSettable = element.IsSettable();
     m_nAttributes =
         BaseLook(element) | (element.IsEngineering() ? kEngineeringBit : 0) |

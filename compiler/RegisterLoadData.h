@@ -15,7 +15,9 @@ public:
 
     CRegisterLoadData() : CPolledLoadData(kRegisterRecord, kRecordSize) {}
 
-    void Compute(const CRegister& element);
+    // A float kept on the first panel model, which has none, is written as the integer it is
+    // shown as there.
+    void Compute(const CRegister& element, bool floatOffered);
 
     std::size_t WriteRecord(CImageCursor& out) const override;
     std::size_t GetRecordSize() const override { return kRecordSize; }

@@ -23,6 +23,10 @@ inline constexpr const char16_t* kCannotOpenProject =
 inline constexpr const char16_t* kCannotSaveProject = u"无法保存工程文件。";
 // The first sentence when the clipboard's elements cannot be pasted; the reason follows.
 inline constexpr const char16_t* kCannotPaste = u"剪贴板中有无法识别的元件，不能粘贴。";
+// %1 is the file; Save refuses it, Save As asks before it replaces it.
+inline constexpr const char16_t* kReadOnlyProject =
+    u"工程文件“%1”是只读的，未保存。请用“另存为”保存。";
+inline constexpr const char16_t* kAskToReplaceReadOnly = u"工程文件“%1”是只读的，是否仍然替换?";
 
 // File dialog filters.
 inline constexpr const char16_t* kProjectFilesFilter = u"工程文件 (*.ZORX *.ZOR)";

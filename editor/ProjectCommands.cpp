@@ -118,7 +118,7 @@ bool CProjectCommands::OpenPath(const QString& path) {
 
 bool CProjectCommands::Save() {
     if (m_strProjectPath.isEmpty()) return SaveAs();
-    return WriteTo(m_strProjectPath);
+    return WriteTo(m_strProjectPath, EReadOnlyTarget::kRefuse);
 }
 
 bool CProjectCommands::SaveAs() {
@@ -127,24 +127,34 @@ bool CProjectCommands::SaveAs() {
         const QString chosen = context.m_files.ChooseProjectToSave(m_view.window());
         if (chosen.isEmpty()) return false;
         const QString path = ToQString(ProjectPathForSaving(ToPath(chosen)).u16string());
+        // A read-only file is named in the question, so 是 is consent to replace it.
+        const bool readOnly = IsReadOnlyFile(ToPath(path));
         if (QFileInfo::exists(path)) {
             const CMessenger::EAnswer answer = context.m_messenger.AskYesNoCancel(
-                m_view.window(), ModelCaption(), Text(editor_text::kAskToReplace),
+                m_view.window(), ModelCaption(),
+                readOnly ? Text(editor_text::kAskToReplaceReadOnly).arg(path)
+                         : Text(editor_text::kAskToReplace),
                 CMessenger::EIcon::kStop);
             if (answer == CMessenger::EAnswer::kNo) continue;
             if (answer == CMessenger::EAnswer::kCancel) return false;
         }
-        if (!WriteTo(path)) return false;
+        if (!WriteTo(path, readOnly ? EReadOnlyTarget::kReplace : EReadOnlyTarget::kRefuse))
+            return false;
         m_strProjectPath = QFileInfo(path).absoluteFilePath();
         emit CaptionChanged(m_strProjectPath);
         return true;
     }
 }
 
-bool CProjectCommands::WriteTo(const QString& path) {
+bool CProjectCommands::WriteTo(const QString& path, EReadOnlyTarget readOnly) {
     CEditorContext& context = Context();
     try {
-        CProjectFile::Save(context.m_doc, context.m_state, ToPath(path));
+        CProjectFile::Save(context.m_doc, context.m_state, ToPath(path), readOnly);
+    } catch (const CReadOnlyFileError&) {
+        context.m_messenger.Show(m_view.window(), Text(editor_text::kMessageCaption),
+                                 Text(editor_text::kReadOnlyProject).arg(path),
+                                 CMessenger::EIcon::kStop);
+        return false;
     } catch (const CFileError& error) {
         context.m_messenger.Show(m_view.window(), Text(editor_text::kMessageCaption),
                                  FileFailure(editor_text::kCannotSaveProject, error),

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include "model/FileBytes.h"
+
 namespace tavelo {
 
 class CTaveloView;
@@ -42,7 +44,7 @@ signals:
 private:
     enum class ESaveAnswer { kGoOn, kStop };
     ESaveAnswer AskToSave();
-    bool WriteTo(const QString& path);
+    bool WriteTo(const QString& path, EReadOnlyTarget readOnly);
     QString ModelCaption() const;
     bool IsPlcTypeFileReadable() const;
     CEditorContext& Context() const;

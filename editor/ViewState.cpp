@@ -111,19 +111,20 @@ bool TakesSmallest(EAlignment alignment) {
 }  // namespace
 
 void CViewState::Align(EAlignment alignment) {
-    if (!CanAlign() || Edge(m_selection.front()->GetPosition(), alignment) < 0) return;
+    // Edges as the canvas shows them: a static bitmap's position is its picture's extent.
+    if (!CanAlign() || Edge(m_selection.front()->GetCanvasRect(), alignment) < 0) return;
     NotifyEditStarting(EEditStep::kAlign);
     std::int32_t reference = TakesSmallest(alignment) ? std::numeric_limits<std::int32_t>::max()
                                                       : std::numeric_limits<std::int32_t>::min();
     for (const CGraphObj* element : m_selection) {
-        const std::int32_t edge = Edge(element->GetPosition(), alignment);
+        const std::int32_t edge = Edge(element->GetCanvasRect(), alignment);
         reference =
             TakesSmallest(alignment) ? std::min(reference, edge) : std::max(reference, edge);
     }
     const bool horizontal = alignment == EAlignment::kLeft || alignment == EAlignment::kRight;
     for (CGraphObj* element : m_selection) {
         const std::int32_t shift =
-            WrapInt32(std::int64_t{reference} - Edge(element->GetPosition(), alignment));
+            WrapInt32(std::int64_t{reference} - Edge(element->GetCanvasRect(), alignment));
         if (shift != 0) element->MoveBy(horizontal ? shift : 0, horizontal ? 0 : shift);
     }
     NotifyShowProperties(nullptr, kScreenTemplate);

@@ -22,7 +22,9 @@ public:
         CTaveloDoc* doc = element->GetOwnerDoc();
         const bool wasModified = doc && doc->IsModified();
         LoadFields();
+        m_bOnlyShowing = true;
         Apply();
+        m_bOnlyShowing = false;
         if (doc) doc->SetModified(wasModified);
     }
     // Shows the element's values again, after it moved.
@@ -44,8 +46,14 @@ protected:
     // False when nothing was written.
     virtual bool WriteElement() = 0;
 
+    // True while SetObject applies the shown values back, before any action of the user.
+    bool IsOnlyShowing() const { return m_bOnlyShowing; }
+
     const CAppState& m_state;
     Element* m_pElement = nullptr;
+
+private:
+    bool m_bOnlyShowing = false;
 };
 
 }  // namespace tavelo

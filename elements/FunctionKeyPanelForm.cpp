@@ -128,6 +128,7 @@ void CFunctionKeyPanelForm::FillUnitList(const CRegisterUnit& address) {
     rules.m_nUnitFilter =
         m_nAction == CFunctionKey::kActionRegister ? CRegUnitConfig::kByte : kCoilUnitFilter;
     rules.m_bHasCount = true;
+    rules.m_countSpin = kCountRange;
     rules.m_nPlcIndexOfStations247 = kPlcIndexOfStations247;
     m_address.emplace(m_state, rules);
     m_address->Load(address);

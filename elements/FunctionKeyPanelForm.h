@@ -32,6 +32,7 @@ public:
 
     static constexpr CSpinRange kJumpScreenSpin = {0, 32767};
     static constexpr CSpinRange kParameterSpin = {0, 32767};
+    static constexpr CSpinRange kCountRange = {0, 255};
     static constexpr CSpinRange kJumpScreenRange = {1, 255};
     // The unit a newly chosen action starts from.
     static constexpr std::int32_t kCoilUnitType = 0;

@@ -89,6 +89,7 @@ std::int32_t CPanelAddressFields::ApplyTo(CRegisterUnit& address) const {
 
 CSpinRange CPanelAddressFields::GetSpinRange(Field field) const {
     if (field == Field::kStation) return StationSpinRange(m_state.m_currentPlc);
+    if (field == Field::kCount && m_rules.m_countSpin) return *m_rules.m_countSpin;
     const CRegUnitConfig* unit = GetUnit();
     if (!unit) return {};
     switch (field) {
@@ -105,7 +106,7 @@ CSpinRange CPanelAddressFields::GetSpinRange(Field field) const {
 
 bool CPanelAddressFields::IsCountEnabled() const {
     const CRegUnitConfig* unit = GetUnit();
-    return m_rules.m_bHasCount && unit && unit->m_nMaxCount > 1;
+    return m_rules.m_bHasCount && (m_rules.m_countSpin || (unit && unit->m_nMaxCount > 1));
 }
 
 bool CPanelAddressFields::IsAddressEnabled() const {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,9 @@ struct CAddressFieldRules {
     std::int32_t m_nEmptyStation = 1;
     // Whether the panel has a 寄存器个数 (count) field; without one the count stays as stored.
     bool m_bHasCount = false;
+    // A count spin range of the panel's own, the field then enabled whenever it is shown;
+    // otherwise 1 to the unit's maximum, enabled for units of more than one register.
+    std::optional<CSpinRange> m_countSpin;
     // The PLC list index at which stations end at 247 instead of 255.
     std::uint8_t m_nPlcIndexOfStations247 = kPlcIndexOfStations247;
 };
@@ -55,7 +59,7 @@ public:
     int GetUnitSelection() const { return m_nUnitSelection; }
     const std::u16string& GetText(Field field) const { return m_texts[Index(field)]; }
     CSpinRange GetSpinRange(Field field) const;
-    // The count only on panels with one and for units of more than one register; the address
+    // The count only on panels with one (see CAddressFieldRules); the address
     // for byte or byte-and-bit units; the bit for bit or byte-and-bit units (otherwise hidden,
     // too).
     bool IsCountEnabled() const;

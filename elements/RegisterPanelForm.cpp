@@ -97,7 +97,7 @@ void CRegisterPanelForm::SelectDataMode(int position) {
 }
 
 std::vector<std::u16string> CRegisterPanelForm::GetDataModeList() const {
-    if (IsChecked(Check::kFloat)) return {element_text::kDataModeRaw};
+    if (IsFloatOn()) return {element_text::kDataModeRaw};
     return {element_text::kDataModeRaw, element_text::kDataModeEngineering};
 }
 
@@ -108,7 +108,7 @@ bool CRegisterPanelForm::IsFloatShown() const {
 bool CRegisterPanelForm::IsCheckEnabled(Check check) const {
     switch (check) {
         case Check::kSigned:
-            return m_bDecimal && !IsChecked(Check::kFloat);
+            return m_bDecimal && !IsFloatOn();
         case Check::kFloat:
             return IsFloatShown();
         case Check::kPassword:
@@ -155,8 +155,8 @@ CRegisterUnit CRegisterPanelForm::AppliedAddress(std::int32_t* linearAddress) co
 CSpinRange CRegisterPanelForm::CurrentValueRange() const {
     const CRegisterUnit address = AppliedAddress();
     return ValueRange(std::int64_t{address.m_nUnitBytes} * address.m_nCount,
-                      IsChecked(Check::kSigned), IsChecked(Check::kFloat),
-                      ReadNumber(Field::kDigits), ReadNumber(Field::kDecimals));
+                      IsChecked(Check::kSigned), IsFloatOn(), ReadNumber(Field::kDigits),
+                      ReadNumber(Field::kDecimals));
 }
 
 CSpinRange CRegisterPanelForm::GetSpinRange(Field field) const {
@@ -174,8 +174,8 @@ CSpinRange CRegisterPanelForm::GetSpinRange(Field field) const {
     return CurrentValueRange();
 }
 
-// 浮点数 is hidden on the first panel model, which has no floating-point values: a float
-// register shows, and is applied, without it.
+// 浮点数 is hidden on the first panel model, which has no floating-point values; a float
+// register read there keeps its float while it is only shown (see WriteElement).
 void CRegisterPanelForm::LoadFields() {
     const CRegister& element = *m_pElement;
     m_position.Load(element.GetPosition());
@@ -183,7 +183,7 @@ void CRegisterPanelForm::LoadFields() {
     Checked(Check::kDoubleSize) = element.GetDoubleSize() != 0;
     Checked(Check::kInverse) = element.GetInverse() != 0;
     Checked(Check::kSigned) = element.IsSigned();
-    Checked(Check::kFloat) = element.IsFloat() && IsFloatShown();
+    Checked(Check::kFloat) = element.IsFloat();
     Checked(Check::kSettable) = element.IsSettable();
     Checked(Check::kPassword) = element.IsPassword();
     Checked(Check::kLimits) = element.IsLimits();
@@ -252,6 +252,9 @@ bool CRegisterPanelForm::WriteElement() {
     if (IsLimitBeingTyped()) return false;
     const std::optional<CPoint> topLeft = m_position.GetCanvasTopLeft();
     if (!topLeft) return false;
+    // Showing must not change what is stored unnoticed: the first model drops float only when
+    // the user changes the register, and that apply marks the project modified.
+    if (!IsFloatShown() && !IsOnlyShowing()) Checked(Check::kFloat) = false;
     CNumbers numbers = ReadNumbers();
     ApplyFloatRule(numbers);
     std::int32_t linearAddress = 0;

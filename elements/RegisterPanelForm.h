@@ -66,7 +66,7 @@ public:
     bool IsCheckEnabled(Check check) const;
     bool IsFieldEnabled(Field field) const;
     // The HEX/BCD and 十进制 radios and their caption.
-    bool IsModeEnabled() const { return !IsChecked(Check::kFloat); }
+    bool IsModeEnabled() const { return !IsFloatOn(); }
     bool IsDataModeEnabled() const;
 
 protected:
@@ -83,6 +83,9 @@ private:
     static std::size_t Index(Check check) { return static_cast<std::size_t>(check); }
     std::int32_t ReadNumber(Field field) const;
     bool& Checked(Check check) { return m_bChecks[Index(check)]; }
+    // Float as the controls treat it: a float register on the first model keeps its stored
+    // float until the user changes it, but the controls behave as without it.
+    bool IsFloatOn() const { return IsChecked(Check::kFloat) && IsFloatShown(); }
     bool IsLimitField(Field field) const { return Index(field) >= Index(Field::kInputMax); }
     // The address record as an apply would write it.
     CRegisterUnit AppliedAddress(std::int32_t* linearAddress = nullptr) const;

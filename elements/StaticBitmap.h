@@ -32,8 +32,6 @@ public:
     std::string GetClassName() const override { return kClassName; }
     // The picture's extent (0, 0, pixel width, pixel height), not the canvas rectangle.
     CRect GetPosition() const override { return m_rcImage; }
-    // Where the element lies on the canvas.
-    const CRect& GetCanvasRect() const { return m_rcPosition; }
     void Draw(const CElementView& view, CDrawSurface& surface) override;
     void DescribeFields(CFieldSink& sink) const override;
 

@@ -22,9 +22,12 @@ std::int64_t DotMatrixColumnLimit(bool doubleSize) {
 }
 
 std::int64_t VectorGlyphsPerLine(std::int32_t fontSize) {
-    const std::int32_t size = CFontDialogForm::CheckedSize(fontSize);
-    const double glyphUnits = (size < 0 ? -size : size) * kCanvasUnitsPerDot;
-    return static_cast<std::int64_t>(CGraphObj::kCanvasWidth / glyphUnits);
+    const auto glyphs = [](double size) {
+        return static_cast<std::int64_t>(CGraphObj::kCanvasWidth / (size * kCanvasUnitsPerDot));
+    };
+    if (fontSize > 0 && glyphs(fontSize) >= 1) return glyphs(fontSize);
+    const std::int32_t checked = CFontDialogForm::CheckedSize(fontSize);
+    return glyphs(checked < 0 ? -checked : checked);
 }
 
 }  // namespace tavelo

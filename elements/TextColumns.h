@@ -21,8 +21,9 @@ std::u16string CutToColumns(std::u16string_view text, std::int64_t limit);
 
 std::int64_t DotMatrixColumnLimit(bool doubleSize);
 
-// Glyphs across the canvas, n = int(432 / (size x 2.25)): 16 at size 12, 13 at 14, 12 at 16.
-// Sizes a font dialog would refuse count as size 12, so a damaged size never empties a text.
+// Glyphs across the canvas, n = int(432 / (size x 2.25)): 16 at size 12, 13 at 14, 9 at 20.
+// A size of 0 or below, or one wider than the canvas, counts as the font dialog checks it,
+// so a damaged size never empties a text.
 std::int64_t VectorGlyphsPerLine(std::int32_t fontSize);
 
 }  // namespace tavelo

@@ -83,8 +83,7 @@ void CTrendBarPanelForm::SelectDirection(int position) {
 }
 
 std::vector<std::u16string> CTrendBarPanelForm::GetDirectionList() {
-    return {element_text::kUp, element_text::kDown, element_text::kLeft,
-            element_text::kRight};
+    return {element_text::kUp, element_text::kDown, element_text::kLeft, element_text::kRight};
 }
 
 bool CTrendBarPanelForm::IsDirectionShown() const {
@@ -123,7 +122,7 @@ CSpinRange CTrendBarPanelForm::GetSpinRange(Field field) const {
         case Field::kHeight:
             return kHeightRange;
         case Field::kPoints:
-            return {0, ReadNumber(Field::kWidth) - 2};
+            return {0, AppliedSize().first - 2};
         case Field::kDecimals:
             return kDecimalsRange;
         case Field::kInterval:
@@ -144,8 +143,8 @@ std::pair<std::int32_t, std::int32_t> CTrendBarPanelForm::AppliedSize() const {
         return horizontal ? std::pair(kTurnedLongSide, kTurnedShortSide)
                           : std::pair(kTurnedShortSide, kTurnedLongSide);
     }
-    return {std::min(ReadNumber(Field::kWidth), kWidthRange.m_nHigh),
-            std::min(ReadNumber(Field::kHeight), kHeightRange.m_nHigh)};
+    return {ClampInto(ReadNumber(Field::kWidth), kWidthRange),
+            ClampInto(ReadNumber(Field::kHeight), kHeightRange)};
 }
 
 // 浮点数 is hidden on the first panel model: a float graph shows, and is applied, without it.
@@ -191,11 +190,10 @@ bool CTrendBarPanelForm::WriteElement() {
     const CSpinRange range = ScaleRange(address);
     full = ClampInto(full, range);
     zero = std::min(ClampInto(zero, range), full);
-    const std::int32_t typedWidth = ReadNumber(Field::kWidth);
-    std::int32_t points = ReadNumber(Field::kPoints);
-    if (typedWidth > 15 && points > typedWidth - 2) points = typedWidth - 2;
-    points = std::max(points, kFewestPoints);
     const auto [width, height] = AppliedSize();
+    // Against the width as it will be stored, so that 2 <= points <= width - 2 always holds.
+    const std::int32_t points =
+        std::max(std::min(ReadNumber(Field::kPoints), width - 2), kFewestPoints);
     const std::int32_t decimals = ClampInto(ReadNumber(Field::kDecimals), kDecimalsRange);
     const std::int32_t interval = ClampInto(ReadNumber(Field::kInterval), kIntervalRange);
 

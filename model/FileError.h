@@ -11,4 +11,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A save refused because the user may not write the file it would replace; the caller may ask
+// and save again with the user's consent.
+class CReadOnlyFileError : public CFileError {
+public:
+    using CFileError::CFileError;
+};
+
 }  // namespace tavelo

@@ -49,6 +49,9 @@ public:
     virtual void SetFillColour(Colour colour);
     virtual void Draw(const CElementView& /*view*/, CDrawSurface& /*surface*/) {}
     virtual CRect GetPosition() const { return m_rcPosition; }
+    // Where the element lies on the canvas; a static bitmap answers its picture's extent as
+    // its position, but lies here too.
+    const CRect& GetCanvasRect() const { return m_rcPosition; }
     virtual bool HitBand(const CElementView& view, const CRect& band) const;
     // Non-zero for a hit; the base is never hit.
     virtual int HitPoint(const CElementView& /*view*/, CPoint /*point*/) const { return 0; }

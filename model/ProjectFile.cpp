@@ -102,9 +102,10 @@ void CProjectFile::Read(std::span<const std::uint8_t> bytes, const std::string& 
     state = std::move(freshState);
 }
 
-void CProjectFile::Save(CTaveloDoc& doc, CAppState& state, const std::filesystem::path& file) {
+void CProjectFile::Save(CTaveloDoc& doc, CAppState& state, const std::filesystem::path& file,
+                        EReadOnlyTarget readOnly) {
     const std::vector<std::uint8_t> bytes = Write(doc, state, file.string());
-    WriteFileAtomically(file, bytes);
+    WriteFileAtomically(file, bytes, readOnly);
     doc.SetModified(false);
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "FileBytes.h"
+
 namespace tavelo {
 
 class CAppState;
@@ -31,8 +33,10 @@ public:
                      const CClassRegistry& registry, CTaveloDoc& doc, CAppState& state);
 
     // Save: writes beside the target and replaces it only when complete; clears the modified
-    // mark. Throws CFileError; the earlier file is then unchanged.
-    static void Save(CTaveloDoc& doc, CAppState& state, const std::filesystem::path& file);
+    // mark. Throws CFileError, CReadOnlyFileError for a read-only file not to be replaced; the
+    // earlier file is then unchanged.
+    static void Save(CTaveloDoc& doc, CAppState& state, const std::filesystem::path& file,
+                     EReadOnlyTarget readOnly = EReadOnlyTarget::kRefuse);
 
     // Open: reads the file as Read does and clears the modified mark. Throws CFileError naming
     // the file, what was wrong and where; the open project is then unchanged.

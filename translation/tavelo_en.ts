@@ -528,6 +528,14 @@
         <translation>Cannot save the project file.</translation>
     </message>
     <message>
+        <source>工程文件“%1”是只读的，未保存。请用“另存为”保存。</source>
+        <translation>The project file “%1” is read-only and was not saved. Use Save As to save it.</translation>
+    </message>
+    <message>
+        <source>工程文件“%1”是只读的，是否仍然替换?</source>
+        <translation>The project file “%1” is read-only. Replace it anyway?</translation>
+    </message>
+    <message>
         <source>工程文件 (*.ZORX *.ZOR)</source>
         <translation>Project files (*.ZORX *.ZOR)</translation>
     </message>

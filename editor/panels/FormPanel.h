@@ -76,11 +76,7 @@ protected:
     std::optional<CRect> GetObjectRect() const override {
         const Element* element = m_form->GetObject();
         if (!element) return std::nullopt;
-        // A static bitmap answers its picture's extent as its position.
-        if constexpr (requires { element->GetCanvasRect(); })
-            return element->GetCanvasRect();
-        else
-            return element->GetPosition();
+        return element->GetCanvasRect();
     }
     void DropObject() override {
         m_form.emplace(m_context.m_state);

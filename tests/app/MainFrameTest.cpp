@@ -20,6 +20,7 @@
 #include "editor/canvas/CanvasWidget.h"
 #include "editor/screens/ScreenListPanel.h"
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 #include "support/qt/MainWindow.h"
 #include "support/qt/UserInput.h"
 
@@ -125,6 +126,33 @@ private slots:
         QVERIFY(w->frame.GetProjectCommands().SaveAs());
         QCOMPARE(w->messenger.asked.back().text, u"该项目已存在，是否替换当前工程!"_qs);
         QCOMPARE(w->frame.windowTitle(), fresh + "[*]");
+    }
+
+    // Save refuses a read-only file by name and keeps the project modified; Save As names it
+    // in its question and 是 replaces it. As root this runs as "nobody".
+    void aReadOnlyFileIsSavedOnlyAfterSaveAsAsks() {
+        NewProject();
+        const auto passed = RunUnprivileged(
+            [this] {
+                CTempDir own;
+                std::ofstream(own / "ro.ZORX") << "old";
+                std::filesystem::permissions(own / "ro.ZORX", std::filesystem::perms::owner_read);
+                const QString path = QString::fromStdString((own / "ro.ZORX").string());
+                w->files.savePaths = {path};
+                w->messenger.answers = {CMessenger::EAnswer::kYes};
+                QVERIFY(w->frame.GetProjectCommands().SaveAs());
+                QCOMPARE(w->messenger.asked.back().text,
+                         u"工程文件“%1”是只读的，是否仍然替换?"_qs.arg(path));
+                w->doc.SetModified();
+                QVERIFY(!w->frame.GetProjectCommands().Save());
+                QCOMPARE(
+                    w->messenger.ShownTexts(),
+                    QStringList{u"工程文件“%1”是只读的，未保存。请用“另存为”保存。"_qs.arg(path)});
+                QVERIFY(w->doc.IsModified() && ViewState().IsProjectOpen());
+            },
+            [] { return QTest::currentTestFailed(); });
+        if (!passed) QSKIP("root without a user \"nobody\" to become");
+        QVERIFY(*passed);
     }
 
     void openShowsThePathTheFirstScreenAndAClickedRowMakesItsScreenCurrent() {

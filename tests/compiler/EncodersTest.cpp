@@ -28,6 +28,17 @@ TEST_F(Encoders, ARegisterCarriesEngineeringLimitsAndItsLook) {
     EXPECT_EQ(test::Slice(record, 18, 8), B({0, 1, 0x11, 0x70, 0xFF, 0xFE, 0xEE, 0x90}));
 }
 
+// ZORA has no floating point: a stored float is written as the integer ZORA shows.
+TEST_F(Encoders, ARegisterIsFloatOnTheSecondModelOnly) {
+    auto element = std::make_unique<CRegister>();
+    element->SetFloat(true);
+    test::Place(doc, std::move(element), 1);
+    for (const auto& [model, decimals] : {std::pair{CAppState::kModelZorB, 0x80}, {0, 0}}) {
+        state.m_nModelIndex = model;
+        EXPECT_EQ(test::RecordsOf(CompileOk(), 0).at(0).m_bytes[4], decimals) << model;
+    }
+}
+
 TEST_F(Encoders, BarGraphAttributesAndDirections) {
     struct Case {
         bool isFloat, decimal, isSigned;

@@ -5,6 +5,7 @@
 
 #include "editor/ViewState.h"
 #include "elements/Register.h"
+#include "elements/StaticBitmap.h"
 #include "model/AppState.h"
 #include "model/Screen.h"
 #include "model/TaveloDoc.h"
@@ -97,6 +98,21 @@ private slots:
         view.Align(EAlignment::kLeft);
         QCOMPARE(b.GetPosition().left, 90);
         QVERIFY(!doc.IsModified());
+    }
+
+    // A static bitmap lines up where the canvas shows it, not by its picture's own extent.
+    void alignmentTakesAStaticBitmapWhereTheCanvasShowsIt() {
+        auto bitmap = std::make_unique<CStaticBitmap>();
+        bitmap->SetPosition({180, 54, 207, 72});
+        bitmap->m_nScreenNo = 1;
+        CGraphObj& picture = doc.AddElement(std::move(bitmap));
+        CGraphObj& lamp = Place(1, {90, 90, 126, 126});
+        view.Select(&picture, false);
+        view.Select(&lamp, true);
+        view.Align(EAlignment::kLeft);
+        view.Align(EAlignment::kTop);
+        QCOMPARE(picture.GetCanvasRect(), (CRect{90, 54, 117, 72}));
+        QCOMPARE(lamp.GetCanvasRect(), (CRect{90, 54, 126, 90}));
     }
 };
 

@@ -120,21 +120,27 @@ TEST_F(FunctionKeyPanelTest, ActionsShowTheirGroupAndRefillTheTypeList) {
     EXPECT_EQ(m_key->GetJumpTarget(), CFunctionKey::kJumpAlarm);
 }
 
+// The count spins 0 to 255 for every unit; the apply keeps it in 1..the unit's maximum.
 TEST_F(FunctionKeyPanelTest, TheValueIsCappedByCountTimesUnitWidth) {
     m_panel.SelectAction(CFunctionKey::kActionRegister);
     struct Case {
         int unit;
         const char16_t* count;
-        std::int32_t cap;
+        std::int32_t cap, stored;
     };
-    const Case cases[] = {
-        {1, u"2", 2147483647}, {1, u"1", 65535}, {1, u"3", 65535}, {0, u"1", 255}};
+    const Case cases[] = {{1, u"2", 2147483647, 2}, {1, u"1", 65535, 1}, {1, u"3", 65535, 3},
+                          {1, u"300", 65535, 8},    {0, u"1", 255, 1},   {0, u"2", 255, 1},
+                          {0, u"0", 255, 1}};
     for (const Case& c : cases) {
         m_panel.SelectUnit(c.unit);
+        EXPECT_TRUE(m_panel.GetAddressFields().IsCountEnabled());
+        EXPECT_EQ(m_panel.GetAddressFields().GetSpinRange(AddressField::kCount),
+                  (CSpinRange{0, 255}));
         m_panel.SetAddressText(AddressField::kCount, c.count);
         m_panel.SetFieldText(Field::kParameter, u"99999999999");
         EXPECT_EQ(m_key->GetParameter(), c.cap) << c.unit << " " << char(c.count[0]);
-        EXPECT_EQ(m_key->GetRegCount(), m_key->GetAddress().m_nCount);
+        EXPECT_EQ(m_key->GetAddress().m_nCount, c.stored);
+        EXPECT_EQ(m_key->GetRegCount(), c.stored);
     }
 }
 

@@ -168,16 +168,22 @@ TEST_F(RegisterPanelTest, FloatForcesTheSignAndItsDigitsBoundTheLimits) {
     EXPECT_EQ(m_register->GetPreview(), u"123.4");
 }
 
-TEST_F(RegisterPanelTest, TheFirstPanelModelHasNoFloatAndAppliesFloatRegistersWithoutIt) {
-    m_register->SetFloat(true);
-    m_register->SetSigned(true);
-    m_state.m_nModelIndex = CAppState::kModelZorA;
-    m_panel.SetObject(m_register);
-    EXPECT_FALSE(m_panel.IsFloatShown());
-    EXPECT_FALSE(m_register->IsFloat());
-    EXPECT_TRUE(m_register->IsSigned());
+// The first model hides 浮点数: a stored float stays while only shown; the user's first change
+// drops it as switching float off does, and marks the project.
+TEST_F(RegisterPanelTest, TheFirstPanelModelKeepsAStoredFloatUntilTheUserChangesIt) {
+    AllowLimits();
     m_panel.SetCheck(Check::kFloat, true);
-    EXPECT_FALSE(m_register->IsFloat());
+    m_panel.SetFieldText(Field::kInputMin, u"-50");
+    m_state.m_nModelIndex = CAppState::kModelZorA;
+    m_doc.SetModified(false);
+    m_panel.SetObject(m_register);
+    EXPECT_TRUE(m_register->IsFloat() && m_register->IsSigned() && !m_doc.IsModified());
+    EXPECT_EQ(m_register->GetInputMin(), -50);
+    EXPECT_TRUE(m_panel.IsModeEnabled());
+    m_panel.SetCheck(Check::kInverse, true);
+    EXPECT_FALSE(m_register->IsFloat() || m_register->IsSigned());
+    EXPECT_EQ(m_register->GetInputMin(), 0);
+    EXPECT_TRUE(m_doc.IsModified());
 }
 
 TEST_F(RegisterPanelTest, FieldsTakeDefaultsWaitForALoneMinusAndAreClampedOnApply) {

@@ -101,9 +101,12 @@ TEST(TextColumns, FullWidthUnitsCountTwoAndCutsStopBeforeTheLimitIsPassed) {
     EXPECT_EQ(TextColumns(u"Aa12文字串"), 10);
 }
 
+// Every size that leaves a glyph on the line counts; sizes of 0 or below and sizes wider than
+// the canvas fall back to the checked size.
 TEST(TextColumns, VectorLinesHoldTheGlyphsOfTheirSizeAndDamagedSizesCountAsTwelve) {
-    const int cases[][2] = {{12, 16}, {14, 13}, {16, 12},   {-14, 13},      {0, 16},
-                            {-1, 16}, {13, 16}, {1000, 16}, {INT32_MIN, 16}};
+    const int cases[][2] = {{12, 16}, {14, 13}, {16, 12},  {13, 14},        {20, 9},
+                            {1, 192}, {192, 1}, {193, 16}, {1000, 16},      {-14, 13},
+                            {0, 16},  {-1, 16}, {-20, 16}, {INT32_MIN, 16}, {INT32_MAX, 16}};
     for (const auto& [size, glyphs] : cases) EXPECT_EQ(VectorGlyphsPerLine(size), glyphs) << size;
 }
 

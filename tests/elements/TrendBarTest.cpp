@@ -99,15 +99,22 @@ TEST_F(TrendBarPanelTest, ANewDirectionTurnsTheBar) {
     EXPECT_EQ(bar.GetHeight(), 48);
 }
 
+// Points lie in 2 .. width - 2 of the width as stored, after its own limits.
 TEST_F(TrendBarPanelTest, SizesAndPointsAreKeptInTheirRanges) {
     CTrendBar& trend = Open(CTrendBar::kTrendGraph);
-    m_panel.SetFieldText(Field::kPoints, u"200");
-    EXPECT_EQ(trend.GetPoints(), 94);
-    m_panel.SetFieldText(Field::kPoints, u"1");
-    EXPECT_EQ(trend.GetPoints(), 2);
-    m_panel.SetFieldText(Field::kWidth, u"10");
+    const std::tuple<std::u16string_view, std::u16string_view, int, int> cases[] = {
+        {u"96", u"200", 96, 94},
+        {u"96", u"1", 96, 2},
+        {u"300", u"250", 192, 190},
+        {u"10", u"20", 16, 14}};
+    for (const auto& [width, points, storedWidth, storedPoints] : cases) {
+        m_panel.SetFieldText(Field::kWidth, width);
+        m_panel.SetFieldText(Field::kPoints, points);
+        EXPECT_EQ(trend.GetWidth(), storedWidth);
+        EXPECT_EQ(trend.GetPoints(), storedPoints) << storedWidth;
+    }
+    EXPECT_EQ(m_panel.GetSpinRange(Field::kPoints).m_nHigh, 14);
     m_panel.SetFieldText(Field::kHeight, u"80");
-    EXPECT_EQ(trend.GetWidth(), 16);
     EXPECT_EQ(trend.GetHeight(), 64);
     m_panel.SetFieldText(Field::kInterval, u"40000");
     EXPECT_EQ(trend.GetInterval(), 30000);

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "compiler/ReapplyPanels.h"
@@ -50,13 +51,16 @@ inline std::vector<std::uint8_t> CompileWithDeliveredData(const CTaveloDoc& doc,
 }
 
 // The stored project tests/data/NAME/project.ZORX, compiled.
-inline CPanelImage LoadStoredProject(const std::string& name) {
+// The stored project compiled as Open leaves it, for the panel model given or the file's own.
+inline CPanelImage LoadStoredProject(const std::string& name,
+                                     std::optional<std::int32_t> model = std::nullopt) {
     CClassRegistry registry;
     RegisterModelClasses(registry);
     RegisterElementClasses(registry);
     CTaveloDoc doc;
     CAppState state;
     CProjectFile::Open(TestDataPath(name) / "project.ZORX", registry, doc, state);
+    if (model) state.m_nModelIndex = *model;
     ReapplyPanels(doc, state);
     return CPanelImage::Load(CompileWithDeliveredData(doc, state));
 }

@@ -10,6 +10,7 @@
 #include "support/PlcSamples.h"
 #include "support/TempDir.h"
 #include "support/TestData.h"
+#include "support/Unprivileged.h"
 
 namespace tavelo {
 namespace {
@@ -189,6 +190,30 @@ TEST_F(CliCommands, ConvertKeepsTheBytesAndNamesWhereStationNumbersAreLost) {
     ASSERT_EQ(Run({"new", "{dir}/line3.zorx"}).exitCode, 0);
     EXPECT_TRUE(std::filesystem::exists(m_dir / "line3.ZORX"));
     EXPECT_FALSE(std::filesystem::exists(m_dir / "line3.zorx"));
+}
+
+// A read-only target stays without --force and is replaced, still read-only, with it. As
+// root this runs as "nobody".
+TEST_F(CliCommands, ConvertRefusesAReadOnlyTargetUnlessForced) {
+    const Bytes demo = Read("demo.ZORX");
+    const auto passed = test::RunUnprivileged(
+        [&] {
+            test::CTempDir dir;
+            const std::string in = (dir / "in.ZORX").string(), out = (dir / "out.ZORX").string();
+            WriteFileAtomically(in, demo);
+            WriteFileAtomically(out, Bytes{1});
+            std::filesystem::permissions(out, std::filesystem::perms::owner_read);
+            const CliRun refused = RunCommand({"convert", in, out});
+            EXPECT_EQ(refused.exitCode, 1);
+            EXPECT_NE(refused.err.find("out.ZORX: the file is read-only"), npos) << refused.err;
+            EXPECT_EQ(RunCommand({"convert", in, out, "--force"}).exitCode, 0);
+            EXPECT_EQ(ReadFileBytes(out), demo);
+            EXPECT_EQ(std::filesystem::status(out).permissions(),
+                      std::filesystem::perms::owner_read);
+        },
+        [] { return testing::Test::HasFailure(); });
+    if (!passed) GTEST_SKIP() << "root without a user \"nobody\" to become";
+    EXPECT_TRUE(*passed);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ namespace {
 struct CConvertFiles {
     std::string m_strIn;
     std::string m_strOut;
+    bool m_bForce = false;
 };
 
 int Convert(const CConvertFiles& files, std::ostream& out, std::ostream& err) {
@@ -21,7 +22,7 @@ int Convert(const CConvertFiles& files, std::ostream& out, std::ostream& err) {
         project.Report(err, "warning: " + files.m_strOut +
                                 " is not named exactly .ZORX, so station numbers are not stored");
     // Reading and writing through the document, so the target's name decides its layout.
-    if (!project.Open(files.m_strIn, err) || !project.Save(files.m_strOut, err))
+    if (!project.Open(files.m_strIn, err) || !project.Save(files.m_strOut, err, files.m_bForce))
         return tools::kExitFailed;
     out << files.m_strIn << " -> " << files.m_strOut << "\n";
     return 0;
@@ -37,6 +38,7 @@ void AddConvertCommand(CLI::App& app, CCommandRun& run) {
         "numbers, any other name does not)");
     command->add_option("IN", files->m_strIn, "the project to read")->required();
     command->add_option("OUT", files->m_strOut, "the file to write")->required();
+    command->add_flag("--force", files->m_bForce, "replace OUT even when it is read-only");
     command->callback([files, &run] { run.m_nExitCode = Convert(*files, run.m_out, run.m_err); });
 }
 

@@ -79,7 +79,7 @@ int MakeProject(const CNewOptions& options, std::ostream& out, std::ostream& err
         project.Report(err, plcFile.string() + ": " + error.what());
         return tools::kExitFailed;
     }
-    if (!project.Save(file, err)) return tools::kExitFailed;
+    if (!project.Save(file, err, options.m_bForce)) return tools::kExitFailed;
     out << file.string() << ": new " << ToUtf8(project.m_state.GetModelName())
         << " project for PLC type " << int{project.m_state.m_nPlcListIndex} << " "
         << ToUtf8(project.m_state.m_currentPlc.GetName()) << "\n";

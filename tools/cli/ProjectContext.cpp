@@ -26,10 +26,14 @@ bool CProjectContext::Open(const std::filesystem::path& file, std::ostream& err)
     }
 }
 
-bool CProjectContext::Save(const std::filesystem::path& file, std::ostream& err) {
+bool CProjectContext::Save(const std::filesystem::path& file, std::ostream& err, bool bForce) {
     try {
-        CProjectFile::Save(m_doc, m_state, file);
+        CProjectFile::Save(m_doc, m_state, file,
+                           bForce ? EReadOnlyTarget::kReplace : EReadOnlyTarget::kRefuse);
         return true;
+    } catch (const CReadOnlyFileError& error) {
+        Report(err, std::string(error.what()) + "; add --force to replace it");
+        return false;
     } catch (const CFileError& error) {
         Report(err, error.what());
         return false;

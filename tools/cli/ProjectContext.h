@@ -20,8 +20,9 @@ public:
 
     // False, with the reason on err, when the file cannot be read as a project.
     bool Open(const std::filesystem::path& file, std::ostream& err);
-    // Saves as Save As does; false, with the reason on err, when the file was not written.
-    bool Save(const std::filesystem::path& file, std::ostream& err);
+    // Saves as Save As does; false, with the reason on err, when the file was not written. A
+    // read-only file is replaced only when forced.
+    bool Save(const std::filesystem::path& file, std::ostream& err, bool bForce = false);
 
     // "command: message" on err.
     void Report(std::ostream& err, const std::string& message) const;
