@@ -120,7 +120,7 @@ void CViewControls::ShowSelection() {
     CRect bounds;
     bool any = false;
     for (const CGraphObj* element : m_view.GetViewState().GetSelection()) {
-        const CRect position = element->GetPosition().Normalized();
+        const CRect position = element->GetCanvasRect().Normalized();
         bounds =
             any ? CRect{std::min(bounds.left, position.left), std::min(bounds.top, position.top),
                         std::max(bounds.right, position.right),

@@ -292,7 +292,7 @@ void CTaveloView::MoveSelectionByKey(int key, bool oneDot) {
     const int sign = (key == Qt::Key_Left || key == Qt::Key_Up) ? -1 : 1;
     const bool horizontal = key == Qt::Key_Left || key == Qt::Key_Right;
     // One dot is 2 or 3 canvas units, by where the first selected element stands.
-    const CRect first = selection.front()->GetPosition();
+    const CRect first = selection.front()->GetCanvasRect();
     const std::int32_t step = !oneDot      ? sign * kKeyStep
                               : horizontal ? DotStepFrom(first.left, sign)
                                            : DotStepFrom(first.top, sign);
