@@ -1465,7 +1465,7 @@
     </message>
     <message>
         <source>从地址 %d 起的 %d 个寄存器超出上限 %d，单元：</source>
-        <translation>: %d registers from address %d go beyond the limit %d, unit: </translation>
+        <translation>: from address %d, %d registers go beyond the limit %d, unit: </translation>
     </message>
     <message>
         <source>的位 %d 超出范围 %d～%d，单元：</source>
@@ -1694,6 +1694,10 @@
     <message>
         <source>型号：</source>
         <translation>Model: </translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
     </message>
     <message>
         <source>PLC 类型：</source>
