@@ -1429,11 +1429,11 @@
     </message>
     <message>
         <source>与位于 (%d, %d) 的</source>
-        <translation> overlaps the element at (%d, %d): </translation>
+        <translation> overlaps the element at (%d, %d) (</translation>
     </message>
     <message>
         <source>重叠</source>
-        <translation>overlap</translation>
+        <translation>)</translation>
     </message>
     <message>
         <source>跳转到不存在的画面 %d</source>
