@@ -16,12 +16,13 @@
 #include "editor/canvas/CanvasWidget.h"
 #include "elements/PanelCoordinates.h"
 #include "model/GraphObj.h"
+#include "translation/ShownText.h"
 
 namespace tavelo {
 namespace {
 
 QString Text(const char16_t* text) {
-    return QString::fromUtf16(text);
+    return ShownText(text);
 }
 
 // A first run's window: roomy, but never beyond the screen.

@@ -40,7 +40,8 @@ std::vector<CAddressRow> BuildAddressTable(const std::vector<CAddressUse>& uses,
         row.m_nByteCount = std::max(row.m_nByteCount, use.m_nByteCount);
         row.m_eAccess =
             static_cast<EAccess>(static_cast<int>(row.m_eAccess) | static_cast<int>(use.m_eAccess));
-        row.m_users.push_back(use.m_pElement ? DescribeElement(*use.m_pElement) : use.m_strWhere);
+        row.m_users.push_back(use.m_pElement ? DescribeElement(*use.m_pElement).Joined()
+                                             : use.m_strWhere);
         if (use.m_pElement) {
             const std::int32_t screen = use.m_pElement->m_nScreenNo;
             const auto place = std::lower_bound(row.m_screens.begin(), row.m_screens.end(), screen);

@@ -2,6 +2,7 @@
 // The address cross-reference: one row per PLC address the project reads or writes, with
 // everything that uses it, sorted by station, unit and address.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,6 +32,8 @@ std::vector<CAddressRow> BuildAddressTable(const std::vector<CAddressUse>& uses,
 
 // The column titles the tables and the CSV share.
 std::vector<std::u16string> AddressTableHeader();
+// The cell of the access ("读", "写", "读写"), the one system text among a row's cells.
+inline constexpr std::size_t kAddressAccessColumn = 5;
 // A row as the cells under those titles; users are joined by "；".
 std::vector<std::u16string> AddressTableCells(const CAddressRow& row);
 

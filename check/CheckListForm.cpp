@@ -13,7 +13,8 @@ void CCheckListForm::Load(CCheckResult result) {
     m_rows.clear();
     for (const CFinding& finding : m_result.m_findings)
         m_rows.push_back({SeverityName(finding.m_eSeverity), FromUtf8(finding.m_strCode),
-                          finding.m_strMessage, finding.m_eSeverity == ESeverity::Error});
+                          finding.m_strMessage, finding.m_eSeverity == ESeverity::Error,
+                          finding.m_message});
     m_budget = BudgetAreas(m_result.m_compiled.m_layout);
     m_nImageBytes = m_result.m_compiled.m_layout.GetLength();
 }

@@ -20,6 +20,8 @@ public:
         std::u16string m_strCode;
         std::u16string m_strMessage;
         bool m_bError = false;
+        // The message in its pieces, for the interface language.
+        CComposedMessage m_message;
     };
     // A screen to show and the element to select there (null for a screen's finding).
     struct CTarget {

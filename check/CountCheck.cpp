@@ -28,9 +28,9 @@ std::size_t CodeBytes(std::u16string_view text, bool vector) {
 }
 
 // The count and the limit follow the where numbers in each message.
-std::u16string Over(const char16_t* message, std::initializer_list<std::int64_t> where,
-                    std::size_t count) {
-    return FormatMessage(FormatNumbers(message, where), count, kLargestByteCount);
+CComposedMessage Over(const char16_t* message, std::initializer_list<std::int64_t> where,
+                      std::size_t count) {
+    return CComposedMessage(FormatMessage(FormatNumbers(message, where), count, kLargestByteCount));
 }
 
 void CheckStaticText(const CStaticText& text, CFindingList& findings) {

@@ -36,10 +36,10 @@ CPoint ElementDots(const CGraphObj& element) {
     return shape ? RecordPosition(*shape) : CPoint{};
 }
 
-std::u16string DescribeElement(const CGraphObj& element) {
+CComposedMessage DescribeElement(const CGraphObj& element) {
     const CPoint dots = ElementDots(element);
-    return FormatMessage(cm::kElementAt, element.m_nScreenNo, dots.x, dots.y) +
-           ElementKindName(element);
+    return CComposedMessage(FormatMessage(cm::kElementAt, element.m_nScreenNo, dots.x, dots.y))
+        .Add(ElementKindName(element));
 }
 
 }  // namespace tavelo

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "model/ComposedMessage.h"
 #include "model/Geometry.h"
 
 namespace tavelo {
@@ -14,6 +15,6 @@ std::u16string ElementKindName(const CGraphObj& element);
 // The top-left corner in dots, as the element's record carries it.
 CPoint ElementDots(const CGraphObj& element);
 // "画面 n 位于 (x, y) 的" and the kind name.
-std::u16string DescribeElement(const CGraphObj& element);
+CComposedMessage DescribeElement(const CGraphObj& element);
 
 }  // namespace tavelo

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/ComposedMessage.h"
 #include "model/Geometry.h"
 
 namespace tavelo {
@@ -27,6 +28,8 @@ struct CFinding {
     // The element's top-left corner in the panel's dots.
     CPoint m_ptDots;
     std::u16string m_strMessage;
+    // The same message in its pieces, for the interface language.
+    CComposedMessage m_message;
 };
 
 // "错误" or "警告".

@@ -55,8 +55,9 @@ public:
             Report(element, cm::kFaceGlyphMissing,
                    MissingCharacters(text, [&](char16_t c) { return !faces.HasGlyph(c, face); }));
         } catch (const CGlyphError&) {
-            m_findings.AddElement(ESeverity::Error, finding_code::kGlyphMissing, element,
-                                  cm::kFaceMissing + element.GetFaceName());
+            m_findings.AddElement(
+                ESeverity::Error, finding_code::kGlyphMissing, element,
+                CComposedMessage(cm::kFaceMissing).AddUsersText(element.GetFaceName()));
         }
     }
 
@@ -72,7 +73,7 @@ private:
     void Report(const CGraphObj& element, const char16_t* message, const std::u16string& missing) {
         if (missing.empty()) return;
         m_findings.AddElement(ESeverity::Error, finding_code::kGlyphMissing, element,
-                              message + missing);
+                              CComposedMessage(message).AddUsersText(missing));
     }
 
     CGb2312Codec m_codec;
@@ -100,7 +101,9 @@ void CheckGlyphs(const CTaveloDoc& doc, CGlyphRasteriser* rasteriser, CFindingLi
         if (!missing.empty())
             findings.AddProjectWide(
                 ESeverity::Error, finding_code::kAlarmTextGlyphMissing,
-                FormatMessage(cm::kAlarmGlyphMissing, static_cast<std::int64_t>(i + 1)) + missing);
+                CComposedMessage(
+                    FormatMessage(cm::kAlarmGlyphMissing, static_cast<std::int64_t>(i + 1)))
+                    .AddUsersText(missing));
     }
 }
 

@@ -36,10 +36,11 @@ std::vector<CBudgetArea> BudgetAreas(const CImageLayout& layout) {
 void CheckImageBudget(const CImageLayout& layout, CFindingList& findings) {
     const std::size_t length = layout.GetLength();
     if (length <= kMaxImageSize) return;
-    std::u16string message = FormatMessage(cm::kImageBudget, length, kMaxImageSize);
+    CComposedMessage message(FormatMessage(cm::kImageBudget, length, kMaxImageSize));
+    const std::size_t first = message.GetPieces().size();
     for (const CBudgetArea& area : BudgetAreas(layout)) {
-        if (message.back() != u'：') message += u"，";
-        message += area.m_strName + FormatMessage(u" %d", area.m_nBytes);
+        if (message.GetPieces().size() > first) message.Add(u"，");
+        message.Add(area.m_strName).Add(FormatMessage(u" %d", area.m_nBytes));
     }
     findings.AddProjectWide(ESeverity::Error, finding_code::kImageBudget, std::move(message));
 }

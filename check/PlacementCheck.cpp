@@ -17,9 +17,10 @@ void CheckPlacement(const std::vector<CDrawnElement>& drawn, CFindingList& findi
         const CDrawnElement& element = drawn[i];
         const CRect& box = element.m_rcBox;
         if (box.right > CLcdFrame::kWidth || box.bottom > CLcdFrame::kHeight)
-            findings.AddElement(ESeverity::Warning, finding_code::kOffDisplay, *element.m_pElement,
-                                FormatMessage(cm::kOffDisplay, box.right, box.bottom,
-                                              CLcdFrame::kWidth, CLcdFrame::kHeight));
+            findings.AddElement(
+                ESeverity::Warning, finding_code::kOffDisplay, *element.m_pElement,
+                CComposedMessage(FormatMessage(cm::kOffDisplay, box.right, box.bottom,
+                                               CLcdFrame::kWidth, CLcdFrame::kHeight)));
         // Each pair once, reported at the later element, which is drawn over the earlier.
         for (std::size_t j = 0; j < i; ++j) {
             const CDrawnElement& earlier = drawn[j];
@@ -28,8 +29,9 @@ void CheckPlacement(const std::vector<CDrawnElement>& drawn, CFindingList& findi
                 continue;
             const CPoint at = ElementDots(*earlier.m_pElement);
             findings.AddElement(ESeverity::Warning, finding_code::kOverlap, *element.m_pElement,
-                                FormatMessage(cm::kOverlap, at.x, at.y) +
-                                    ElementKindName(*earlier.m_pElement) + cm::kOverlapEnd);
+                                CComposedMessage(FormatMessage(cm::kOverlap, at.x, at.y))
+                                    .Add(ElementKindName(*earlier.m_pElement))
+                                    .Add(cm::kOverlapEnd));
         }
     }
 }

@@ -34,7 +34,7 @@ void NoteRefusal(const CCompileOutcome& compiled, CFindingList& findings) {
     const std::u16string reason =
         compiled.m_messages.empty() ? FromUtf8(compiled.m_strReason) : compiled.m_messages.back();
     findings.AddProjectWide(ESeverity::Error, finding_code::kNotCompiled,
-                            check_messages::kNotCompiled + reason);
+                            CComposedMessage(check_messages::kNotCompiled).Add(reason));
 }
 
 }  // namespace

@@ -30,12 +30,13 @@ void CheckScreenTargets(const CTaveloDoc& doc, CFindingList& findings) {
               std::pair{screen->GetDownScreen(), cm::kDownTargetMissing}})
             if (target != kNoTarget && !doc.FindScreen(target))
                 findings.AddScreen(ESeverity::Warning, finding_code::kUpDownTargetMissing, number,
-                                   FormatMessage(message, number, target));
+                                   CComposedMessage(FormatMessage(message, number, target)));
     }
     const std::int32_t initial = doc.GetSystemSettings().GetStartup().m_nInitialScreen;
     if (!doc.FindScreen(initial))
-        findings.AddProjectWide(ESeverity::Error, finding_code::kInitialScreenMissing,
-                                FormatMessage(cm::kInitialScreenMissing, initial));
+        findings.AddProjectWide(
+            ESeverity::Error, finding_code::kInitialScreenMissing,
+            CComposedMessage(FormatMessage(cm::kInitialScreenMissing, initial)));
 }
 
 // A key jumps to a screen when it does not set a coil, jumps, and none of the later jump
@@ -53,8 +54,9 @@ void CheckKeys(const CTaveloDoc& doc, CFindingList& findings) {
         const auto* key = ElementAs<CFunctionKey>(*element);
         if (!key || !doc.FindScreen(key->m_nScreenNo)) continue;
         if (JumpsToScreen(*key) && !doc.FindScreen(key->GetJumpScreen()))
-            findings.AddElement(ESeverity::Error, finding_code::kJumpTargetMissing, *key,
-                                FormatMessage(cm::kJumpTargetMissing, key->GetJumpScreen()));
+            findings.AddElement(
+                ESeverity::Error, finding_code::kJumpTargetMissing, *key,
+                CComposedMessage(FormatMessage(cm::kJumpTargetMissing, key->GetJumpScreen())));
         const auto [place, added] =
             firstKeys.emplace(std::pair{key->m_nScreenNo, key->GetKey()}, key);
         if (added) continue;
@@ -64,8 +66,9 @@ void CheckKeys(const CTaveloDoc& doc, CFindingList& findings) {
             index >= 0 && index < CFunctionKey::kKeyCount
                 ? CFunctionKey::kKeys[static_cast<std::size_t>(index)].m_pszListEntry
                 : FormatMessage(u"%d", index);
-        findings.AddElement(ESeverity::Warning, finding_code::kDuplicateFunctionKey, *key,
-                            FormatMessage(cm::kDuplicateKey, first.x, first.y) + name);
+        findings.AddElement(
+            ESeverity::Warning, finding_code::kDuplicateFunctionKey, *key,
+            CComposedMessage(FormatMessage(cm::kDuplicateKey, first.x, first.y)).Add(name));
     }
 }
 

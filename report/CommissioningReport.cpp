@@ -19,6 +19,7 @@
 #include "model/FileBytes.h"
 #include "model/TaveloDoc.h"
 #include "model/TextFormat.h"
+#include "translation/ShownText.h"
 
 namespace tavelo {
 
@@ -29,8 +30,14 @@ namespace {
 constexpr int kBauds[] = {1200, 2400, 4800, 9600, 19200, 38400};
 const QMarginsF kMarginsMm(18, 16, 18, 12);
 
+// A user's text or a figure, as it is.
 QString Q(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// One of the system's texts, in the interface language.
+QString S(std::u16string_view text) {
+    return ShownText(text);
 }
 
 QStringList Cells(const std::vector<std::u16string>& cells) {
@@ -39,10 +46,16 @@ QStringList Cells(const std::vector<std::u16string>& cells) {
     return list;
 }
 
+QStringList Shown(const std::vector<std::u16string>& texts) {
+    QStringList list;
+    for (const std::u16string& text : texts) list << S(text);
+    return list;
+}
+
 template <std::size_t N>
 QStringList Header(const char16_t* const (&titles)[N]) {
     QStringList list;
-    for (const char16_t* title : titles) list << Q(title);
+    for (const char16_t* title : titles) list << S(title);
     return list;
 }
 
@@ -61,46 +74,46 @@ public:
     }
 
     void TitlePage(const QString& projectName) {
-        m_pages.Heading(Q(rt::kTitle));
-        m_pages.Line(Q(rt::kProject) + projectName);
-        m_pages.Line(Q(rt::kModel) + Q(m_state.GetModelName()));
-        m_pages.Line(Q(rt::kPlcType) + Q(m_state.m_currentPlc.GetName()));
+        m_pages.Heading(S(rt::kTitle));
+        m_pages.Line(S(rt::kProject) + projectName);
+        m_pages.Line(S(rt::kModel) + Q(m_state.GetModelName()));
+        m_pages.Line(S(rt::kPlcType) + Q(m_state.m_currentPlc.GetName()));
         const CLinkSettings& link = m_doc.GetLink();
         m_pages.Line(
-            Q(FormatMessage(rt::kLink, link.m_nStation,
+            S(FormatMessage(rt::kLink, link.m_nStation,
                             kBauds[CLinkSettings::BaudIndexOfCode(link.m_nBaudCode)],
-                            link.m_nDataBitsChoice ? 7 : 8, link.m_nStopBitsChoice ? 1 : 2) +
-              Pick(rt::kParities, link.m_nParityChoice)));
+                            link.m_nDataBitsChoice ? 7 : 8, link.m_nStopBitsChoice ? 1 : 2)) +
+            S(Pick(rt::kParities, link.m_nParityChoice)));
         const CSystemSettings& settings = m_doc.GetSystemSettings();
-        m_pages.Line(Q(FormatMessage(rt::kInitialScreen, settings.m_nInitialScreen)));
-        m_pages.Line(Q(rt::kPassword) +
-                     Q(settings.m_strPassword.empty() ? rt::kPasswordNone : rt::kPasswordSet));
-        std::u16string saver = FormatMessage(rt::kScreenSaver, settings.m_nSaverMinutes) +
-                               Pick(rt::kSaverActions, settings.m_nSaverAction);
+        m_pages.Line(S(FormatMessage(rt::kInitialScreen, settings.m_nInitialScreen)));
+        m_pages.Line(S(rt::kPassword) +
+                     S(settings.m_strPassword.empty() ? rt::kPasswordNone : rt::kPasswordSet));
+        QString saver = S(FormatMessage(rt::kScreenSaver, settings.m_nSaverMinutes)) +
+                        S(Pick(rt::kSaverActions, settings.m_nSaverAction));
         if (settings.m_nSaverAction == CSystemSettings::kSaverShowScreen)
-            saver += FormatMessage(u"%d", settings.m_nSaverScreen);
-        m_pages.Line(Q(saver));
-        std::u16string control =
-            FormatMessage(rt::kControl, settings.m_nStation, settings.m_nControlRegister);
+            saver += QString::number(settings.m_nSaverScreen);
+        m_pages.Line(saver);
+        QString control =
+            S(FormatMessage(rt::kControl, settings.m_nStation, settings.m_nControlRegister));
         bool any = false;
         for (std::size_t i = 0; i < CSystemSettings::kFunctionCount; ++i)
             if (settings.m_bFunctions[i]) {
-                control += rt::kFunctions[i];
+                control += S(rt::kFunctions[i]);
                 any = true;
             }
-        m_pages.Line(Q(any ? control : control + rt::kNoFunction));
-        m_pages.Line(Q(FormatMessage(rt::kScreenCount, m_doc.GetScreens().size(),
+        m_pages.Line(any ? control : control + S(rt::kNoFunction));
+        m_pages.Line(S(FormatMessage(rt::kScreenCount, m_doc.GetScreens().size(),
                                      m_doc.GetElements().size(), CountAlarms())));
         CCheckListForm form;
         form.Load(m_check);
-        m_pages.Line(Q(form.GetBudgetText()));
-        m_pages.Line(Q(rt::kCheck + form.GetSummary()));
+        m_pages.Line(S(form.GetBudgetText()));
+        m_pages.Line(S(rt::kCheck) + S(form.GetSummary()));
     }
 
     void Screens() {
         for (const auto& screen : m_doc.GetScreens()) {
-            m_pages.Heading(Q(FormatMessage(rt::kScreenHeading, screen->GetNumber()) +
-                              screen->GetDescription()),
+            m_pages.Heading(S(FormatMessage(rt::kScreenHeading, screen->GetNumber())) +
+                                Q(screen->GetDescription()),
                             true);
             Picture(screen->GetNumber());
             std::vector<QStringList> rows;
@@ -108,14 +121,14 @@ public:
                 if (element->m_nScreenNo == screen->GetNumber())
                     rows.push_back(ElementRow(*element));
             if (rows.empty())
-                m_pages.Line(Q(rt::kNoElements));
+                m_pages.Line(S(rt::kNoElements));
             else
                 m_pages.Table(Header(rt::kElementHeader), rows, {0.2, 0.14, 0.54, 0.12});
         }
     }
 
     void Alarms() {
-        m_pages.Heading(Q(rt::kAlarms), true);
+        m_pages.Heading(S(rt::kAlarms), true);
         CAlarmList alarms = m_doc.GetAlarms();
         CAlarmListForm form(alarms, m_state);
         form.Open();
@@ -123,17 +136,18 @@ public:
         for (const CAlarmListForm::CRow& row : form.GetRows())
             if (!row.m_strText.empty()) rows.push_back({Q(row.m_strLabel), Q(row.m_strText)});
         if (rows.empty())
-            m_pages.Line(Q(rt::kNoAlarms));
+            m_pages.Line(S(rt::kNoAlarms));
         else
             m_pages.Table(Header(rt::kAlarmHeader), rows, {0.2, 0.8});
     }
 
     void Addresses() {
-        m_pages.Heading(Q(rt::kAddresses), true);
+        m_pages.Heading(S(rt::kAddresses), true);
         std::vector<QStringList> rows;
         // One line per user, so none is cut; the address cells stand on its first line.
         for (const CAddressRow& row : BuildAddressTable(m_check.m_uses, m_state)) {
             QStringList cells = Cells(AddressTableCells(row));
+            cells[kAddressAccessColumn] = S(AccessName(row.m_eAccess));
             for (const std::u16string& user : row.m_users) {
                 cells.back() = Q(user);
                 rows.push_back(cells);
@@ -141,20 +155,20 @@ public:
             }
         }
         if (rows.empty())
-            m_pages.Line(Q(rt::kNoAddresses));
+            m_pages.Line(S(rt::kNoAddresses));
         else
-            m_pages.Table(Cells(AddressTableHeader()), rows,
+            m_pages.Table(Shown(AddressTableHeader()), rows,
                           {0.06, 0.07, 0.08, 0.06, 0.08, 0.07, 0.08, 0.5});
     }
 
     void Findings() {
-        m_pages.Heading(Q(rt::kFindings), true);
+        m_pages.Heading(S(rt::kFindings), true);
         CCheckListForm form;
         form.Load(m_check);
-        m_pages.Line(Q(form.GetSummary()));
+        m_pages.Line(S(form.GetSummary()));
         std::vector<QStringList> rows;
         for (const CCheckListForm::CRow& row : form.GetRows())
-            rows.push_back({Q(row.m_strSeverity), Q(row.m_strCode), Q(row.m_strMessage)});
+            rows.push_back({S(row.m_strSeverity), Q(row.m_strCode), ShownText(row.m_message)});
         if (!rows.empty()) m_pages.Table(Header(rt::kFindingHeader), rows, {0.06, 0.21, 0.73});
     }
 
@@ -172,20 +186,20 @@ private:
             CScreenRenderer(m_image).Render(screen, zeros, frame))
             m_pages.Lcd(frame);
         else
-            m_pages.Line(Q(rt::kNoPicture));
+            m_pages.Line(S(rt::kNoPicture));
     }
 
     QStringList ElementRow(const CGraphObj& element) const {
         const CPoint dots = ElementDots(element);
-        QStringList row{Q(ElementKindName(element)),
+        QStringList row{S(ElementKindName(element)),
                         QStringLiteral("(%1, %2)").arg(dots.x).arg(dots.y), QString(), QString()};
         for (const CAddressUse& use : m_check.m_uses)
             if (use.m_pElement == &element) {
                 const CRegUnitConfig* unit = FindUnitByType(m_state, use.m_nUnitType);
-                row[2] = Q(FormatMessage(rt::kStation, use.m_nStation) +
-                           (unit ? unit->m_strName : FormatMessage(u"%d", use.m_nUnitType)) +
-                           FormatMessage(rt::kAddress, use.m_nAddress, use.m_nBit));
-                row[3] = Q(AccessName(use.m_eAccess));
+                row[2] = S(FormatMessage(rt::kStation, use.m_nStation)) +
+                         (unit ? Q(unit->m_strName) : QString::number(use.m_nUnitType)) +
+                         S(FormatMessage(rt::kAddress, use.m_nAddress, use.m_nBit));
+                row[3] = S(AccessName(use.m_eAccess));
             }
         return row;
     }
@@ -210,9 +224,9 @@ int WriteCommissioningReport(const CTaveloDoc& doc, const CAppState& state,
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(kMarginsMm, QPageLayout::Millimeter);
         writer.setResolution(CReportPages::kDotsPerInch);
-        writer.setTitle(Q(rt::kTitle) + QStringLiteral(" ") + projectName);
+        writer.setTitle(S(rt::kTitle) + QStringLiteral(" ") + projectName);
         writer.setCreator(QStringLiteral("Tavelo"));
-        CReportPages layout(writer, Q(rt::kTitle) + QStringLiteral("  ") + projectName);
+        CReportPages layout(writer, S(rt::kTitle) + QStringLiteral("  ") + projectName);
         CReportBuilder builder(doc, state, check, layout);
         builder.TitlePage(projectName);
         builder.Screens();

@@ -88,4 +88,16 @@ std::string ShownUtf8(std::u16string_view text) {
     return ShownText(text).toStdString();
 }
 
+QString ShownText(const CComposedMessage& message) {
+    QString shown;
+    for (const CComposedMessage::CPiece& piece : message.GetPieces())
+        shown += piece.m_bUsersText ? QString::fromStdU16String(piece.m_strText)
+                                    : ShownText(piece.m_strText);
+    return shown;
+}
+
+std::string ShownUtf8(const CComposedMessage& message) {
+    return ShownText(message).toStdString();
+}
+
 }  // namespace tavelo

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/ComposedMessage.h"
+
 namespace tavelo {
 
 // The context all of the program's texts carry in tavelo_en.ts.
@@ -18,5 +20,10 @@ QString ShownText(std::u16string_view text);
 
 // The same, as UTF-8 for the terminal.
 std::string ShownUtf8(std::u16string_view text);
+
+// A composed message: each of the system's pieces in the interface language, the user's own
+// texts as they are.
+QString ShownText(const CComposedMessage& message);
+std::string ShownUtf8(const CComposedMessage& message);
 
 }  // namespace tavelo

@@ -1331,5 +1331,385 @@
         <source>“%1”不是该地址可用的数值</source>
         <translation>“%1” is not a value this address can take</translation>
     </message>
+    <message>
+        <source>检查工程</source>
+        <translation>Check Project</translation>
+    </message>
+    <message>
+        <source>检查工程中下载后会出错的地方</source>
+        <translation>Find what would go wrong on the panel after download</translation>
+    </message>
+    <message>
+        <source>地址交叉引用</source>
+        <translation>Address Cross-Reference</translation>
+    </message>
+    <message>
+        <source>导出报告</source>
+        <translation>Export Report</translation>
+    </message>
+    <message>
+        <source>导出报警列表</source>
+        <translation>Export Alarm List</translation>
+    </message>
+    <message>
+        <source>导入报警列表</source>
+        <translation>Import Alarm List</translation>
+    </message>
+    <message>
+        <source>导出画面列表</source>
+        <translation>Export Screen List</translation>
+    </message>
+    <message>
+        <source>点阵预览</source>
+        <translation>Dot Preview</translation>
+    </message>
+    <message>
+        <source>放大(&amp;I)</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>缩小(&amp;O)</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>适合窗口(&amp;F)</source>
+        <translation>Zoom to &amp;Fit</translation>
+    </message>
+    <message>
+        <source>每点像素数</source>
+        <translation>Pixels per dot</translation>
+    </message>
+    <message>
+        <source>%1 像素/点</source>
+        <translation>%1 px/dot</translation>
+    </message>
+    <message>
+        <source>选中 X:%1 Y:%2 宽:%3 高:%4</source>
+        <translation>Selected X:%1 Y:%2 W:%3 H:%4</translation>
+    </message>
+    <message>
+        <source>点阵预览不可用：%1</source>
+        <translation>Dot preview unavailable: %1</translation>
+    </message>
+    <message>
+        <source>PLC驱动文件夹(&amp;R)...</source>
+        <translation>PLC D&amp;river Folder...</translation>
+    </message>
+    <message>
+        <source>选择PLC驱动文件夹</source>
+        <translation>Choose PLC Driver Folder</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>画面 %d 位于 (%d, %d) 的</source>
+        <translation>Screen %d, at (%d, %d): </translation>
+    </message>
+    <message>
+        <source>系统设置的控制寄存器</source>
+        <translation>The system settings' control register</translation>
+    </message>
+    <message>
+        <source>含有面板字库中没有的字符，面板上显示为实心方块：</source>
+        <translation> contains characters the panel's font lacks, shown as solid blocks: </translation>
+    </message>
+    <message>
+        <source>含有字体中没有的字符：</source>
+        <translation> contains characters its font lacks: </translation>
+    </message>
+    <message>
+        <source>的字体无法使用：</source>
+        <translation>'s font cannot be used: </translation>
+    </message>
+    <message>
+        <source>第 %d 条报警含有面板字库中没有的字符，面板上显示为实心方块：</source>
+        <translation>Alarm %d contains characters the panel's font lacks, shown as solid blocks: </translation>
+    </message>
+    <message>
+        <source>超出显示屏：画到 (%d, %d)，显示屏为 %d × %d 点</source>
+        <translation> is off the display: drawn to (%d, %d), the display is %d × %d dots</translation>
+    </message>
+    <message>
+        <source>与位于 (%d, %d) 的</source>
+        <translation> overlaps the element at (%d, %d) (</translation>
+    </message>
+    <message>
+        <source>重叠</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <source>跳转到不存在的画面 %d</source>
+        <translation> jumps to screen %d, which does not exist</translation>
+    </message>
+    <message>
+        <source>画面 %d 的上翻画面 %d 不存在</source>
+        <translation>Screen %d's page-up screen %d does not exist</translation>
+    </message>
+    <message>
+        <source>画面 %d 的下翻画面 %d 不存在</source>
+        <translation>Screen %d's page-down screen %d does not exist</translation>
+    </message>
+    <message>
+        <source>系统设置的初始画面 %d 不存在</source>
+        <translation>The initial screen %d of the system settings does not exist</translation>
+    </message>
+    <message>
+        <source>与位于 (%d, %d) 的功能键使用同一个键：</source>
+        <translation> uses the same key as the function key at (%d, %d): </translation>
+    </message>
+    <message>
+        <source>的地址类型 %d 不在当前 PLC 类型中</source>
+        <translation>'s address type %d is not in the current PLC type</translation>
+    </message>
+    <message>
+        <source>的地址 %d 超出范围 %d～%d，单元：</source>
+        <translation>'s address %d is outside %d–%d, unit: </translation>
+    </message>
+    <message>
+        <source>从地址 %d 起的 %d 个寄存器超出上限 %d，单元：</source>
+        <translation>: from address %d, %d registers go beyond the limit %d, unit: </translation>
+    </message>
+    <message>
+        <source>的位 %d 超出范围 %d～%d，单元：</source>
+        <translation>'s bit %d is outside %d–%d, unit: </translation>
+    </message>
+    <message>
+        <source>的寄存器个数 %d 超出范围 1～%d，单元：</source>
+        <translation>'s register count %d is outside 1–%d, unit: </translation>
+    </message>
+    <message>
+        <source>的局号 %d 超出范围 %d～%d</source>
+        <translation>'s station %d is outside %d–%d</translation>
+    </message>
+    <message>
+        <source>下载数据共 %d 字节，面板最多 %d 字节：</source>
+        <translation>The download data has %d bytes, the panel holds at most %d: </translation>
+    </message>
+    <message>
+        <source>无法编译下载数据，显示位置未能检查：</source>
+        <translation>The download data could not be compiled, positions were not checked: </translation>
+    </message>
+    <message>
+        <source>检查</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>没有发现问题</source>
+        <translation>No problems found</translation>
+    </message>
+    <message>
+        <source>%d 个错误，%d 个警告</source>
+        <translation>%d errors, %d warnings</translation>
+    </message>
+    <message>
+        <source>下载数据 %d / %d 字节 (%d%)</source>
+        <translation>Download data %d / %d bytes (%d%)</translation>
+    </message>
+    <message>
+        <source>工程检查发现 %d 个错误，下载后面板可能无法正常显示。仍然下载吗？</source>
+        <translation>The project check found %d errors; the panel may not display correctly after download. Download anyway?</translation>
+    </message>
+    <message>
+        <source>筛选:</source>
+        <translation>Filter:</translation>
+    </message>
+    <message>
+        <source>静态文本</source>
+        <translation>Static text</translation>
+    </message>
+    <message>
+        <source>矢量文本</source>
+        <translation>Vector text</translation>
+    </message>
+    <message>
+        <source>棒图</source>
+        <translation>Bar graph</translation>
+    </message>
+    <message>
+        <source>元件</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>字库</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>位图</source>
+        <translation>Bitmaps</translation>
+    </message>
+    <message>
+        <source>报警</source>
+        <translation>Alarms</translation>
+    </message>
+    <message>
+        <source>系统</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>局号</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>读写</source>
+        <translation>Read/write</translation>
+    </message>
+    <message>
+        <source>读</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>写</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>已导入 %1 条报警。</source>
+        <translation>%1 alarms imported.</translation>
+    </message>
+    <message>
+        <source>第 %d 行未导入：</source>
+        <translation>Line %d not imported: </translation>
+    </message>
+    <message>
+        <source>第 %d 行超过 24 列，已截为：</source>
+        <translation>Line %d is longer than 24 columns, cut to: </translation>
+    </message>
+    <message>
+        <source>连接：局号 %d，%d 波特，%d 位数据，%d 位停止，校验：</source>
+        <translation>Link: station %d, %d baud, %d data bits, %d stop bits, parity: </translation>
+    </message>
+    <message>
+        <source>奇</source>
+        <translation>odd</translation>
+    </message>
+    <message>
+        <source>偶</source>
+        <translation>even</translation>
+    </message>
+    <message>
+        <source>初始画面：%d</source>
+        <translation>Initial screen: %d</translation>
+    </message>
+    <message>
+        <source>密码：</source>
+        <translation>Password: </translation>
+    </message>
+    <message>
+        <source>已设置</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>未设置</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source>屏幕保护：%d 分钟后</source>
+        <translation>Screen saver: after %d minutes, </translation>
+    </message>
+    <message>
+        <source>显示画面 </source>
+        <translation>show screen </translation>
+    </message>
+    <message>
+        <source>关闭背光</source>
+        <translation>backlight off</translation>
+    </message>
+    <message>
+        <source>控制寄存器：局号 %d，地址 %d，功能：</source>
+        <translation>Control register: station %d, address %d, functions: </translation>
+    </message>
+    <message>
+        <source>自动换画面 </source>
+        <translation>screen change </translation>
+    </message>
+    <message>
+        <source>报告当前画面 </source>
+        <translation>current screen report </translation>
+    </message>
+    <message>
+        <source>时钟 </source>
+        <translation>clock </translation>
+    </message>
+    <message>
+        <source>画面数：%d，元件数：%d，报警数：%d</source>
+        <translation>Screens: %d, elements: %d, alarms: %d</translation>
+    </message>
+    <message>
+        <source>工程检查：</source>
+        <translation>Project check: </translation>
+    </message>
+    <message>
+        <source>画面 %d  </source>
+        <translation>Screen %d  </translation>
+    </message>
+    <message>
+        <source>下载数据未能生成，画面无法显示。</source>
+        <translation>The download data could not be made, so the screen cannot be shown.</translation>
+    </message>
+    <message>
+        <source>此画面没有元件。</source>
+        <translation>This screen has no elements.</translation>
+    </message>
+    <message>
+        <source>没有报警。</source>
+        <translation>No alarms.</translation>
+    </message>
+    <message>
+        <source>工程没有使用 PLC 地址。</source>
+        <translation>The project uses no PLC addresses.</translation>
+    </message>
+    <message>
+        <source>检查结果</source>
+        <translation>Check Results</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>级别</source>
+        <translation>Severity</translation>
+    </message>
+    <message>
+        <source>代码</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>局号 %d，</source>
+        <translation>Station %d, </translation>
+    </message>
+    <message>
+        <source> 地址 %d，位 %d</source>
+        <translation> address %d, bit %d</translation>
+    </message>
+    <message>
+        <source>调试报告</source>
+        <translation>Commissioning Report</translation>
+    </message>
+    <message>
+        <source>工程：</source>
+        <translation>Project: </translation>
+    </message>
+    <message>
+        <source>型号：</source>
+        <translation>Model: </translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>PLC 类型：</source>
+        <translation>PLC type: </translation>
+    </message>
 </context>
 </TS>

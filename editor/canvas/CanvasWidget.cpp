@@ -7,6 +7,7 @@
 #include "editor/QtText.h"
 #include "editor/ViewState.h"
 #include "editor/tools/ToolRegistry.h"
+#include "translation/ShownText.h"
 
 namespace tavelo {
 namespace {
@@ -69,7 +70,7 @@ QSize CCanvasWidget::sizeHint() const {
 const CLcdFrame* CCanvasWidget::CurrentDots() {
     if (!m_bDotTrue || !m_view.IsProjectOpen()) return nullptr;
     const CLcdFrame* dots = m_dotTrue.Render(m_view.GetCurrentScreenNo());
-    const QString error = ToQString(m_dotTrue.GetError());
+    const QString error = ShownText(m_dotTrue.GetError());
     if (error != m_strDotTrueError) {
         m_strDotTrueError = error;
         emit DotTrueErrorChanged(error);

@@ -10,6 +10,7 @@
 #include "check/CheckMessages.h"
 #include "editor/QtText.h"
 #include "editor/TaveloView.h"
+#include "translation/ShownText.h"
 
 namespace tavelo {
 
@@ -20,7 +21,7 @@ constexpr int kPauseMilliseconds = 400;
 }  // namespace
 
 CAddressDock::CAddressDock(CTaveloView& view, QWidget* parent)
-    : QDockWidget(ToQString(check_messages::kAddressDockTitle), parent),
+    : QDockWidget(ShownText(check_messages::kAddressDockTitle), parent),
       m_view(view),
       m_pFilter(new QLineEdit),
       m_pTable(new QTableWidget),
@@ -29,7 +30,7 @@ CAddressDock::CAddressDock(CTaveloView& view, QWidget* parent)
     auto* body = new QWidget;
     auto* layout = new QVBoxLayout(body);
     auto* filter = new QFormLayout;
-    filter->addRow(ToQString(check_messages::kFilterLabel), m_pFilter);
+    filter->addRow(ShownText(check_messages::kFilterLabel), m_pFilter);
     layout->addLayout(filter);
     layout->addWidget(m_pTable, 1);
     setWidget(body);
@@ -78,12 +79,16 @@ void CAddressDock::Fill() {
     m_pTable->setColumnCount(static_cast<int>(header.size()));
     m_pTable->setRowCount(static_cast<int>(rows.size()));
     QStringList titles;
-    for (const std::u16string& title : header) titles << ToQString(title);
+    for (const std::u16string& title : header) titles << ShownText(title);
     m_pTable->setHorizontalHeaderLabels(titles);
     for (std::size_t row = 0; row < rows.size(); ++row)
-        for (std::size_t column = 0; column < rows[row].size(); ++column)
-            m_pTable->setItem(static_cast<int>(row), static_cast<int>(column),
-                              new QTableWidgetItem(ToQString(rows[row][column])));
+        for (std::size_t column = 0; column < rows[row].size(); ++column) {
+            const std::u16string& cell = rows[row][column];
+            m_pTable->setItem(
+                static_cast<int>(row), static_cast<int>(column),
+                new QTableWidgetItem(column == kAddressAccessColumn ? ShownText(cell)
+                                                                    : ToQString(cell)));
+        }
     m_pTable->resizeColumnsToContents();
 }
 

@@ -5,6 +5,7 @@
 
 #include "editor/QtText.h"
 #include "model/TextFormat.h"
+#include "translation/ShownText.h"
 
 namespace tavelo {
 
@@ -24,7 +25,7 @@ void CBudgetBar::SetAreas(std::vector<CBudgetArea> areas, std::size_t capacity) 
     m_nCapacity = std::max<std::size_t>(capacity, 1);
     QString tip;
     for (const CBudgetArea& area : m_areas)
-        tip += ToQString(area.m_strName + FormatMessage(u": %d\n", area.m_nBytes));
+        tip += ShownText(area.m_strName) + ToQString(FormatMessage(u": %d\n", area.m_nBytes));
     setToolTip(tip.trimmed());
     update();
 }
@@ -45,7 +46,7 @@ void CBudgetBar::paintEvent(QPaintEvent*) {
         const QRectF segment(x, frame.top(), std::min(width, frame.right() - x), frame.height());
         painter.fillRect(segment, QColor(kAreaColours[i % kAreaColours.size()]));
         if (segment.width() > 30)
-            painter.drawText(segment, Qt::AlignCenter, ToQString(m_areas[i].m_strName));
+            painter.drawText(segment, Qt::AlignCenter, ShownText(m_areas[i].m_strName));
         x += width;
     }
     painter.setPen(palette().color(QPalette::Mid));

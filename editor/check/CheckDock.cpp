@@ -13,6 +13,7 @@
 #include "editor/QtText.h"
 #include "editor/TaveloView.h"
 #include "model/TaveloDoc.h"
+#include "translation/ShownText.h"
 
 namespace tavelo {
 
@@ -23,7 +24,7 @@ constexpr int kPauseMilliseconds = 400;
 }  // namespace
 
 CCheckDock::CCheckDock(CTaveloView& view, QWidget* parent)
-    : QDockWidget(ToQString(check_messages::kDockTitle), parent),
+    : QDockWidget(ShownText(check_messages::kDockTitle), parent),
       m_view(view),
       m_pSummary(new QLabel),
       m_pList(new QListWidget),
@@ -59,7 +60,7 @@ bool CCheckDock::ConfirmDownload() {
     if (!m_form.HasErrors()) return true;
     CEditorContext& context = m_view.GetContext();
     return context.m_messenger.AskYesNoCancel(
-               this, ToQString(editor_text::kFrameCaption), ToQString(m_form.GetDownloadQuestion()),
+               this, ShownText(editor_text::kFrameCaption), ShownText(m_form.GetDownloadQuestion()),
                CMessenger::EIcon::kWarning) == CMessenger::EAnswer::kYes;
 }
 
@@ -91,13 +92,14 @@ void CCheckDock::Refresh() {
     const CEditorContext& context = m_view.GetContext();
     m_form.Load(CheckProject(context.m_doc, context.m_state, context.m_programDir));
     for (const CCheckListForm::CRow& row : m_form.GetRows()) {
-        auto* item =
-            new QListWidgetItem(ToQString(row.m_strSeverity + u"  " + row.m_strMessage), m_pList);
+        auto* item = new QListWidgetItem(
+            ShownText(row.m_strSeverity) + QStringLiteral("  ") + ShownText(row.m_message),
+            m_pList);
         item->setToolTip(ToQString(row.m_strCode));
         item->setForeground(row.m_bError ? QColor(Qt::red) : QColor(0x99, 0x66, 0x00));
     }
-    m_pSummary->setText(ToQString(m_form.GetSummary()));
-    m_pBudget->setText(ToQString(m_form.GetBudgetText()));
+    m_pSummary->setText(ShownText(m_form.GetSummary()));
+    m_pBudget->setText(ShownText(m_form.GetBudgetText()));
     m_pBar->SetAreas(m_form.GetBudgetAreas(), kMaxImageSize);
 }
 

@@ -14,6 +14,7 @@
 #include "model/ScreenCsv.h"
 #include "model/TaveloDoc.h"
 #include "report/CommissioningReport.h"
+#include "translation/ShownText.h"
 
 namespace tavelo {
 
@@ -26,7 +27,7 @@ constexpr const char16_t* kCsvFilter = u"CSV (*.csv)";
 constexpr const char16_t* kImported = u"已导入 %1 条报警。";
 
 void ShowError(CEditorContext& context, QWidget* parent, const QString& text) {
-    context.m_messenger.Show(parent, ToQString(editor_text::kFrameCaption), text,
+    context.m_messenger.Show(parent, ShownText(editor_text::kFrameCaption), text,
                              CMessenger::EIcon::kStop);
 }
 
@@ -81,11 +82,11 @@ void RunImportAlarmsCommand(CEditorContext& context, QWidget* parent) {
     const CAlarmImport imported = ImportAlarmCsv(std::string(bytes.begin(), bytes.end()),
                                                  context.m_doc.GetAlarms(), context.m_state);
     context.m_doc.SetModified();
-    QString text = ToQString(kImported).arg(imported.m_nImported);
+    QString text = ShownText(kImported).arg(imported.m_nImported);
     for (const std::u16string& note : imported.m_notes)
-        text += QStringLiteral("\n") + ToQString(note);
+        text += QStringLiteral("\n") + ShownText(note);
     context.m_messenger.Show(
-        parent, ToQString(editor_text::kFrameCaption), text,
+        parent, ShownText(editor_text::kFrameCaption), text,
         imported.m_notes.empty() ? CMessenger::EIcon::kInformation : CMessenger::EIcon::kWarning);
 }
 

@@ -3,13 +3,14 @@
 #include <ostream>
 
 #include "model/TextCodec.h"
+#include "translation/ShownText.h"
 
 namespace tavelo::cli {
 
 void WriteFindingLines(const std::vector<CFinding>& findings, std::ostream& out) {
     for (const CFinding& finding : findings)
-        out << ToUtf8(SeverityName(finding.m_eSeverity)) << " [" << finding.m_strCode << "] "
-            << ToUtf8(finding.m_strMessage) << "\n";
+        out << ShownUtf8(SeverityName(finding.m_eSeverity)) << " [" << finding.m_strCode << "] "
+            << ShownUtf8(finding.m_message) << "\n";
 }
 
 tools::Json FindingsJson(const CCheckResult& result) {

@@ -11,6 +11,7 @@
 #include "model/ScreenCsv.h"
 #include "model/TextCodec.h"
 #include "tools/common/CliProgram.h"
+#include "translation/ShownText.h"
 
 namespace tavelo::cli {
 
@@ -40,7 +41,7 @@ int Alarms(const CAlarmOptions& options, std::ostream& out, std::ostream& err) {
     }
     const CAlarmImport imported = ImportAlarmCsv(std::string(bytes.begin(), bytes.end()),
                                                  project.m_doc.GetAlarms(), project.m_state);
-    for (const std::u16string& note : imported.m_notes) project.Report(err, ToUtf8(note));
+    for (const std::u16string& note : imported.m_notes) project.Report(err, ShownUtf8(note));
     if (!project.Save(options.m_strProject, err)) return tools::kExitFailed;
     out << imported.m_nImported << " alarms imported\n";
     return 0;
