@@ -1711,5 +1711,57 @@
         <source>PLC 类型：</source>
         <translation>PLC type: </translation>
     </message>
+    <message>
+        <source>重做(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>全选(&amp;A)</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>撤消</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>剪贴板中有无法识别的元件，不能粘贴。</source>
+        <translation>The clipboard holds elements that cannot be recognised; nothing was pasted.</translation>
+    </message>
+    <message>
+        <source>放置元件</source>
+        <translation>Place element</translation>
+    </message>
+    <message>
+        <source>移动元件</source>
+        <translation>Move elements</translation>
+    </message>
+    <message>
+        <source>对齐元件</source>
+        <translation>Align elements</translation>
+    </message>
+    <message>
+        <source>删除元件</source>
+        <translation>Delete elements</translation>
+    </message>
+    <message>
+        <source>修改属性</source>
+        <translation>Change property</translation>
+    </message>
+    <message>
+        <source>PLC及通讯参数</source>
+        <translation>PLC and link</translation>
+    </message>
+    <message>
+        <source>通信串口</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>类型选择</source>
+        <translation>Model choice</translation>
+    </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
 #include "model/ArchiveError.h"
 #include "model/ElementTransfer.h"
 #include "model/TaveloDoc.h"
+#include "translation/ShownText.h"
 
 namespace tavelo {
 namespace {
@@ -58,8 +59,8 @@ void CElementClipboard::PasteFrom(const QMimeData& data) {
     try {
         elements = CElementTransfer::Read(BytesOf(bytes), context.m_registry);
     } catch (const CArchiveError& error) {
-        context.m_messenger.Show(m_view.window(), QString::fromUtf16(editor_text::kMessageCaption),
-                                 QString::fromUtf16(editor_text::kCannotPaste) + u'\n' +
+        context.m_messenger.Show(m_view.window(), ShownText(editor_text::kMessageCaption),
+                                 ShownText(editor_text::kCannotPaste) + u'\n' +
                                      QString::fromStdString(error.what()),
                                  CMessenger::EIcon::kWarning);
         return;

@@ -7,6 +7,7 @@
 #include "model/ElementKind.h"
 #include "model/ProjectSnapshot.h"
 #include "model/TaveloDoc.h"
+#include "translation/ShownText.h"
 
 namespace tavelo {
 namespace {
@@ -43,12 +44,14 @@ void CUndoHistory::End(std::optional<CMergeKey> key) {
         BreakRun();
     }
     CProjectState after = Capture();
-    if (after.m_pBytes == before.m_pBytes) {
-        // Nothing to take back; the marks a command set on the way are the history's to decide.
+    // A command that changed nothing leaves no step, unless it marked a clean project modified
+    // as a dialog's OK does: then a step stands for the mark, so that undo takes it back.
+    const bool marked = m_context.m_doc.IsModified() && m_stack.isClean();
+    if (after.m_pBytes == before.m_pBytes && !marked) {
         SyncModified();
         return;
     }
-    m_stack.push(new CSnapshotCommand(*this, ToQString(EditStepName(step)), std::move(before),
+    m_stack.push(new CSnapshotCommand(*this, ShownText(EditStepName(step)), std::move(before),
                                       std::move(after), std::move(key)));
     SyncModified();
 }

@@ -45,7 +45,9 @@ class UndoTest : public QObject {
         w->frame.FindAction(QString::fromUtf16(menuText))->trigger();
     }
     std::vector<std::uint8_t> SavedBytes() {
-        View().repaint();
+        // Queued redraws run first: drawing sizes texts, as on screen before the user saves.
+        QCoreApplication::processEvents();
+        View().GetCanvas().repaint();
         // Saved even when unmodified: a selection reorders elements without marking.
         w->frame.GetProjectCommands().Save();
         return ReadFileBytes(*dir / "undo.ZORX");

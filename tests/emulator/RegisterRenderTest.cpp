@@ -64,11 +64,11 @@ TEST(RegisterFormat, ShowsAnEntryAsTypedWithThePointOfItsDecimals) {
     for (const auto& [typed, text] : cases) EXPECT_EQ(format.EntryText(typed), text) << typed;
 }
 
-// Registers on D0, D2, ... D12 (tests/data/image-register-looks/note.txt): unsigned 99999 and one
+// Registers on D0, D2, ... D12 (tests/data/register-looks/note.txt): unsigned 99999 and one
 // beyond; signed -327.68 and HEX BEEF; double size -5 and float -12.3; BCD 12.34 inverse.
 TEST(RegisterRender, DrawsTheDigitsOfTheFieldInTheirLook) {
     // The second model: it has floating-point registers.
-    const CPanelImage image = test::LoadStoredProject("image-register-looks", CAppState::kModelZorB);
+    const CPanelImage image = test::LoadStoredProject("register-looks", CAppState::kModelZorB);
     ASSERT_TRUE(image.IsLoaded()) << image.GetError();
     const std::int64_t contents[] = {99999, 100000, 0x8000, 0xBEEF, 0xFFFB, 0xC1440000, 0x1234};
     test::Values values;
