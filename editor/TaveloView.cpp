@@ -102,17 +102,19 @@ CTaveloView::~CTaveloView() {
     m_viewState.SetListener(nullptr);
 }
 
+// The history is cleared after the selection: its change notice reaches whoever shows the
+// selection, whose elements left with the earlier project.
 void CTaveloView::StartProject() {
-    m_pHistory->Clear();
     ResetEditing(true);
+    m_pHistory->Clear();
     m_pPanels->show();
     ChooseScreen(m_context.m_doc.GetFirstScreenNumber());
     Redraw();
 }
 
 void CTaveloView::EndProject() {
-    m_pHistory->Clear();
     ResetEditing(false);
+    m_pHistory->Clear();
     m_viewState.SetCurrentScreenNo(0);
     m_pPanels->hide();
     FillScreenList();
